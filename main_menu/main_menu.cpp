@@ -1,0 +1,235 @@
+#include "main_menu/main_menu.h"
+
+#include <QDateTime>
+#include <QFont>
+#include <QLocale>
+#include <QMouseEvent>
+#include <QPixmap>
+
+#include "platform/services/browser_view.h"
+#include "platform/services/guard.h"
+#include "platform/services/sites.h"
+
+namespace {
+
+// An invisible spot that reacts to a click.
+class ClickArea : public QWidget {
+public:
+    ClickArea(QWidget* parent, std::function<void()> onClick) : QWidget(parent), onClick_(std::move(onClick)) {}
+
+protected:
+    void mousePressEvent(QMouseEvent* event) override
+    {
+        if (event->button() == Qt::LeftButton) onClick_();
+    }
+
+private:
+    std::function<void()> onClick_;
+};
+
+QLabel* makeLabel(QWidget* parent, const char* name, const QString& text, const QRect& geometry)
+{
+    auto* label = new QLabel(text, parent);
+    label->setObjectName(QLatin1String(name));
+    label->setTextFormat(Qt::PlainText);
+    label->setGeometry(geometry);
+    return label;
+}
+
+QLabel* makePicture(QWidget* parent, const char* name, const QString& resource, const QRect& geometry)
+{
+    auto* picture = new QLabel(parent);
+    picture->setObjectName(QLatin1String(name));
+    picture->setPixmap(QPixmap(resource));
+    picture->setGeometry(geometry);
+    return picture;
+}
+
+QPushButton* makeButton(QWidget* parent, const char* name, const QString& caption, const QRect& geometry)
+{
+    auto* button = new QPushButton(caption, parent);
+    button->setObjectName(QLatin1String(name));
+    button->setGeometry(geometry);
+    return button;
+}
+
+// The user's time format, with seconds even where the short format has none.
+QString timeFormatWithSeconds(const QLocale& locale)
+{
+    QString format = locale.timeFormat(QLocale::ShortFormat);
+    if (!format.contains(QLatin1Char('s'))) {
+        const int minutes = format.indexOf(QLatin1String("mm"));
+        if (minutes >= 0) format.insert(minutes + 2, QLatin1String(":ss"));
+    }
+    return format;
+}
+
+} // namespace
+
+main_menu::main_menu(AppContext& context) : context_(context)
+{
+    setObjectName(QStringLiteral("main_menu"));
+    setWindowTitle(QStringLiteral("Quelmarn Manager 0.05"));
+    setFixedSize(747, 320);
+
+    Image1 = makePicture(this, "Image1", QStringLiteral(":/main_menu/image1.png"), {96, 80, 555, 74});
+    Image2 = makePicture(this, "Image2", QStringLiteral(":/main_menu/image2.png"), {168, 96, 102, 95});
+    Image2->setScaledContents(true);
+    Image2->hide();
+    Image3 = makePicture(this, "Image3", QStringLiteral(":/main_menu/image3.png"), {456, 96, 110, 95});
+    Image3->hide();
+
+    Label1 = makeLabel(this, "Label1", QStringLiteral("v. 0.05"), {584, 144, 129, 17});
+    QFont authorFont(QStringLiteral("Arial"));
+    authorFont.setPointSizeF(9);
+    authorFont.setBold(true);
+    Label2 = makeLabel(this, "Label2", QStringLiteral("Aleš Mráz"), {181, 187, 89, 17});
+    Label3 = makeLabel(this, "Label3", QStringLiteral("&"), {358, 187, 17, 17});
+    Label4 = makeLabel(this, "Label4", QStringLiteral("Ing. Eva Hrubá"), {469, 187, 97, 17});
+    for (QLabel* author : {Label2, Label3, Label4}) author->setFont(authorFont);
+
+    datum_a_cas = makeLabel(this, "datum_a_cas", QString(), {253, 216, 241, 17});
+    datum_a_cas->setAlignment(Qt::AlignCenter);
+    Label5 = makeLabel(this, "Label5",
+                       QStringLiteral("Zvolená lokalizace: xxx Autor lokalizace: xxx E-mail autora: xxx"),
+                       {0, 240, 745, 17});
+    Label5->setAlignment(Qt::AlignCenter);
+
+    Command1 = makeButton(this, "Command1", QStringLiteral("Systém"), {0, 256, 105, 25});
+    Command2 = makeButton(this, "Command2", QStringLiteral("Soubory a složky "), {104, 256, 121, 25});
+    Command7 = makeButton(this, "Command7", QStringLiteral("Programy"), {224, 256, 105, 25});
+    Command3 = makeButton(this, "Command3", QStringLiteral("Síť"), {328, 256, 121, 25});
+    Command4 = makeButton(this, "Command4", QStringLiteral("Poznámky"), {448, 256, 121, 25});
+    Command5 = makeButton(this, "Command5", QStringLiteral("O programu"), {608, 256, 73, 25});
+    Command6 = makeButton(this, "Command6", QStringLiteral("Konec"), {680, 256, 65, 25});
+    Command8 = makeButton(this, "Command8", QStringLiteral("Internetový prohlížeč"), {0, 280, 113, 25});
+    Command9 = makeButton(this, "Command9", QStringLiteral("Windows hlášky"), {112, 280, 113, 25});
+    Command10 = makeButton(this, "Command10", QStringLiteral("Nastavení"), {608, 280, 73, 25});
+
+    egg1_aktivuj = new ClickArea(this, [this] {
+        platform::runGuarded(context_.services.messages, [this] { egg1_aktivuj_Click(); });
+    });
+    egg1_aktivuj->setObjectName(QStringLiteral("egg1_aktivuj"));
+    egg1_aktivuj->setGeometry(728, 0, 17, 17);
+
+    Timer1 = new QTimer(this);
+    Timer1->setObjectName(QStringLiteral("Timer1"));
+    Timer1->setInterval(1000);
+
+    auto& messages = context_.services.messages;
+    const std::pair<QPushButton*, const char*> sections[] = {
+        {Command1, "frm_system"},   {Command2, "frm_slozky"},   {Command3, "frm_sit"},
+        {Command4, "frm_poznamky"}, {Command5, "frmAbout"},     {Command7, "frm_programy"},
+        {Command8, "frm_internet"}, {Command9, "frm_hlasky"},   {Command10, "frm_nastav"},
+    };
+    for (const auto& [button, window] : sections) {
+        const QString name = QLatin1String(window);
+        platform::connectGuarded(button, &QPushButton::clicked, this, messages, [this, name] { showSection(name); });
+    }
+    platform::connectGuarded(Command6, &QPushButton::clicked, this, messages, [this] { Command6_Click(); });
+    platform::connectGuarded(Timer1, &QTimer::timeout, this, messages, [this] { Timer1_Timer(); });
+
+    registerSectionWindows(windows_, context_);
+    Form_Load();
+    Timer1->start();
+}
+
+QString main_menu::clockText(const QString& text1, const QString& text2, const QDateTime& now,
+                             const QLocale& locale)
+{
+    return text1 + QLatin1Char(' ') + locale.toString(now.date(), QLocale::ShortFormat) + QLatin1Char(' ')
+        + text2 + locale.toString(now.time(), timeFormatWithSeconds(locale));
+}
+
+QString main_menu::advertisementUrl()
+{
+    return QStringLiteral("http://") + platform::sites::homeSite()
+        + QStringLiteral("/program/reklama/uvod/index.html");
+}
+
+const QStringList& main_menu::closingOrder()
+{
+    static const QStringList order{
+        QStringLiteral("frm_hlasky"),   QStringLiteral("frm_internet"), QStringLiteral("frm_load"),
+        QStringLiteral("frm_nastav"),   QStringLiteral("frm_poznamky"), QStringLiteral("frm_programy"),
+        QStringLiteral("frm_sit"),      QStringLiteral("frm_slozky"),   QStringLiteral("frm_system"),
+        QStringLiteral("frmAbout"),
+    };
+    return order;
+}
+
+QString main_menu::localisationLine() const
+{
+    const AppContext& c = context_;
+    return c.T(3) + c.T(127) + QStringLiteral(" | ") + c.T(4) + c.T(126) + QStringLiteral(" | ") + c.T(5)
+        + c.T(128);
+}
+
+void main_menu::Form_Load()
+{
+    // 1. The advertisement is navigated once the window has first been
+    //    painted (paintEvent), so the web engine never delays the menu.
+    // 2.
+    Timer1_Timer();
+    // 3.
+    Label5->setText(localisationLine());
+    Label5->setToolTip(localisationLine());
+    // 4.
+    Command1->setText(context_.T(6));
+    Command2->setText(context_.T(7));
+    Command7->setText(context_.T(8));
+    Command3->setText(context_.T(9));
+    Command4->setText(context_.T(10));
+    Command5->setText(context_.T(11));
+    Command6->setText(context_.T(12));
+    Command8->setText(context_.T(13));
+    Command9->setText(context_.T(14));
+    Command10->setText(context_.T(15));
+}
+
+void main_menu::paintEvent(QPaintEvent* event)
+{
+    QWidget::paintEvent(event);
+    if (!advertisementStarted_) {
+        advertisementStarted_ = true;
+        QTimer::singleShot(0, this, [this] {
+            platform::runGuarded(context_.services.messages, [this] { loadAdvertisement(); });
+        });
+    }
+}
+
+void main_menu::loadAdvertisement()
+{
+    Webreklama = context_.services.browsers.create(this);
+    Webreklama->setObjectName(QStringLiteral("Webreklama"));
+    Webreklama->setGeometry(113, 0, 521, 73);
+    Webreklama->show();
+    Webreklama->navigate(advertisementUrl());
+}
+
+void main_menu::Timer1_Timer()
+{
+    datum_a_cas->setText(clockText(context_.T(1), context_.T(2), QDateTime::currentDateTime(), QLocale()));
+}
+
+void main_menu::showSection(const QString& name)
+{
+    if (!windows_.show(name))
+        context_.services.messages.show(
+            QStringLiteral("Tato část programu zatím není k dispozici. / This section is not available yet."),
+            platform::InformationOk);
+}
+
+void main_menu::Command6_Click()
+{
+    for (const QString& name : closingOrder())
+        windows_.close(name);
+    close();
+    context_.endProgram();
+}
+
+void main_menu::egg1_aktivuj_Click()
+{
+    Image2->show();
+    Image3->show();
+}

@@ -1,0 +1,24 @@
+#pragma once
+// The one failure type of the program. Every platform operation that cannot
+// do its work throws it with a message a user can read (naming the file,
+// program or record involved); one wrapper around every event handler shows
+// it in an error message box and lets the program go on.
+
+#include <stdexcept>
+#include <string>
+
+namespace platform {
+
+class Failure : public std::runtime_error {
+public:
+    explicit Failure(const std::string& message) : std::runtime_error(message) {}
+};
+
+// A file dialog cancelled while the dialog object's CancelError is set.
+// Windows that set CancelError catch it and end their handler silently.
+class DialogCancelled : public Failure {
+public:
+    DialogCancelled() : Failure("The file dialog was cancelled.") {}
+};
+
+} // namespace platform

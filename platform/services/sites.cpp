@@ -1,0 +1,19 @@
+#include "platform/services/sites.h"
+
+#include <QtGlobal>
+
+namespace platform::sites {
+namespace {
+QString fromEnv(const char* name, const QString& fallback)
+{
+    const QString value = qEnvironmentVariable(name);
+    return value.isEmpty() ? fallback : value;
+}
+} // namespace
+
+QString homeSite() { return fromEnv("QUELMARN_HOME_SITE", QStringLiteral("www.quelmarn.example")); }
+QString secondSite() { return fromEnv("QUELMARN_SECOND_SITE", QStringLiteral("www.quelmarn-team.example")); }
+QString startPage() { return fromEnv("QUELMARN_START_PAGE", QStringLiteral("http://") + homeSite() + QStringLiteral("/")); }
+QString testHost() { return fromEnv("QUELMARN_TEST_HOST", QStringLiteral("www.quelmarn.example")); }
+
+} // namespace platform::sites

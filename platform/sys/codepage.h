@@ -1,0 +1,32 @@
+#pragma once
+// Conversion between UTF-8 and the system's ANSI code page (the 8-bit or
+// double-byte code page that language files and notes are written in).
+
+#include <string>
+#include <vector>
+
+namespace platform::codepage {
+
+// The ANSI code page in force: $QUELMARN_CODEPAGE when set, else derived from
+// the locale's language the way Windows maps it; C/POSIX or no locale -> 1250.
+int ansiCodePage();
+
+// The code page a locale name such as "cs_CZ.UTF-8" maps to.
+int codePageForLocale(const std::string& localeName);
+
+// iconv name of a Windows code page number ("CP1250", "CP932", ...).
+std::string iconvName(int codePage);
+
+// Never fails: a byte the code page does not define becomes U+FFFD.
+std::string toUtf8(const std::string& ansiBytes, int codePage);
+
+struct Encoded {
+    std::string bytes;
+    std::vector<std::string> unstorable; // UTF-8 characters replaced by '?'
+};
+
+// Encodes UTF-8 text; characters the code page cannot hold are listed so a
+// caller can refuse to lose them.
+Encoded fromUtf8(const std::string& utf8, int codePage);
+
+} // namespace platform::codepage

@@ -1,0 +1,66 @@
+#include "platform/sys/ostatni_api.h"
+
+#include <cerrno>
+#include <cstdlib>
+#include <cstring>
+#include <fcntl.h>
+#include <pwd.h>
+#include <unistd.h>
+
+#include "platform/failure.h"
+
+namespace platform::ostatni_API {
+
+std::string applicationFolder()
+{
+    char buffer[4096];
+    ssize_t n = readlink("/proc/self/exe", buffer, sizeof buffer - 1);
+    if (n <= 0)
+        throw Failure("The program's own folder cannot be found (/proc/self/exe is not readable).");
+    std::string path(buffer, size_t(n));
+    size_t slash = path.rfind('/');
+    return slash == 0 ? std::string("/") : path.substr(0, slash);
+}
+
+std::string windowsDirectory()
+{
+    if (const char* dir = std::getenv("QUELMARN_WINDIR"); dir && *dir)
+        return dir;
+    if (const char* config = std::getenv("XDG_CONFIG_HOME"); config && *config)
+        return std::string(config) + "/quelmarn";
+    const char* home = std::getenv("HOME");
+    std::string homeDir = home && *home ? home : "";
+    if (homeDir.empty())
+        if (const passwd* pw = getpwuid(geteuid()); pw && pw->pw_dir)
+            homeDir = pw->pw_dir;
+    return homeDir + "/.config/quelmarn";
+}
+
+char pathSeparator()
+{
+    return '/';
+}
+
+std::string readWholeFile(const std::string& path)
+{
+    int fd = open(path.c_str(), O_RDONLY | O_CLOEXEC);
+    if (fd < 0)
+        throw Failure("The file \"" + path + "\" cannot be opened: " + std::strerror(errno) + ".");
+    std::string content;
+    char buffer[65536];
+    for (;;) {
+        ssize_t n = read(fd, buffer, sizeof buffer);
+        if (n < 0) {
+            if (errno == EINTR) continue;
+            int err = errno;
+            close(fd);
+            throw Failure("The file \"" + path + "\" cannot be read: " + std::strerror(err) + ".");
+        }
+        if (n == 0) break;
+        content.append(buffer, size_t(n));
+    }
+    close(fd);
+    return content;
+}
+
+} // namespace platform::ostatni_API

@@ -1,0 +1,30 @@
+#pragma once
+// Profile (INI) files as the program keeps its settings in them: section and
+// key names compare case-insensitively; a write edits the one value in place
+// and keeps every other line byte for byte, creating the file, its folder and
+// the section when they are missing.
+
+#include <optional>
+#include <string>
+
+namespace platform::profile {
+
+// The value of key in section, trimmed of surrounding blanks and of one pair
+// of matching quotes; nullopt when the file, the section or the key is absent.
+std::optional<std::string> readString(const std::string& iniPath, const std::string& section,
+                                      const std::string& key);
+
+// Same lookup on text already in memory.
+std::optional<std::string> findValue(const std::string& iniText, const std::string& section,
+                                     const std::string& key);
+
+// The text with key set to value (replacing the first such key of the first
+// matching section, or appending the key/section).
+std::string withValue(const std::string& iniText, const std::string& section,
+                      const std::string& key, const std::string& value);
+
+// Writes the value; throws platform::Failure when the file cannot be written.
+void writeString(const std::string& iniPath, const std::string& section, const std::string& key,
+                 const std::string& value);
+
+} // namespace platform::profile

@@ -1,0 +1,15 @@
+#pragma once
+// What every window is created with: the string table and the platform.
+
+#include <functional>
+
+#include "platform/services/services.h"
+#include "startup/form1.h"
+
+struct AppContext {
+    const Form1& table;
+    platform::Services services;
+    std::function<void()> endProgram; // ends the process at once
+
+    const QString& T(int n) const { return table.text(n); }
+};

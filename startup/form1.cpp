@@ -1,0 +1,38 @@
+#include "startup/form1.h"
+
+#include "platform/failure.h"
+#include "platform/sys/codepage.h"
+#include "startup/language_file.h"
+
+namespace {
+void checkEntry(int n)
+{
+    if (n < 1 || n > langfile::entryCount)
+        throw platform::Failure("There is no text entry Text" + std::to_string(n) + ".");
+}
+} // namespace
+
+Form1::Form1()
+{
+    entries_.fill(QStringLiteral("Text1"));
+}
+
+const QString& Form1::text(int n) const
+{
+    checkEntry(n);
+    return entries_[size_t(n - 1)];
+}
+
+void Form1::setText(int n, const QString& text)
+{
+    checkEntry(n);
+    entries_[size_t(n - 1)] = text;
+}
+
+void Form1::load(const std::string& fileBytes, const std::string& fileName, int codePage)
+{
+    const std::vector<std::string> records = langfile::readRecords(fileBytes, fileName);
+    for (int r = 1; r <= langfile::recordCount; ++r)
+        setText(langfile::entryForRecord(r),
+                QString::fromStdString(platform::codepage::toUtf8(records[size_t(r - 1)], codePage)));
+}

@@ -1,0 +1,48 @@
+#include "startup/frm_load.h"
+
+#include "platform/sys/ostatni_api.h"
+#include "platform/sys/profile.h"
+#include "startup/form1.h"
+
+namespace {
+
+// The first maxChars UTF-8 characters of text (never splits a character).
+std::string firstCharacters(const std::string& text, int maxChars)
+{
+    size_t pos = 0;
+    for (int count = 0; pos < text.size() && count < maxChars; ++count) {
+        ++pos;
+        while (pos < text.size() && (static_cast<unsigned char>(text[pos]) & 0xC0) == 0x80) ++pos;
+    }
+    return text.substr(0, pos);
+}
+
+} // namespace
+
+std::string frm_load::optionsPath(const std::string& windowsDirectory)
+{
+    return windowsDirectory + platform::ostatni_API::pathSeparator() + "options.ini";
+}
+
+std::string frm_load::languageFilePath(const std::string& applicationFolder, const std::string& name)
+{
+    return applicationFolder + platform::ostatni_API::pathSeparator() + name;
+}
+
+std::string frm_load::languageFileName(const std::string& iniPath)
+{
+    std::string name = platform::profile::readString(iniPath, "OPTIONS", "lokalizace").value_or("czech.qlk");
+    name = name.substr(0, name.find('\0'));
+    return firstCharacters(name, maxNameLength);
+}
+
+void frm_load::Form_Load(Form1& table, const Folders& folders, int codePage,
+                         const std::function<void()>& showMainMenu)
+{
+    const std::string name = languageFileName(optionsPath(folders.windowsDirectory));   // 1
+    const std::string path = languageFilePath(folders.applicationFolder, name);         // 2
+    const std::string bytes = platform::ostatni_API::readWholeFile(path);               // 3, 5
+    table.load(bytes, path, codePage);                                                  // 4
+    // 6: nothing to unload, the start-up window is never created as a widget.
+    showMainMenu();                                                                     // 7
+}

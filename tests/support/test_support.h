@@ -1,0 +1,33 @@
+#pragma once
+// Shared pieces of the tests: crafted language files and a window context
+// built on recording fakes.
+
+#include <QString>
+#include <map>
+#include <string>
+
+#include "platform/fakes/fake_services.h"
+#include "startup/app_context.h"
+
+namespace testing {
+
+// Language-file bytes whose record r holds text(r) encoded in code page 1250.
+std::string languageFileBytes(const std::function<QString(int record)>& text);
+
+// Writes bytes to a file; fails the test run loudly when it cannot.
+void writeFile(const QString& path, const std::string& bytes);
+std::string readFile(const QString& path);
+
+// Folder holding the czech.qlk and english.qlk the build packed.
+QString builtLanguageFolder();
+
+// A string table whose every entry TextN reads "TN", and fakes around it.
+struct FakeApp {
+    FakeApp();
+    Form1 table;
+    platform::fakes::FakeServices fakes;
+    int endProgramCalls = 0;
+    AppContext context;
+};
+
+} // namespace testing
