@@ -1,5 +1,10 @@
 #include "startup/frm_load.h"
 
+#include <cstdio>
+
+#include "platform/failure.h"
+#include "platform/services/message_box.h"
+#include "platform/sys/codepage.h"
 #include "platform/sys/ostatni_api.h"
 #include "platform/sys/profile.h"
 #include "startup/form1.h"
@@ -45,4 +50,17 @@ void frm_load::Form_Load(Form1& table, const Folders& folders, int codePage,
     table.load(bytes, path, codePage);                                                  // 4
     // 6: nothing to unload, the start-up window is never created as a widget.
     showMainMenu();                                                                     // 7
+}
+
+int frm_load::runOrReport(Form1& table, const std::function<Folders()>& locate,
+                          platform::MessageBoxService& messages, const std::function<void()>& showMainMenu)
+{
+    try {
+        Form_Load(table, locate(), platform::codepage::ansiCodePage(), showMainMenu);
+        return 0;
+    } catch (const platform::Failure& failure) {
+        std::fprintf(stderr, "quelmarn: %s\n", failure.what());
+        messages.show(QString::fromStdString(failure.what()), platform::ErrorOk);
+        return 1;
+    }
 }

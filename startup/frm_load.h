@@ -7,6 +7,9 @@
 #include <string>
 
 class Form1;
+namespace platform {
+class MessageBoxService;
+}
 
 class frm_load {
 public:
@@ -25,6 +28,12 @@ public:
     // platform::Failure before the main menu is shown.
     static void Form_Load(Form1& table, const Folders& folders, int codePage,
                           const std::function<void()>& showMainMenu);
+
+    // Form_Load in the folders locate() finds, with the system's ANSI code
+    // page. A failure is shown in an error message box (and on standard
+    // error) and yields exit status 1, with no main menu; success yields 0.
+    static int runOrReport(Form1& table, const std::function<Folders()>& locate,
+                           platform::MessageBoxService& messages, const std::function<void()>& showMainMenu);
 
     // Step 1: the language file name from options.ini, default "czech.qlk",
     // cut to its first 29 characters and at a NUL.

@@ -1,0 +1,284 @@
+// The main menu: captions, clock, localisation line, advertisement, the
+// single-instance windows, the easter egg and ending the program.
+
+#include <QLabel>
+#include <QPushButton>
+#include <QTimer>
+#include <QtTest>
+
+#include "main_menu/main_menu.h"
+#include "tests/support/test_support.h"
+
+namespace {
+
+// A section window that counts how often it was created (loaded).
+struct CountingFactory {
+    int created = 0;
+    QWidget* operator()()
+    {
+        ++created;
+        auto* window = new QWidget;
+        window->setObjectName(QStringLiteral("section%1").arg(created));
+        return window;
+    }
+};
+
+QPushButton* button(QWidget& menu, const char* name)
+{
+    auto* found = menu.findChild<QPushButton*>(QLatin1String(name));
+    if (!found) qFatal("no button %s", name);
+    return found;
+}
+
+QLabel* label(QWidget& menu, const char* name)
+{
+    auto* found = menu.findChild<QLabel*>(QLatin1String(name));
+    if (!found) qFatal("no label %s", name);
+    return found;
+}
+
+} // namespace
+
+class MainMenuTest : public QObject {
+    Q_OBJECT
+private slots:
+    void init() { QLocale::setDefault(QLocale::c()); }
+
+    void titleSizeAndCaptionsFromTheTable()
+    {
+        testing::FakeApp app;
+        main_menu menu(app.context);
+        QCOMPARE(menu.windowTitle(), QStringLiteral("Quelmarn Manager 0.05"));
+        QCOMPARE(menu.size(), QSize(747, 320));
+        const std::pair<const char*, int> captions[] = {
+            {"Command1", 6}, {"Command2", 7},  {"Command7", 8},  {"Command3", 9},  {"Command4", 10},
+            {"Command5", 11}, {"Command6", 12}, {"Command8", 13}, {"Command9", 14}, {"Command10", 15},
+        };
+        for (const auto& [name, entry] : captions)
+            QCOMPARE(button(menu, name)->text(), QStringLiteral("T%1").arg(entry));
+        QCOMPARE(label(menu, "Label1")->text(), QStringLiteral("v. 0.05"));
+        QCOMPARE(label(menu, "Label3")->text(), QStringLiteral("&"));
+    }
+
+    void controlsSitWhereTheyBelong_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QRect>("geometry");
+        QTest::newRow("Image1") << "Image1" << QRect(96, 80, 555, 74);
+        QTest::newRow("Image2") << "Image2" << QRect(168, 96, 102, 95);
+        QTest::newRow("Image3") << "Image3" << QRect(456, 96, 110, 95);
+        QTest::newRow("Label1") << "Label1" << QRect(584, 144, 129, 17);
+        QTest::newRow("Label2") << "Label2" << QRect(181, 187, 89, 17);
+        QTest::newRow("Label4") << "Label4" << QRect(469, 187, 97, 17);
+        QTest::newRow("datum_a_cas") << "datum_a_cas" << QRect(253, 216, 241, 17);
+        QTest::newRow("Label5") << "Label5" << QRect(0, 240, 745, 17);
+        QTest::newRow("Command1") << "Command1" << QRect(0, 256, 105, 25);
+        QTest::newRow("Command2") << "Command2" << QRect(104, 256, 121, 25);
+        QTest::newRow("Command7") << "Command7" << QRect(224, 256, 105, 25);
+        QTest::newRow("Command3") << "Command3" << QRect(328, 256, 121, 25);
+        QTest::newRow("Command4") << "Command4" << QRect(448, 256, 121, 25);
+        QTest::newRow("Command5") << "Command5" << QRect(608, 256, 73, 25);
+        QTest::newRow("Command6") << "Command6" << QRect(680, 256, 65, 25);
+        QTest::newRow("Command8") << "Command8" << QRect(0, 280, 113, 25);
+        QTest::newRow("Command9") << "Command9" << QRect(112, 280, 113, 25);
+        QTest::newRow("Command10") << "Command10" << QRect(608, 280, 73, 25);
+        QTest::newRow("egg1_aktivuj") << "egg1_aktivuj" << QRect(728, 0, 17, 17);
+    }
+    void controlsSitWhereTheyBelong()
+    {
+        QFETCH(QString, name);
+        QFETCH(QRect, geometry);
+        testing::FakeApp app;
+        main_menu menu(app.context);
+        QWidget* control = menu.findChild<QWidget*>(name);
+        QVERIFY(control);
+        QCOMPARE(control->geometry(), geometry);
+    }
+
+    void localisationLineAndTooltip()
+    {
+        testing::FakeApp app;
+        {
+            main_menu menu(app.context);
+            QCOMPARE(label(menu, "Label5")->text(), QStringLiteral("T3T127 | T4T126 | T5T128"));
+            QCOMPARE(label(menu, "Label5")->toolTip(), label(menu, "Label5")->text());
+        }
+        for (int n : {3, 4, 5, 126, 127, 128}) app.table.setText(n, QString());
+        main_menu menu(app.context);
+        QCOMPARE(label(menu, "Label5")->text(), QStringLiteral(" |  | "));
+        QCOMPARE(label(menu, "Label5")->toolTip(), QStringLiteral(" |  | "));
+    }
+
+    void clockComposition_data()
+    {
+        QTest::addColumn<QLocale>("locale");
+        QTest::addColumn<QString>("expected");
+        QTest::newRow("C") << QLocale::c() << "Dnes 7 Dec 2026 Cas09:05:03";
+        QTest::newRow("czech") << QLocale(QLocale::Czech, QLocale::Czechia) << "Dnes 07.12.26 Cas9:05:03";
+        QTest::newRow("US") << QLocale(QLocale::English, QLocale::UnitedStates) << "Dnes 12/7/26 Cas9:05:03 AM";
+    }
+    void clockComposition()
+    {
+        QFETCH(QLocale, locale);
+        QFETCH(QString, expected);
+        const QDateTime at(QDate(2026, 12, 7), QTime(9, 5, 3));
+        QCOMPARE(main_menu::clockText("Dnes", "Cas", at, locale), expected);
+    }
+
+    void clockShowsAtLoadAndTicksEverySecond()
+    {
+        testing::FakeApp app;
+        app.table.setText(1, "A");
+        app.table.setText(2, "B");
+        main_menu menu(app.context);
+        QLabel* clock = label(menu, "datum_a_cas");
+        QVERIFY(clock->text().startsWith(QStringLiteral("A ")));
+        QVERIFY(clock->text().contains(QStringLiteral(" B")));
+        auto* timer = menu.findChild<QTimer*>(QStringLiteral("Timer1"));
+        QVERIFY(timer && timer->isActive());
+        QCOMPARE(timer->interval(), 1000);
+        const QString first = clock->text();
+        QTRY_VERIFY_WITH_TIMEOUT(clock->text() != first, 3000); // the seconds move on
+    }
+
+    void advertisementIsNavigatedOnceAfterTheFirstPaint()
+    {
+        testing::FakeApp app;
+        main_menu menu(app.context);
+        QVERIFY(app.fakes.browsers.created.empty()); // nothing before the window is painted
+        menu.show();
+        QTRY_COMPARE(app.fakes.browsers.created.size(), size_t(1));
+        menu.repaint();
+        QTest::qWait(50);
+        QCOMPARE(app.fakes.browsers.created.size(), size_t(1));
+        auto* banner = app.fakes.browsers.created[0];
+        QCOMPARE(banner->objectName(), QStringLiteral("Webreklama"));
+        QCOMPARE(banner->geometry(), QRect(113, 0, 521, 73));
+        QCOMPARE(banner->calls, QStringList{"navigate http://127.0.0.1:9/program/reklama/uvod/index.html"});
+    }
+
+    void sectionButtonsKeepOneWindowEach()
+    {
+        testing::FakeApp app;
+        main_menu menu(app.context);
+        menu.show();
+        CountingFactory factory;
+        menu.windows().add("frm_sit", std::ref(factory));
+
+        button(menu, "Command3")->click();
+        button(menu, "Command3")->click();
+        QCOMPARE(factory.created, 1);
+        QPointer<QWidget> first = menu.windows().window("frm_sit");
+        QVERIFY(first && first->isVisible());
+        QVERIFY(!first->parentWidget()); // no owner window
+        QVERIFY(menu.isVisible()); // the menu stays
+
+        first->close(); // destroyed on close...
+        QTRY_VERIFY(first.isNull());
+        button(menu, "Command3")->click(); // ...and loaded afresh
+        QCOMPARE(factory.created, 2);
+        QVERIFY(menu.windows().window("frm_sit")->isVisible());
+    }
+
+    void windowClosedAMomentAgoIsMadeAfresh()
+    {
+        testing::FakeApp app;
+        main_menu menu(app.context);
+        CountingFactory factory;
+        menu.windows().add("frm_sit", std::ref(factory));
+        button(menu, "Command3")->click();
+        menu.windows().window("frm_sit")->close();
+        button(menu, "Command3")->click(); // before the closed one is deleted
+        QCOMPARE(factory.created, 2);
+        QTRY_COMPARE(menu.windows().window("frm_sit")->objectName(), QStringLiteral("section2"));
+    }
+
+    void sectionNotBuiltSaysSo()
+    {
+        testing::FakeApp app;
+        main_menu menu(app.context);
+        WindowRegistry empty;
+        std::swap(const_cast<WindowRegistry&>(menu.windows()), empty);
+        button(menu, "Command1")->click();
+        QCOMPARE(app.fakes.messages.calls.size(), size_t(1));
+        QVERIFY(app.fakes.messages.calls[0].text.contains("not available yet"));
+    }
+
+    void konecClosesEverythingAndEndsTheProgram()
+    {
+        for (bool withWindows : {false, true}) {
+            testing::FakeApp app;
+            main_menu menu(app.context);
+            menu.show();
+            std::vector<QPointer<QWidget>> open;
+            if (withWindows) {
+                for (const char* name : {"frm_sit", "frm_hlasky", "frmAbout"}) {
+                    menu.windows().add(name, [] { return new QWidget; });
+                    open.emplace_back(menu.windows().show(name));
+                }
+            }
+            button(menu, "Command6")->click();
+            QCOMPARE(app.endProgramCalls, 1);
+            QVERIFY(!menu.isVisible());
+            for (const auto& window : open) QTRY_VERIFY(window.isNull());
+        }
+    }
+
+    void closingOrderOfKonec()
+    {
+        QCOMPARE(main_menu::closingOrder(),
+                 (QStringList{"frm_hlasky", "frm_internet", "frm_load", "frm_nastav", "frm_poznamky",
+                              "frm_programy", "frm_sit", "frm_slozky", "frm_system", "frmAbout"}));
+    }
+
+    void titleBarCloseEndsTheProgramOnlyWhenNothingElseIsOpen()
+    {
+        // Runs the real event loop: the program ends when its loop returns.
+        testing::FakeApp app;
+        const auto runUntilQuit = [] {
+            QTimer watchdog; // the program did not end
+            watchdog.setSingleShot(true);
+            QObject::connect(&watchdog, &QTimer::timeout, [] { QCoreApplication::exit(99); });
+            watchdog.start(5000);
+            return QCoreApplication::exec();
+        };
+        {
+            main_menu menu(app.context);
+            menu.windows().add("frm_sit", [] { return new QWidget; });
+            menu.show();
+            QPointer<QWidget> other = menu.windows().show("frm_sit");
+            bool aliveAfterMenuClosed = false;
+            QTimer::singleShot(0, &menu, [&] { menu.close(); });
+            QTimer::singleShot(300, [&] {
+                aliveAfterMenuClosed = other && other->isVisible();
+                other->close();
+            });
+            QCOMPARE(runUntilQuit(), 0);
+            QVERIFY(aliveAfterMenuClosed); // the open section kept the program alive
+        }
+        main_menu alone(app.context);
+        alone.show();
+        QTimer::singleShot(0, &alone, [&] { alone.close(); });
+        QCOMPARE(runUntilQuit(), 0);
+    }
+
+    void easterEggShowsBothPicturesForGood()
+    {
+        testing::FakeApp app;
+        main_menu menu(app.context);
+        menu.show();
+        QLabel* image2 = label(menu, "Image2");
+        QLabel* image3 = label(menu, "Image3");
+        QVERIFY(!image2->isVisible() && !image3->isVisible());
+        QVERIFY(!label(menu, "Image1")->pixmap().isNull());
+        QWidget* egg = menu.findChild<QWidget*>("egg1_aktivuj");
+        QTest::mouseClick(egg, Qt::LeftButton);
+        QVERIFY(image2->isVisible() && image3->isVisible());
+        QTest::mouseClick(egg, Qt::LeftButton);
+        QVERIFY(image2->isVisible() && image3->isVisible());
+        QVERIFY(image2->hasScaledContents());
+    }
+};
+
+QTEST_MAIN(MainMenuTest)
+#include "test_main_menu.moc"

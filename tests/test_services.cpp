@@ -1,0 +1,164 @@
+// Services shared by the windows: the file-dialog object, program start and
+// the failure rule.
+
+#include <QFile>
+#include <QPushButton>
+#include <QTemporaryDir>
+#include <QtTest>
+
+#include "platform/failure.h"
+#include "platform/services/guard.h"
+#include "platform/services/qt/qt_services.h"
+#include "tests/support/test_support.h"
+
+using namespace platform;
+
+namespace {
+QString writeScript(const QTemporaryDir& dir, const QString& name, const QString& body)
+{
+    const QString path = dir.path() + "/" + name;
+    testing::writeFile(path, ("#!/bin/sh\n" + body + "\n").toStdString());
+    QFile::setPermissions(path, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+    return path;
+}
+} // namespace
+
+class ServicesTest : public QObject {
+    Q_OBJECT
+private slots:
+    void dialogKeepsItsSettingsBetweenUses()
+    {
+        fakes::FakeFileDialogService service;
+        CommonDialog dialog(service);
+        QVERIFY(dialog.Filter.isEmpty() && dialog.DefaultExt.isEmpty() && dialog.FileName.isEmpty());
+        QVERIFY(!dialog.CancelError);
+
+        dialog.Filter = "Textové soubory TXT (*.TXT)|*.TXT";
+        dialog.DefaultExt = "TXT";
+        service.answers = {QStringLiteral("/home/u/a.txt"), QStringLiteral("/home/u/b.txt")};
+        dialog.ShowOpen();
+        QCOMPARE(dialog.FileName, QStringLiteral("/home/u/a.txt"));
+        dialog.ShowSave();
+        QCOMPARE(dialog.FileName, QStringLiteral("/home/u/b.txt"));
+
+        QCOMPARE(service.requests.size(), size_t(2));
+        QCOMPARE(service.requests[0].kind, FileDialogRequest::Open);
+        QCOMPARE(service.requests[0].fileName, QString());
+        QCOMPARE(service.requests[1].kind, FileDialogRequest::Save);
+        QCOMPARE(service.requests[1].fileName, QStringLiteral("/home/u/a.txt")); // opens at the last choice
+        QCOMPARE(service.requests[1].filter, QStringLiteral("Textové soubory TXT (*.TXT)|*.TXT"));
+        QCOMPARE(service.requests[1].defaultExt, QStringLiteral("TXT"));
+    }
+
+    void cancelFailsOnlyWithCancelError()
+    {
+        fakes::FakeFileDialogService service;
+        CommonDialog dialog(service);
+        dialog.FileName = "/keep/me";
+        service.answers = {std::nullopt, std::nullopt};
+        dialog.ShowOpen(); // CancelError false: returns, nothing chosen
+        QCOMPARE(dialog.FileName, QStringLiteral("/keep/me"));
+        dialog.CancelError = true;
+        QVERIFY_THROWS_EXCEPTION(DialogCancelled, dialog.ShowOpen());
+        QCOMPARE(dialog.FileName, QStringLiteral("/keep/me"));
+    }
+
+    void filterBecomesQtNameFilters_data()
+    {
+        QTest::addColumn<QString>("filter");
+        QTest::addColumn<QStringList>("expected");
+        QTest::newRow("one pair") << "Programs|*.exe" << QStringList{"Programs (*.exe)"};
+        QTest::newRow("two pairs") << "Programs|*.exe|All files|*"
+                                   << QStringList{"Programs (*.exe)", "All files (*)"};
+        QTest::newRow("several patterns") << "Texts|*.txt;*.TXT" << QStringList{"Texts (*.txt *.TXT)"};
+        QTest::newRow("empty") << "" << QStringList{};
+    }
+    void filterBecomesQtNameFilters()
+    {
+        QFETCH(QString, filter);
+        QFETCH(QStringList, expected);
+        QCOMPARE(qtNameFilters(filter), expected);
+    }
+
+    void commandLinesAreSplitWithoutAShell()
+    {
+        QTemporaryDir dir;
+        const QString withBlanks = writeScript(dir, "my program", "exit 0");
+
+        SplitCommand whole = splitCommandLine(withBlanks);
+        QCOMPARE(whole.program, withBlanks);
+        QVERIFY(whole.arguments.isEmpty());
+
+        SplitCommand split = splitCommandLine("/usr/bin/touch /tmp/a \"b c\"");
+        QCOMPARE(split.program, QStringLiteral("/usr/bin/touch"));
+        QCOMPARE(split.arguments, (QStringList{"/tmp/a", "b c"}));
+
+        SplitCommand shellChars = splitCommandLine("echo hi; rm -rf x");
+        QCOMPARE(shellChars.program, QStringLiteral("echo"));
+        QCOMPARE(shellChars.arguments, (QStringList{"hi;", "rm", "-rf", "x"}));
+
+        QVERIFY_THROWS_EXCEPTION(Failure, splitCommandLine(""));
+        QVERIFY_THROWS_EXCEPTION(Failure, splitCommandLine("   "));
+    }
+
+    void realProgramStartsAndMissingOneFails()
+    {
+        QTemporaryDir dir;
+        const QString marker = dir.path() + "/started";
+        const QString script = writeScript(dir, "make marker", "echo \"$1\" > \"" + marker + "\"");
+        QtProgramStarter starter;
+        starter.start(script, MinimizedFocus); // a path with a blank, named whole
+        QTRY_VERIFY_WITH_TIMEOUT(QFile::exists(marker), 10000);
+
+        QFile::remove(marker);
+        starter.start("/bin/sh -c \"echo arg > " + marker + "\"", NormalFocus);
+        QTRY_VERIFY_WITH_TIMEOUT(QFile::exists(marker) && QFile(marker).size() > 0, 10000);
+
+        try {
+            starter.start(dir.path() + "/no-such-program --flag", MinimizedFocus);
+            QFAIL("a missing program was reported as started");
+        } catch (const Failure& failure) {
+            QVERIFY(QString::fromUtf8(failure.what()).contains("no-such-program"));
+        }
+        const QString notExecutable = dir.path() + "/plain.txt";
+        testing::writeFile(notExecutable, "text");
+        QVERIFY_THROWS_EXCEPTION(Failure, starter.start(notExecutable, MinimizedFocus));
+    }
+
+    void guardShowsFailuresAndTheProgramGoesOn()
+    {
+        fakes::FakeMessageBoxService messages;
+        QVERIFY(runGuarded(messages, [] {}));
+        QVERIFY(messages.calls.empty());
+
+        int steps = 0;
+        QVERIFY(!runGuarded(messages, [&] {
+            ++steps;
+            throw Failure("The file \"/x\" cannot be copied.");
+            ++steps; // the rest of the handler does not run
+        }));
+        QCOMPARE(steps, 1);
+        QCOMPARE(messages.calls.size(), size_t(1));
+        QCOMPARE(messages.calls[0].text, QStringLiteral("The file \"/x\" cannot be copied."));
+        QCOMPARE(messages.calls[0].style, 16);
+        QCOMPARE(messages.calls[0].shownTitle(), QStringLiteral("QuelmarnManager 0.00 Beta"));
+    }
+
+    void guardedHandlersKeepWorkingAfterAFailure()
+    {
+        fakes::FakeMessageBoxService messages;
+        QPushButton button;
+        int clicks = 0;
+        connectGuarded(&button, &QPushButton::clicked, &button, messages, [&] {
+            if (++clicks == 1) throw Failure("first click fails");
+        });
+        button.click();
+        button.click();
+        QCOMPARE(clicks, 2);
+        QCOMPARE(messages.calls.size(), size_t(1));
+        QCOMPARE(messages.calls[0].text, QStringLiteral("first click fails"));
+    }
+};
+
+QTEST_MAIN(ServicesTest)
+#include "test_services.moc"

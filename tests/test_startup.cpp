@@ -1,0 +1,159 @@
+// The start-up sequence: options.ini, the language file path, the failure
+// that stops start-up before the main menu.
+
+#include <QProcess>
+#include <QTemporaryDir>
+#include <QtTest>
+
+#include "platform/failure.h"
+#include "startup/frm_load.h"
+#include "tests/support/test_support.h"
+
+namespace {
+
+struct StartupFixture {
+    QTemporaryDir appFolder;
+    QTemporaryDir windowsFolder;
+    frm_load::Folders folders() const
+    {
+        return {appFolder.path().toStdString(), windowsFolder.path().toStdString()};
+    }
+    void writeOptions(const std::string& ini) const { testing::writeFile(windowsFolder.path() + "/options.ini", ini); }
+    void writeLanguage(const QString& name, const std::string& bytes) const
+    {
+        testing::writeFile(appFolder.path() + "/" + name, bytes);
+    }
+};
+
+std::string allRecords(const QString& prefix)
+{
+    return testing::languageFileBytes([&](int r) { return prefix + QString::number(r); });
+}
+
+} // namespace
+
+class StartupTest : public QObject {
+    Q_OBJECT
+private slots:
+    void languageFileNameFromOptions_data()
+    {
+        QTest::addColumn<QString>("ini"); // "<none>": no options.ini at all
+        QTest::addColumn<QString>("name");
+        QTest::newRow("no options.ini") << "<none>" << "czech.qlk";
+        QTest::newRow("no section") << "[OTHER]\nlokalizace=english.qlk\n" << "czech.qlk";
+        QTest::newRow("no key") << "[OPTIONS]\nother=1\n" << "czech.qlk";
+        QTest::newRow("set") << "[OPTIONS]\nlokalizace=english.qlk\n" << "english.qlk";
+        QTest::newRow("any case") << "[Options]\nLokalizace=english.qlk\n" << "english.qlk";
+        QTest::newRow("empty") << "[OPTIONS]\nlokalizace=\n" << "";
+        QTest::newRow("40 characters") << "[OPTIONS]\nlokalizace=abcdefghijklmnopqrstuvwxyz0123456789.qlk\n"
+                                       << "abcdefghijklmnopqrstuvwxyz012";
+        QTest::newRow("29 accented characters kept whole")
+            << "[OPTIONS]\nlokalizace=ěščřžýáíéůúěščřžýáíéůúěščřžýáíéůú\n" << "ěščřžýáíéůúěščřžýáíéůúěščřžýá";
+        QTest::newRow("folder part kept") << "[OPTIONS]\nlokalizace=lang/sk.qlk\n" << "lang/sk.qlk";
+    }
+    void languageFileNameFromOptions()
+    {
+        QFETCH(QString, ini);
+        QFETCH(QString, name);
+        StartupFixture f;
+        if (ini != "<none>") f.writeOptions(ini.toStdString());
+        const std::string iniPath = frm_load::optionsPath(f.windowsFolder.path().toStdString());
+        QCOMPARE(QString::fromStdString(frm_load::languageFileName(iniPath)), name);
+    }
+
+    void loadsTheNamedFileFromTheApplicationFolder()
+    {
+        StartupFixture f;
+        f.writeLanguage("czech.qlk", allRecords("cz"));
+        f.writeLanguage("english.qlk", allRecords("en"));
+        Form1 table;
+        int menus = 0;
+        frm_load::Form_Load(table, f.folders(), 1250, [&] {
+            QCOMPARE(table.text(67), QStringLiteral("cz16")); // the table is full before the menu loads
+            ++menus;
+        });
+        QCOMPARE(menus, 1);
+
+        f.writeOptions("[OPTIONS]\r\nlokalizace=english.qlk\r\n");
+        Form1 english;
+        frm_load::Form_Load(english, f.folders(), 1250, [&] { ++menus; });
+        QCOMPARE(english.text(16), QStringLiteral("en17"));
+        QCOMPARE(menus, 2);
+    }
+
+    void languageFileCanBeReplacedAfterStartUp()
+    {
+        StartupFixture f;
+        f.writeLanguage("czech.qlk", allRecords("old"));
+        Form1 table;
+        frm_load::Form_Load(table, f.folders(), 1250, [] {});
+        f.writeLanguage("czech.qlk", allRecords("new")); // the file is closed: no lock stops this
+        QCOMPARE(table.text(1), QStringLiteral("old1"));
+    }
+
+    void failuresStopBeforeTheMainMenu_data()
+    {
+        QTest::addColumn<QString>("ini");
+        QTest::addColumn<QString>("fileName");   // language file written, "" for none
+        QTest::addColumn<QString>("mentioned");  // in the message
+        QTest::newRow("default file missing") << "" << "" << "czech.qlk";
+        QTest::newRow("named file missing") << "[OPTIONS]\nlokalizace=slovak.qlk\n" << "czech.qlk" << "slovak.qlk";
+        QTest::newRow("name cut to a missing file")
+            << "[OPTIONS]\nlokalizace=abcdefghijklmnopqrstuvwxyz0123456789.qlk\n"
+            << "abcdefghijklmnopqrstuvwxyz0123456789.qlk" << "abcdefghijklmnopqrstuvwxyz012";
+        QTest::newRow("empty name opens the folder") << "[OPTIONS]\nlokalizace=\n" << "czech.qlk" << "cannot";
+        QTest::newRow("negative length") << "" << "broken" << "record 3";
+    }
+    void failuresStopBeforeTheMainMenu()
+    {
+        QFETCH(QString, ini);
+        QFETCH(QString, fileName);
+        QFETCH(QString, mentioned);
+        StartupFixture f;
+        if (!ini.isEmpty()) f.writeOptions(ini.toStdString());
+        if (fileName == "broken")
+            f.writeLanguage("czech.qlk", std::string("\x01\x00" "a\x01\x00" "b\xFF\xFF", 8));
+        else if (!fileName.isEmpty())
+            f.writeLanguage(fileName, allRecords("x"));
+
+        Form1 table;
+        testing::FakeApp app;
+        int menus = 0;
+        const int status = frm_load::runOrReport(table, [&] { return f.folders(); }, app.fakes.messages,
+                                                 [&] { ++menus; });
+        QCOMPARE(status, 1);
+        QCOMPARE(menus, 0);
+        QCOMPARE(app.fakes.messages.calls.size(), size_t(1));
+        const auto& shown = app.fakes.messages.calls[0];
+        QCOMPARE(shown.style, 16);
+        QCOMPARE(shown.shownTitle(), QStringLiteral("QuelmarnManager 0.00 Beta"));
+        QVERIFY2(shown.text.contains(mentioned), qPrintable(shown.text));
+    }
+
+    void successReportsNothing()
+    {
+        StartupFixture f;
+        f.writeLanguage("czech.qlk", allRecords("cz"));
+        Form1 table;
+        testing::FakeApp app;
+        int menus = 0;
+        QCOMPARE(frm_load::runOrReport(table, [&] { return f.folders(); }, app.fakes.messages, [&] { ++menus; }), 0);
+        QCOMPARE(menus, 1);
+        QVERIFY(app.fakes.messages.calls.empty());
+    }
+
+    void programSaysSoWhenThereIsNoDisplay()
+    {
+        QProcess program;
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        for (const char* var : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"}) env.remove(var);
+        program.setProcessEnvironment(env);
+        program.start(qEnvironmentVariable("QUELMARN_BINARY"), {});
+        QVERIFY(program.waitForFinished(20000));
+        QCOMPARE(program.exitCode(), 2);
+        QVERIFY(program.readAllStandardError().contains("no display"));
+    }
+};
+
+QTEST_MAIN(StartupTest)
+#include "test_startup.moc"
