@@ -4,12 +4,16 @@
 #include <functional>
 
 #include "platform/services/services.h"
+#include "platform/sys/system_calls.h"
 #include "startup/form1.h"
 
 struct AppContext {
     const Form1& table;
     platform::Services services;
     std::function<void()> endProgram; // ends the process at once
+    // The system calls of the running system (fakes in tests); a context
+    // built without them gets calls that report a Failure.
+    platform::SystemCalls system = platform::unavailableSystemCalls();
 
     const QString& T(int n) const { return table.text(n); }
 };

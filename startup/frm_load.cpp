@@ -59,8 +59,9 @@ int frm_load::runOrReport(Form1& table, const std::function<Folders()>& locate,
         Form_Load(table, locate(), platform::codepage::ansiCodePage(), showMainMenu);
         return 0;
     } catch (const platform::Failure& failure) {
-        std::fprintf(stderr, "quelmarn: %s\n", failure.what());
-        messages.show(QString::fromStdString(failure.what()), platform::ErrorOk);
+        const std::string message = std::string("Quelmarn Manager cannot start. ") + failure.what();
+        std::fprintf(stderr, "quelmarn: %s\n", message.c_str());
+        messages.show(QString::fromStdString(message), platform::ErrorOk);
         return 1;
     }
 }

@@ -7,10 +7,9 @@
 #include <memory>
 
 #include "main_menu/main_menu.h"
-#include "platform/failure.h"
 #include "platform/services/qt/qt_services.h"
-#include "platform/sys/codepage.h"
 #include "platform/sys/ostatni_api.h"
+#include "platform/sys/system_calls.h"
 #include "startup/app_context.h"
 #include "startup/appearance.h"
 #include "startup/form1.h"
@@ -42,20 +41,19 @@ int main(int argc, char* argv[])
 
     platform::QtServices qtServices;
     Form1 table;
-    AppContext context{table, qtServices.view(), [] { QCoreApplication::exit(0); }};
+    platform::NativeSystemCalls systemCalls;
+    AppContext context{table, qtServices.view(), [] { QCoreApplication::exit(0); }, systemCalls.view()};
     std::unique_ptr<main_menu> menu;
 
-    try {
-        const frm_load::Folders folders{platform::ostatni_API::applicationFolder(),
-                                        platform::ostatni_API::windowsDirectory()};
-        frm_load::Form_Load(table, folders, platform::codepage::ansiCodePage(), [&] {
-            menu = std::make_unique<main_menu>(context);
-            menu->show();
-        });
-    } catch (const platform::Failure& failure) {
-        std::fprintf(stderr, "quelmarn: %s\n", failure.what());
-        qtServices.messages.show(QString::fromStdString(failure.what()), platform::ErrorOk, std::nullopt);
-        return 1;
-    }
+    const auto locate = [] {
+        return frm_load::Folders{platform::ostatni_API::applicationFolder(),
+                                 platform::ostatni_API::windowsDirectory()};
+    };
+    const int status = frm_load::runOrReport(table, locate, qtServices.messages, [&] {
+        menu = std::make_unique<main_menu>(context);
+        menu->show();
+    });
+    if (status != 0)
+        return status;
     return app.exec();
 }

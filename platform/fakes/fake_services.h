@@ -78,13 +78,26 @@ public:
     }
 };
 
+// A pointer that stays where the test puts it.
+class FakePointerPosition : public PointerPosition {
+public:
+    QPoint at;
+    int reads = 0;
+    QPoint position() override
+    {
+        ++reads;
+        return at;
+    }
+};
+
 // A set of fakes with the Services view windows take.
 struct FakeServices {
     FakeProgramStarter programs;
     FakeMessageBoxService messages;
     FakeFileDialogService fileDialogs;
     FakeBrowserFactory browsers;
-    Services view() { return Services{programs, messages, fileDialogs, browsers}; }
+    FakePointerPosition pointer;
+    Services view() { return Services{programs, messages, fileDialogs, browsers, pointer}; }
 };
 
 } // namespace platform::fakes

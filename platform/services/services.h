@@ -6,6 +6,7 @@
 #include "platform/services/browser_view.h"
 #include "platform/services/file_dialog.h"
 #include "platform/services/message_box.h"
+#include "platform/services/pointer_position.h"
 #include "platform/services/program_starter.h"
 
 namespace platform {
@@ -15,6 +16,7 @@ struct Services {
     MessageBoxService& messages;
     FileDialogService& fileDialogs;
     BrowserFactory& browsers;
+    PointerPosition& pointer = qtPointerPosition();
 };
 
 } // namespace platform

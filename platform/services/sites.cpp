@@ -12,7 +12,8 @@ QString fromEnv(const char* name, const QString& fallback)
 } // namespace
 
 QString homeSite() { return fromEnv("QUELMARN_HOME_SITE", QStringLiteral("www.quelmarn.example")); }
-QString secondSite() { return fromEnv("QUELMARN_SECOND_SITE", QStringLiteral("www.quelmarn-team.example")); }
+// Short enough to be read whole on the browser's 89-pixel link button.
+QString secondSite() { return fromEnv("QUELMARN_SECOND_SITE", QStringLiteral("qmtym.example")); }
 QString startPage() { return fromEnv("QUELMARN_START_PAGE", QStringLiteral("http://") + homeSite() + QStringLiteral("/")); }
 QString testHost() { return fromEnv("QUELMARN_TEST_HOST", QStringLiteral("www.quelmarn.example")); }
 

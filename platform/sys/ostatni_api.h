@@ -1,6 +1,9 @@
 #pragma once
-// ostatni_API: the assorted system calls (folders the program relies on).
+// ostatni_API: the assorted system calls (folders the program relies on,
+// the system version, the time since the system started).
 
+#include <cstdint>
+#include <memory>
 #include <string>
 
 namespace platform::ostatni_API {
@@ -18,5 +21,24 @@ char pathSeparator();
 
 // Reads a whole file; throws platform::Failure naming the path when it cannot.
 std::string readWholeFile(const std::string& path);
+
+// Operating-system version (major.minor) and build number.
+struct OsVersion {
+    int major = 0;
+    int minor = 0;
+    int build = 0;
+};
+
+// The facts of this topic a window asks for, behind an interface so tests
+// can set them.
+class Calls {
+public:
+    virtual ~Calls() = default;
+    virtual OsVersion osVersion() = 0;
+    // Milliseconds since the system started, suspend included; never wraps.
+    virtual std::uint64_t millisecondsSinceBoot() = 0;
+};
+
+std::unique_ptr<Calls> makeNative();
 
 } // namespace platform::ostatni_API

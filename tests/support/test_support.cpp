@@ -39,7 +39,7 @@ QString builtLanguageFolder()
 }
 
 FakeApp::FakeApp()
-    : context{table, fakes.view(), [this] { ++endProgramCalls; }}
+    : context{table, fakes.view(), [this] { ++endProgramCalls; }, system.view()}
 {
     for (int n = 1; n <= 134; ++n)
         table.setText(n, QStringLiteral("T%1").arg(n));

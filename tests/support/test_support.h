@@ -7,6 +7,7 @@
 #include <string>
 
 #include "platform/fakes/fake_services.h"
+#include "platform/fakes/fake_system_calls.h"
 #include "startup/app_context.h"
 
 namespace testing {
@@ -26,6 +27,7 @@ struct FakeApp {
     FakeApp();
     Form1 table;
     platform::fakes::FakeServices fakes;
+    platform::fakes::FakeSystemCalls system;
     int endProgramCalls = 0;
     AppContext context;
 };

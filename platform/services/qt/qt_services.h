@@ -40,7 +40,7 @@ struct QtServices {
     QtMessageBoxService messages;
     QtFileDialogService fileDialogs;
     WebEngineBrowserFactory browsers;
-    Services view() { return Services{programs, messages, fileDialogs, browsers}; }
+    Services view() { return Services{programs, messages, fileDialogs, browsers, qtPointerPosition()}; }
 };
 
 } // namespace platform

@@ -1,0 +1,72 @@
+#!/bin/sh
+# CPU share of the whole program (every process of its session, the web
+# engine's included) over a measuring period: first with only the main menu
+# open, then with the operating-system window open beside it, both idle.
+#
+# Usage: bench/cpu_system_window.sh [path/to/quelmarn] [seconds]
+# Needs xvfb-run and xdotool. Runs the program on its own virtual X server;
+# the web pages point at 127.0.0.1:9, so nothing reaches the network.
+set -eu
+
+binary=${1:-build/bin/quelmarn}
+seconds=${2:-10}
+
+if [ -z "${QUELMARN_BENCH_DISPLAY:-}" ]; then
+    [ -x "$binary" ] || { echo "no program at $binary (give its path as the first argument)" >&2; exit 2; }
+    command -v xdotool >/dev/null || { echo "xdotool is needed (apt-get install xdotool)" >&2; exit 2; }
+    exec xvfb-run -a -s "-screen 0 1280x1024x24" env QUELMARN_BENCH_DISPLAY=1 sh "$0" "$binary" "$seconds"
+fi
+
+ticks_per_second=$(getconf CLK_TCK)
+settings=$(mktemp -d)
+trap 'kill "$program" 2>/dev/null; rm -rf "$settings"' EXIT
+
+# utime + stime of every process in the session, in clock ticks.
+session_ticks() {
+    for stat in /proc/[0-9]*/stat; do
+        cat "$stat" 2>/dev/null || true
+    done | sed 's/^.*) //' | awk -v sid="$1" '$4 == sid { sum += $12 + $13 } END { print sum + 0 }'
+}
+
+# The first window whose title matches, waiting up to 30 s for it. Windows
+# that come and go during a search make xdotool fail: it is asked again.
+wait_window() {
+    for _ in $(seq 300); do
+        found=$(xdotool search --name "$1" 2>/dev/null | head -n 1 || true)
+        [ -n "$found" ] && { echo "$found"; return 0; }
+        sleep 0.1
+    done
+    echo "no window \"$1\" appeared" >&2
+    return 1
+}
+
+# Percent of one core the session used over $seconds.
+measure() {
+    before=$(session_ticks "$program")
+    sleep "$seconds"
+    after=$(session_ticks "$program")
+    awk -v d=$((after - before)) -v hz="$ticks_per_second" -v s="$seconds" 'BEGIN { printf "%.1f", 100 * d / hz / s }'
+}
+
+QTWEBENGINE_DISABLE_SANDBOX=1 QUELMARN_HOME_SITE=127.0.0.1:9 QUELMARN_SECOND_SITE=127.0.0.1:9 \
+QUELMARN_START_PAGE=http://127.0.0.1:9/ QUELMARN_WINDIR="$settings" \
+    setsid "$binary" >/dev/null 2>&1 &
+program=$!
+
+wait_window '^Quelmarn Manager 0\.05$' >/dev/null
+sleep 5 # start-up and the advertisement's failed load settle
+menu_only=$(measure)
+
+# Asked again: the menu's native window is made anew when its web view
+# first shows, so the first one found may be gone.
+menu=$(wait_window '^Quelmarn Manager 0\.05$')
+
+# "Systém" is the main menu's first button (0, 256, 105 x 25).
+xdotool mousemove --window "$menu" 52 268 click 1
+wait_window '^Quelmarn Manager 0\.05 - ' >/dev/null
+sleep 3
+with_system=$(measure)
+
+echo "CPU share of one core over ${seconds} s:"
+echo "  main menu only:             ${menu_only} %"
+echo "  with the system window open: ${with_system} %"

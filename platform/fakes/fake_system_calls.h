@@ -1,0 +1,117 @@
+#pragma once
+// Settable, recording fakes of the system calls, for tests. Every call is
+// noted in one shared log, in order, so tests can check the order of a
+// sequence across topics; `observer` runs at each call, before it returns.
+
+#include <functional>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "platform/failure.h"
+#include "platform/sys/system_calls.h"
+
+namespace platform::fakes {
+
+struct SystemCallLog {
+    std::vector<std::string> calls;
+    std::function<void(const std::string& call)> observer;
+
+    int count(const std::string& call) const
+    {
+        int n = 0;
+        for (const auto& c : calls) n += c == call;
+        return n;
+    }
+    void note(const std::string& call)
+    {
+        calls.push_back(call);
+        if (observer) observer(call);
+    }
+};
+
+class FakeStartMode : public Jak_byl_system_nastartovan::Calls {
+public:
+    explicit FakeStartMode(SystemCallLog& log) : log_(log) {}
+    int mode = Jak_byl_system_nastartovan::Normal;
+    int startMode() override
+    {
+        log_.note("startMode");
+        return mode;
+    }
+
+private:
+    SystemCallLog& log_;
+};
+
+class FakeMouse : public mys::Calls {
+public:
+    explicit FakeMouse(SystemCallLog& log) : log_(log) {}
+    bool present = true;
+    int buttons = 3;
+    bool mousePresent() override
+    {
+        log_.note("mousePresent");
+        return present;
+    }
+    int buttonCount() override
+    {
+        log_.note("buttonCount");
+        return buttons;
+    }
+
+private:
+    SystemCallLog& log_;
+};
+
+class FakeMemory : public pamet::Calls {
+public:
+    explicit FakeMemory(SystemCallLog& log) : log_(log) {}
+    pamet::MemoryStatus status;
+    std::optional<std::string> failure; // thrown as platform::Failure when set
+    pamet::MemoryStatus globalMemoryStatus() override
+    {
+        log_.note("globalMemoryStatus");
+        if (failure) throw Failure(*failure);
+        return status;
+    }
+
+private:
+    SystemCallLog& log_;
+};
+
+class FakeOstatniApi : public ostatni_API::Calls {
+public:
+    explicit FakeOstatniApi(SystemCallLog& log) : log_(log) {}
+    ostatni_API::OsVersion version{5, 1, 2600};
+    std::uint64_t milliseconds = 0;
+    std::uint64_t step = 0; // added to milliseconds after every read
+    int millisecondReads = 0;
+    ostatni_API::OsVersion osVersion() override
+    {
+        log_.note("osVersion");
+        return version;
+    }
+    // Not logged: it is read many times a second.
+    std::uint64_t millisecondsSinceBoot() override
+    {
+        ++millisecondReads;
+        const std::uint64_t now = milliseconds;
+        milliseconds += step;
+        return now;
+    }
+
+private:
+    SystemCallLog& log_;
+};
+
+struct FakeSystemCalls {
+    SystemCallLog log;
+    FakeStartMode start{log};
+    FakeMouse mouse{log};
+    FakeMemory memory{log};
+    FakeOstatniApi other{log};
+    SystemCalls view() { return SystemCalls{start, mouse, memory, other}; }
+};
+
+} // namespace platform::fakes

@@ -1,0 +1,39 @@
+#pragma once
+// The system calls a window may make, one interface per topic, handed to
+// windows in AppContext so that tests can put fakes in their place.
+
+#include <memory>
+
+#include "platform/sys/jak_byl_system_nastartovan.h"
+#include "platform/sys/mys.h"
+#include "platform/sys/ostatni_api.h"
+#include "platform/sys/pamet.h"
+
+namespace platform {
+
+struct SystemCalls {
+    ::platform::Jak_byl_system_nastartovan::Calls& Jak_byl_system_nastartovan;
+    ::platform::mys::Calls& mys;
+    ::platform::pamet::Calls& pamet;
+    ::platform::ostatni_API::Calls& ostatni_API;
+};
+
+// The running system's backends, owned for the life of the program.
+class NativeSystemCalls {
+public:
+    NativeSystemCalls();
+    ~NativeSystemCalls();
+    SystemCalls view();
+
+private:
+    std::unique_ptr<Jak_byl_system_nastartovan::Calls> start_;
+    std::unique_ptr<mys::Calls> mouse_;
+    std::unique_ptr<pamet::Calls> memory_;
+    std::unique_ptr<ostatni_API::Calls> other_;
+};
+
+// Calls that all throw platform::Failure: what a context built without
+// system calls hands a window that asks for them.
+SystemCalls unavailableSystemCalls();
+
+} // namespace platform

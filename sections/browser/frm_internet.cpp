@@ -1,0 +1,94 @@
+#include "sections/browser/frm_internet.h"
+
+#include "platform/services/browser_view.h"
+#include "platform/services/guard.h"
+#include "platform/services/sites.h"
+
+namespace {
+
+QPushButton* makeButton(QWidget* parent, const char* name, const QString& caption, const QRect& geometry)
+{
+    auto* button = new QPushButton(caption, parent);
+    button->setObjectName(QLatin1String(name));
+    button->setGeometry(geometry);
+    return button;
+}
+
+QLabel* makeLabel(QWidget* parent, const char* name, const QString& caption, const QRect& geometry)
+{
+    auto* label = new QLabel(caption, parent);
+    label->setObjectName(QLatin1String(name));
+    label->setTextFormat(Qt::PlainText);
+    label->setGeometry(geometry);
+    return label;
+}
+
+const QString scheme = QStringLiteral("http://");
+
+} // namespace
+
+frm_internet::frm_internet(AppContext& context, QWidget* parent) : QWidget(parent), context_(context)
+{
+    setObjectName(QStringLiteral("frm_internet"));
+    setWindowTitle(QStringLiteral("Quelmarn Manager 0.05 - Internetový prohlížeč"));
+    setFixedSize(862, 661);
+
+    const QString homeSite = platform::sites::homeSite();
+    const QString secondSite = platform::sites::secondSite();
+
+    Command1 = makeButton(this, "Command1", QStringLiteral("Domů"), {0, 0, 49, 49});
+    Command2 = makeButton(this, "Command2", QStringLiteral("Zpět"), {48, 0, 49, 49});
+    Command3 = makeButton(this, "Command3", QStringLiteral("Vpřed"), {96, 0, 49, 49});
+    Command4 = makeButton(this, "Command4", QStringLiteral("Stop"), {144, 0, 49, 49});
+    Command6 = makeButton(this, "Command6", QStringLiteral("Reload"), {192, 0, 49, 49});
+    Label1 = makeLabel(this, "Label1", scheme, {248, 16, 33, 17});
+    Text1 = new QLineEdit(homeSite, this);
+    Text1->setObjectName(QStringLiteral("Text1"));
+    Text1->setGeometry(288, 16, 513, 19);
+    Command5 = makeButton(this, "Command5", QStringLiteral("Přejít"), {808, 16, 49, 17});
+    Label2 = makeLabel(this, "Label2", QStringLiteral("Přejít na stránku:"), {248, 40, 89, 17});
+    Command7 = makeButton(this, "Command7", homeSite, {344, 40, 145, 17});
+    Command8 = makeButton(this, "Command8", secondSite, {496, 40, 89, 17});
+
+    WebBrowser1 = context_.services.browsers.create(this);
+    WebBrowser1->setObjectName(QStringLiteral("WebBrowser1"));
+    WebBrowser1->setGeometry(0, 56, 857, 601);
+
+    // Only the Go button navigates; Enter in the address box does nothing.
+    auto& messages = context_.services.messages;
+    platform::connectGuarded(Command1, &QPushButton::clicked, this, messages, [this] { Command1_Click(); });
+    platform::connectGuarded(Command2, &QPushButton::clicked, this, messages, [this] { Command2_Click(); });
+    platform::connectGuarded(Command3, &QPushButton::clicked, this, messages, [this] { Command3_Click(); });
+    platform::connectGuarded(Command4, &QPushButton::clicked, this, messages, [this] { Command4_Click(); });
+    platform::connectGuarded(Command5, &QPushButton::clicked, this, messages, [this] { Command5_Click(); });
+    platform::connectGuarded(Command6, &QPushButton::clicked, this, messages, [this] { Command6_Click(); });
+    platform::connectGuarded(Command7, &QPushButton::clicked, this, messages, [this] { Command7_Click(); });
+    platform::connectGuarded(Command8, &QPushButton::clicked, this, messages, [this] { Command8_Click(); });
+
+    Form_Load();
+}
+
+void frm_internet::Form_Load()
+{
+    WebBrowser1->navigate(scheme + platform::sites::homeSite());
+
+    setWindowTitle(QStringLiteral("Quelmarn Manager - ") + context_.T(108));
+    Command1->setText(context_.T(101));
+    Command2->setText(context_.T(102));
+    Command3->setText(context_.T(103));
+    Command4->setText(context_.T(104));
+    Command6->setText(context_.T(105));
+    Label2->setText(context_.T(106));
+    Command5->setText(context_.T(107));
+}
+
+void frm_internet::Command1_Click() { WebBrowser1->goHome(); }
+void frm_internet::Command2_Click() { WebBrowser1->goBack(); }
+void frm_internet::Command3_Click() { WebBrowser1->goForward(); }
+void frm_internet::Command4_Click() { WebBrowser1->stop(); }
+void frm_internet::Command6_Click() { WebBrowser1->reload(); }
+// The typed text is neither trimmed nor examined: a typed scheme is doubled,
+// and the fixed "http://" label in front of the box tells the user why.
+void frm_internet::Command5_Click() { WebBrowser1->navigate(scheme + Text1->text()); }
+void frm_internet::Command7_Click() { WebBrowser1->navigate(scheme + platform::sites::homeSite()); }
+void frm_internet::Command8_Click() { WebBrowser1->navigate(scheme + platform::sites::secondSite()); }

@@ -1,0 +1,48 @@
+#pragma once
+// The small web browser: navigation buttons, an address box that always
+// gets "http://" put in front of it, and two buttons leading to the home
+// web site and a second site. The history, the current page and the loading
+// state all belong to the browser view; the window keeps none of its own.
+
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QWidget>
+
+#include "startup/app_context.h"
+
+namespace platform {
+class BrowserView;
+}
+
+class frm_internet : public QWidget {
+    Q_OBJECT
+public:
+    explicit frm_internet(AppContext& context, QWidget* parent = nullptr);
+
+private:
+    void Form_Load();
+    void Command1_Click();
+    void Command2_Click();
+    void Command3_Click();
+    void Command4_Click();
+    void Command5_Click();
+    void Command6_Click();
+    void Command7_Click();
+    void Command8_Click();
+
+    AppContext& context_;
+
+    QPushButton* Command1;
+    QPushButton* Command2;
+    QPushButton* Command3;
+    QPushButton* Command4;
+    QPushButton* Command6;
+    QLabel* Label1;
+    QLineEdit* Text1;
+    QPushButton* Command5;
+    QLabel* Label2;
+    QPushButton* Command7;
+    QPushButton* Command8;
+    platform::BrowserView* WebBrowser1;
+};

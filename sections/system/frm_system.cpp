@@ -1,0 +1,316 @@
+#include "sections/system/frm_system.h"
+
+#include <QFontInfo>
+#include <QPainter>
+#include <QRegularExpression>
+
+#include "platform/services/guard.h"
+
+namespace {
+
+QLabel* makeLabel(QWidget* parent, const QString& name, const QString& text, const QRect& geometry)
+{
+    auto* label = new QLabel(text, parent);
+    label->setObjectName(name);
+    label->setTextFormat(Qt::PlainText);
+    label->setGeometry(geometry);
+    // A fixed size spares every new text a geometry update of the window.
+    label->setFixedSize(geometry.size());
+    return label;
+}
+
+QPushButton* makeButton(QWidget* parent, int number, const QString& caption, const QRect& geometry)
+{
+    auto* button = new QPushButton(caption, parent);
+    button->setObjectName(QStringLiteral("Command%1").arg(number));
+    button->setGeometry(geometry);
+    return button;
+}
+
+QGroupBox* makeFrame(QWidget* parent, const char* name, const QString& caption, const QRect& geometry)
+{
+    auto* frame = new QGroupBox(caption, parent);
+    frame->setObjectName(QLatin1String(name));
+    frame->setGeometry(geometry);
+    return frame;
+}
+
+QProgressBar* makeBar(QWidget* parent, const char* name, const QRect& geometry)
+{
+    auto* bar = new QProgressBar(parent);
+    bar->setObjectName(QLatin1String(name));
+    bar->setGeometry(geometry);
+    bar->setTextVisible(false);
+    bar->setRange(0, 0);
+    bar->setValue(0);
+    return bar;
+}
+
+// A drawn line from one point to another of its parent; it takes no input.
+class DrawnLine : public QWidget {
+public:
+    DrawnLine(QWidget* parent, const char* name, QPoint from, QPoint to) : QWidget(parent)
+    {
+        setObjectName(QLatin1String(name));
+        setAttribute(Qt::WA_TransparentForMouseEvents);
+        const QRect bounds = QRect(from, to).normalized().adjusted(0, 0, 1, 1);
+        setGeometry(bounds);
+        from_ = from - bounds.topLeft();
+        to_ = to - bounds.topLeft();
+    }
+
+protected:
+    void paintEvent(QPaintEvent*) override
+    {
+        QPainter painter(this);
+        painter.setPen(palette().color(QPalette::WindowText));
+        painter.drawLine(from_, to_);
+    }
+
+private:
+    QPoint from_;
+    QPoint to_;
+};
+
+// Shrinks a word-wrapped label's font until every word fits its width and
+// the wrapped text its height, so that a long word is not cut off.
+void fitWrappedText(QLabel* label)
+{
+    QFont font = label->font();
+    if (font.pixelSize() <= 0) font.setPixelSize(QFontInfo(font).pixelSize());
+    const QStringList words = label->text().split(QRegularExpression(QStringLiteral("\\s+")), Qt::SkipEmptyParts);
+    for (; font.pixelSize() > 8; font.setPixelSize(font.pixelSize() - 1)) {
+        const QFontMetrics metrics(font);
+        bool wordsFit = true;
+        for (const QString& word : words) wordsFit = wordsFit && metrics.horizontalAdvance(word) <= label->width();
+        const QRect wrapped = metrics.boundingRect(QRect(0, 0, label->width(), 10000), Qt::TextWordWrap, label->text());
+        if (wordsFit && wrapped.height() <= label->height()) break;
+    }
+    label->setFont(font);
+}
+
+QTimer* makeTimer(QObject* parent, const char* name, int interval)
+{
+    auto* timer = new QTimer(parent);
+    timer->setObjectName(QLatin1String(name));
+    timer->setTimerType(Qt::PreciseTimer);
+    timer->setInterval(interval);
+    return timer;
+}
+
+} // namespace
+
+platform::pamet::MemoryStatus& frm_system::memoryStatus()
+{
+    static platform::pamet::MemoryStatus record;
+    return record;
+}
+
+frm_system::frm_system(AppContext& context) : context_(context)
+{
+    setObjectName(QStringLiteral("frm_system"));
+    setWindowTitle(QStringLiteral("Quelmarn Manager - Operační systém"));
+    setFixedSize(667, 481);
+
+    Label1 = makeLabel(this, QStringLiteral("Label1"), QStringLiteral("Verze operačního systému:"), {8, 8, 153, 17});
+    verze_sys = makeLabel(this, QStringLiteral("verze_sys"), QStringLiteral("verze_os"), {168, 8, 97, 17});
+    Label2 = makeLabel(this, QStringLiteral("Label2"), QStringLiteral("Jak byl systém nastartován:"), {8, 32, 137, 17});
+    start_systemu = makeLabel(this, QStringLiteral("start_systemu"), QString(), {152, 32, 161, 17});
+    win_bezi = makeLabel(this, QStringLiteral("win_bezi"), QStringLiteral("Windows již běží"), {8, 56, 297, 17});
+    Command[1] = makeButton(this, 1, QStringLiteral("Zobrazit systémové informace!"), {8, 80, 297, 25});
+
+    Frame1 = makeFrame(this, "Frame1", QString(), {8, 104, 297, 57});
+    Command[5] = makeButton(Frame1, 5, QStringLiteral("Start>Vypnout"), {16, 8, 257, 17});
+    Command[4] = makeButton(Frame1, 4, QStringLiteral("Odhlásit uživatele"), {16, 24, 257, 17});
+
+    Frame3 = makeFrame(this, "Frame3", QStringLiteral("Myš"), {8, 160, 297, 81});
+    Command[24] = makeButton(Frame3, 24, QStringLiteral("Schovat"), {8, 16, 57, 17});
+    Command[25] = makeButton(Frame3, 25, QStringLiteral("Zobrazit"), {8, 32, 57, 13});
+    lbl_existence_mysi = makeLabel(Frame3, QStringLiteral("lbl_existence_myši"), QStringLiteral("Existuje myš?"),
+                                   {72, 16, 137, 17});
+    lbl_tlacitka_mysi = makeLabel(Frame3, QStringLiteral("lbl_tlacitka_mysi"), QString(), {72, 32, 129, 17});
+    Label4 = makeLabel(Frame3, QStringLiteral("Label4"), QStringLiteral("Souřadnice myši:"), {8, 56, 209, 17});
+    Label3 = makeLabel(Frame3, QStringLiteral("Label3"),
+                       QStringLiteral("Zprávně ukazuje, pouze pokud je myš nainstalována."), {224, 8, 65, 65});
+    Label3->setWordWrap(true);
+    Label3->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    Line1 = new DrawnLine(Frame3, "Line1", {144, 24}, {232, 40});
+    Line2 = new DrawnLine(Frame3, "Line2", {208, 48}, {232, 40});
+
+    Frame2 = makeFrame(this, "Frame2", QStringLiteral("Dialogy"), {312, 0, 329, 265});
+    struct Placed {
+        int number;
+        const char* caption;
+    };
+    // Command13 has no row of its own in the left column; it takes the
+    // free row between Command12 and Command20.
+    const Placed left[] = {{6, "Datum a čas"}, {7, "Herní zařízení"}, {8, "Hesla"},
+                           {9, "Myš"},         {10, "Klávesnice"},    {11, "Tiskárny"},
+                           {12, "Fonty"},      {13, "Místní nastavení"}, {20, "Systém"},
+                           {22, "Zvuky"}};
+    const Placed right[] = {{2, "Modemy"},           {3, "Multimédia"},          {14, "Obrazovka"},
+                            {15, "ODBC"},             {16, "Přidat/odebrat programy"}, {17, "Přidat hardware"},
+                            {18, "Řízení spotřeby"}, {19, "Síť"},                {21, "Motivy"},
+                            {23, "Ćasové pásmo"}};
+    for (int row = 0; row < 10; ++row) {
+        const int top = 16 + row * 24;
+        Command[left[row].number] =
+            makeButton(Frame2, left[row].number, QString::fromUtf8(left[row].caption), {8, top, 161, 25});
+        Command[right[row].number] =
+            makeButton(Frame2, right[row].number, QString::fromUtf8(right[row].caption), {168, top, 145, 25});
+    }
+
+    Frame5 = makeFrame(this, "Frame5", QStringLiteral("TaskBar"), {0, 256, 361, 41});
+    Command[26] = makeButton(Frame5, 26, QStringLiteral("Skrýt Taskbar"), {8, 16, 81, 17});
+    Command[27] = makeButton(Frame5, 27, QStringLiteral("Zobrazit TaskBar"), {88, 16, 89, 17});
+    Command[28] = makeButton(Frame5, 28, QStringLiteral("Skrýt Start"), {184, 16, 89, 17});
+    Command[29] = makeButton(Frame5, 29, QStringLiteral("Zobrazit Start"), {272, 16, 81, 17});
+
+    Frame4 = makeFrame(this, "Frame4", QStringLiteral("Paměť"), {8, 296, 545, 177});
+    lblPhysUsed = makeLabel(Frame4, QStringLiteral("lblPhysUsed"), QStringLiteral("Použito fyzické paměti:"),
+                            {8, 40, 273, 17});
+    pgbPhysMem = makeBar(Frame4, "pgbPhysMem", {8, 56, 281, 25});
+    lblVirtUsed = makeLabel(Frame4, QStringLiteral("lblVirtUsed"), QStringLiteral("Použito virtuální paměti:"),
+                            {8, 88, 273, 17});
+    pgbVirtMem = makeBar(Frame4, "pgbVirtMem", {8, 104, 281, 25});
+    const QString k = QStringLiteral("k");
+    lblTotalPhys = makeLabel(Frame4, QStringLiteral("lblTotalPhys"), k, {296, 32, 233, 17});
+    lblAvailPhys = makeLabel(Frame4, QStringLiteral("lblAvailPhys"), k, {296, 56, 233, 17});
+    lblAvailVirtual = makeLabel(Frame4, QStringLiteral("lblAvailVirtual"), k, {296, 80, 241, 17});
+    lblTotalPage = makeLabel(Frame4, QStringLiteral("lblTotalPage"), k, {296, 104, 233, 17});
+    lblAvailPage = makeLabel(Frame4, QStringLiteral("lblAvailPage"), k, {296, 128, 233, 17});
+    lblTotalVirtual = makeLabel(Frame4, QStringLiteral("lblTotalVirtual"), k, {296, 152, 233, 17});
+
+    Timer1 = makeTimer(this, "Timer1", 1000);
+    Timer2 = makeTimer(this, "Timer2", upTimeIntervalMs);
+    Timer3 = makeTimer(this, "Timer3", pointerIntervalMs);
+
+    auto& messages = context_.services.messages;
+    platform::runGuarded(messages, [this] { Form_Load(); });
+
+    platform::connectGuarded(Timer1, &QTimer::timeout, this, messages, [this] { Timer1_Timer(); });
+    platform::connectGuarded(Timer2, &QTimer::timeout, this, messages, [this] { Timer2_Timer(); });
+    platform::connectGuarded(Timer3, &QTimer::timeout, this, messages, [this] { Timer3_Timer(); });
+    Timer1->start();
+    Timer2->start();
+    Timer3->start();
+}
+
+void frm_system::Form_Load()
+{
+    const AppContext& c = context_;
+    setWindowTitle(QStringLiteral("Quelmarn Manager 0.05 - ") + c.T(67));
+
+    verze_sys->setText(number_format::version(c.system.ostatni_API.osVersion()));
+
+    switch (c.system.Jak_byl_system_nastartovan.startMode()) {
+    case platform::Jak_byl_system_nastartovan::Normal: start_systemu->setText(c.T(18)); break;
+    case platform::Jak_byl_system_nastartovan::FailSafe: start_systemu->setText(c.T(19)); break;
+    case platform::Jak_byl_system_nastartovan::FailSafeWithNetwork: start_systemu->setText(c.T(20)); break;
+    default: break;
+    }
+
+    lbl_existence_mysi->setText(c.system.mys.mousePresent() ? c.T(29) : c.T(28));
+    lbl_tlacitka_mysi->setText(c.T(30) + QString::number(c.system.mys.buttonCount()));
+
+    platform::pamet::MemoryStatus& record = memoryStatus();
+    record = c.system.pamet.globalMemoryStatus();
+
+    physScale_ = number_format::BarScale(record.totalPhys);
+    virtScale_ = number_format::BarScale(record.totalVirtual);
+    pgbPhysMem->setMinimum(0);
+    pgbPhysMem->setMaximum(physScale_.maximum());
+    pgbVirtMem->setMinimum(0);
+    pgbVirtMem->setMaximum(virtScale_.maximum());
+
+    writeMemoryLabels();
+
+    Label1->setText(c.T(16));
+    Label2->setText(c.T(17));
+    Command[1]->setText(c.T(22));
+    Command[5]->setText(c.T(23));
+    Command[4]->setText(c.T(24));
+    Frame3->setTitle(c.T(25));
+    Command[24]->setText(c.T(26));
+    Command[25]->setText(c.T(27));
+    Label3->setText(c.T(31));
+    fitWrappedText(Label3);
+    Frame5->setTitle(c.T(32));
+    for (int n = 26; n <= 29; ++n) Command[n]->setText(c.T(n + 7));
+    Frame4->setTitle(c.T(37));
+    lblPhysUsed->setText(c.T(38));
+    lblVirtUsed->setText(c.T(39));
+    Frame2->setTitle(c.T(66));
+    for (int n = 6; n <= 13; ++n) Command[n]->setText(c.T(n + 40));
+    Command[20]->setText(c.T(54));
+    Command[22]->setText(c.T(55));
+    Command[2]->setText(c.T(56));
+    Command[3]->setText(c.T(57));
+    for (int n = 14; n <= 19; ++n) Command[n]->setText(c.T(n + 44));
+    Command[21]->setText(c.T(64));
+    Command[23]->setText(c.T(65));
+}
+
+void frm_system::writeMemoryLabels()
+{
+    const AppContext& c = context_;
+    const platform::pamet::MemoryStatus& record = memoryStatus();
+    const QString kb = QStringLiteral(" KB");
+    lblTotalPhys->setText(c.T(39) + number_format::kilobytes(record.totalPhys) + kb);
+    lblAvailPhys->setText(c.T(40) + number_format::kilobytes(record.availPhys) + kb);
+    lblTotalPage->setText(c.T(41) + number_format::kilobytes(record.totalPageFile));
+    lblAvailPage->setText(c.T(42) + number_format::kilobytes(record.availPageFile));
+    lblTotalVirtual->setText(c.T(43) + number_format::kilobytes(record.totalVirtual) + kb);
+    lblAvailVirtual->setText(c.T(44) + number_format::kilobytes(record.availVirtual) + kb);
+}
+
+// A monitor whose reading fails stops, so that the failure is reported
+// once rather than by a new message box on every tick.
+void frm_system::Timer1_Timer()
+{
+    try {
+        const AppContext& c = context_;
+        platform::pamet::MemoryStatus& record = memoryStatus();
+        record = c.system.pamet.globalMemoryStatus();
+
+        const std::uint64_t physUsed = record.totalPhys - std::min(record.availPhys, record.totalPhys);
+        pgbPhysMem->setValue(physScale_.toBar(physUsed));
+        lblPhysUsed->setText(c.T(38) + number_format::usePercent(physUsed, record.totalPhys));
+
+        const std::uint64_t virtUsed = record.totalVirtual - std::min(record.availVirtual, record.totalVirtual);
+        pgbVirtMem->setValue(virtScale_.toBar(virtUsed));
+        lblVirtUsed->setText(c.T(39) + number_format::usePercent(virtUsed, record.totalVirtual));
+
+        writeMemoryLabels();
+    } catch (...) {
+        Timer1->stop();
+        throw;
+    }
+}
+
+void frm_system::Timer2_Timer()
+{
+    try {
+        win_bezi->setText(context_.T(21) + number_format::upTime(context_.system.ostatni_API.millisecondsSinceBoot()));
+    } catch (...) {
+        Timer2->stop();
+        throw;
+    }
+}
+
+void frm_system::Timer3_Timer()
+{
+    try {
+        souradnice_mysi();
+    } catch (...) {
+        Timer3->stop();
+        throw;
+    }
+}
+
+void frm_system::souradnice_mysi()
+{
+    const QString text = number_format::pointer(context_.services.pointer.position());
+    // The pointer is mostly still: an unchanged text costs no repaint.
+    if (Label4->text() != text) Label4->setText(text);
+}

@@ -1,0 +1,84 @@
+#pragma once
+// frm_system: the operating-system window. It shows the system's version,
+// how it was started, the mouse facts and the memory figures, and keeps the
+// memory figures, the time since the system started and the pointer
+// position live while it is open. Facts come from the system calls in
+// AppContext::system, the pointer from AppContext::services.pointer.
+//
+// The Control Panel, log-off, shut-down, pointer and taskbar buttons are
+// placed and captioned here; their actions belong to a later step.
+
+#include <QGroupBox>
+#include <QLabel>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QTimer>
+#include <QWidget>
+#include <array>
+
+#include "platform/sys/pamet.h"
+#include "sections/system/number_format.h"
+#include "startup/app_context.h"
+
+class frm_system : public QWidget {
+    Q_OBJECT
+public:
+    explicit frm_system(AppContext& context);
+
+    // How often the two fast monitors look. Every new up-time text costs a
+    // repaint and every pointer reading a round trip to the display server,
+    // so they run no faster than the eye needs: the up-time changes about
+    // 55 times a second, the pointer is read on every third of those ticks
+    // (the timers start together, so the pointer adds no wake-ups of its own).
+    static constexpr int upTimeIntervalMs = 18;
+    static constexpr int pointerIntervalMs = 3 * upTimeIntervalMs;
+
+    // The memory status as last read; one record for the whole program.
+    static platform::pamet::MemoryStatus& memoryStatus();
+
+    // Controls, named as their objectName.
+    QLabel* Label1;
+    QLabel* verze_sys;
+    QLabel* Label2;
+    QLabel* start_systemu;
+    QLabel* win_bezi;
+    QGroupBox* Frame1;
+    QGroupBox* Frame2;
+    QGroupBox* Frame3;
+    QGroupBox* Frame4;
+    QGroupBox* Frame5;
+    QLabel* lbl_existence_mysi; // objectName "lbl_existence_myši"
+    QLabel* lbl_tlacitka_mysi;
+    QLabel* Label3;
+    QLabel* Label4;
+    QWidget* Line1;
+    QWidget* Line2;
+    QLabel* lblPhysUsed;
+    QProgressBar* pgbPhysMem;
+    QLabel* lblVirtUsed;
+    QProgressBar* pgbVirtMem;
+    QLabel* lblTotalPhys;
+    QLabel* lblAvailPhys;
+    QLabel* lblAvailVirtual;
+    QLabel* lblTotalPage;
+    QLabel* lblAvailPage;
+    QLabel* lblTotalVirtual;
+    std::array<QPushButton*, 30> Command{}; // Command[1] to Command[29]
+    QTimer* Timer1; // memory monitor
+    QTimer* Timer2; // up-time monitor
+    QTimer* Timer3; // pointer-position monitor
+
+    // The monitors' tick handlers; the timers call them, tests may too.
+    void Timer1_Timer(); // memory
+    void Timer2_Timer(); // up-time
+    void Timer3_Timer(); // pointer position
+
+private:
+    void Form_Load();
+    void souradnice_mysi();
+    void writeMemoryLabels();
+
+    AppContext& context_;
+    number_format::BarScale physScale_;
+    number_format::BarScale virtScale_;
+};

@@ -1,0 +1,324 @@
+// The settings window: the list of language files of the working directory,
+// options.ini written on every selection, the restart notice, the help
+// labels.
+
+#include <QLabel>
+#include <QListWidget>
+#include <QPointer>
+#include <QPushButton>
+#include <QGroupBox>
+#include <QTemporaryDir>
+#include <QtTest>
+
+#include "platform/sys/profile.h"
+#include "startup/appearance.h"
+#include "startup/frm_load.h"
+#include "startup/frm_nastav.h"
+#include "tests/support/test_support.h"
+
+namespace {
+
+// A working directory with language files and other things beside them,
+// and an empty Windows-directory stand-in.
+struct SettingsFixture {
+    QTemporaryDir workDir;
+    QTemporaryDir windowsDir;
+    QString previousDir = QDir::currentPath();
+    testing::FakeApp app;
+
+    explicit SettingsFixture(const QStringList& files = {"czech.qlk", "english.qlk", "slovak.qlk"})
+    {
+        for (const QString& name : files)
+            testing::writeFile(workDir.path() + "/" + name, "x");
+        QDir::setCurrent(workDir.path());
+        qputenv("QUELMARN_WINDIR", windowsDir.path().toLocal8Bit());
+    }
+    ~SettingsFixture()
+    {
+        QDir::setCurrent(previousDir);
+        qunsetenv("QUELMARN_WINDIR");
+    }
+    QString optionsPath() const { return windowsDir.path() + "/options.ini"; }
+    std::string options() const { return testing::readFile(optionsPath()); }
+};
+
+template <typename T>
+T* child(QWidget& window, const char* name)
+{
+    T* found = window.findChild<T*>(QLatin1String(name));
+    if (!found) qFatal("no control %s", name);
+    return found;
+}
+
+QStringList listed(QWidget& window)
+{
+    QStringList names;
+    auto* list = child<QListWidget>(window, "File2");
+    for (int i = 0; i < list->count(); ++i) names << list->item(i)->text();
+    return names;
+}
+
+void select(QWidget& window, const QString& name)
+{
+    auto* list = child<QListWidget>(window, "File2");
+    const auto items = list->findItems(name, Qt::MatchExactly);
+    if (items.size() != 1) qFatal("%s is not listed once", qPrintable(name));
+    list->setCurrentItem(items.first());
+}
+
+void clickOn(QWidget& window, const QString& name)
+{
+    auto* list = child<QListWidget>(window, "File2");
+    const auto items = list->findItems(name, Qt::MatchExactly);
+    QCOMPARE(items.size(), 1);
+    QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, list->visualItemRect(items.first()).center());
+}
+
+} // namespace
+
+class SettingsWindowTest : public QObject {
+    Q_OBJECT
+private slots:
+    // The program's own style and font, so that text fitting is judged as
+    // the user will see it.
+    void initTestCase() { applyAppearance(*qApp); }
+
+    void listsOnlyLanguageFilesOfTheWorkingDirectory()
+    {
+        SettingsFixture f({"english.qlk", "czech.qlk", "Slovak.QLK", "notes.txt", "czech.qlk.bak", "qlk",
+                           ".hidden.qlk", "ěščřžýáíé.qlk", "line\nbreak.qlk", "abcdefghijklmnopqrstuvwxyz.qlk"});
+        QVERIFY(QDir(f.workDir.path()).mkdir("folder.qlk"));
+        // A language file beside the program does not count, only the
+        // working directory's.
+        QTemporaryDir elsewhere;
+        testing::writeFile(elsewhere.path() + "/german.qlk", "x");
+
+        frm_nastav window(f.app.context);
+        QCOMPARE(listed(window), (QStringList{"czech.qlk", "english.qlk", "Slovak.QLK", "ěščřžýáíé.qlk"}));
+        QCOMPARE(child<QListWidget>(window, "File2")->selectedItems().size(), 0);
+        QVERIFY(!QFile::exists(f.optionsPath()));
+        QVERIFY(f.app.fakes.messages.calls.empty());
+    }
+
+    void emptyWorkingDirectoryGivesAnEmptyList()
+    {
+        SettingsFixture f{QStringList()};
+        frm_nastav window(f.app.context);
+        QVERIFY(listed(window).isEmpty());
+    }
+
+    void namesStartUpCannotReadBackAreNotOffered_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<bool>("offered");
+        QTest::newRow("plain") << "czech.qlk" << true;
+        QTest::newRow("inner blank") << "moje cestina.qlk" << true;
+        QTest::newRow("29 characters") << "abcdefghijklmnopqrstuvwxy.qlk" << true;
+        QTest::newRow("29 accented characters") << "ěščřžýáíéůúěščřžýáíéůúěšč.qlk" << true;
+        QTest::newRow("30 characters") << "abcdefghijklmnopqrstuvwxyz.qlk" << false;
+        QTest::newRow("leading blank") << " czech.qlk" << false;
+        QTest::newRow("line break") << "czech\n.qlk" << false;
+        QTest::newRow("carriage return") << "cz\rech.qlk" << false;
+        QTest::newRow("tab") << "cz\tech.qlk" << false;
+        QTest::newRow("quote inside") << "\"cz\".qlk" << true;
+        QTest::newRow("semicolon") << ";czech.qlk" << true;
+    }
+    void namesStartUpCannotReadBackAreNotOffered()
+    {
+        QFETCH(QString, name);
+        QFETCH(bool, offered);
+        QCOMPARE(frm_nastav::isStorableName(name), offered);
+
+        // An offered name comes back unchanged from options.ini at start-up.
+        if (offered) {
+            QTemporaryDir dir;
+            const std::string ini = frm_load::optionsPath(dir.path().toStdString());
+            platform::profile::writeString(ini, "OPTIONS", "lokalizace", QFile::encodeName(name).toStdString());
+            QCOMPARE(QFile::decodeName(QByteArray::fromStdString(frm_load::languageFileName(ini))), name);
+        }
+    }
+
+    void selectionWritesOptionsAndShowsTheNotice()
+    {
+        SettingsFixture f;
+        frm_nastav window(f.app.context);
+        select(window, "czech.qlk");
+
+        QCOMPARE(f.options(), std::string("[OPTIONS]\nlokalizace=czech.qlk\n"));
+        QCOMPARE(f.app.fakes.messages.calls.size(), size_t(1));
+        const auto& notice = f.app.fakes.messages.calls[0];
+        QCOMPARE(notice.text, QStringLiteral("Změny se projeví až po restartu programu. / Changes will be "
+                                             "applying after restart application."));
+        QCOMPARE(notice.title, std::optional<QString>(QStringLiteral("Informace/Information")));
+        QCOMPARE(notice.style, 64);
+        // The running program keeps its texts.
+        QCOMPARE(f.app.context.T(118), QStringLiteral("T118"));
+        QCOMPARE(window.windowTitle(), QStringLiteral("T118"));
+    }
+
+    void everySelectionRewritesAndKeepsTheRestOfTheFile()
+    {
+        SettingsFixture f;
+        const std::string before = "; machine settings\r\n[Display]\r\nmode = 2\r\n\r\n[options]\r\n"
+                                   "width=640\r\nLokalizace = old.qlk\r\nheight=480\r\n[Tail]\r\nz=\"q\"";
+        testing::writeFile(f.optionsPath(), before);
+        const auto expected = [](const char* name) {
+            return "; machine settings\r\n[Display]\r\nmode = 2\r\n\r\n[options]\r\nwidth=640\r\nlokalizace="
+                + std::string(name) + "\r\nheight=480\r\n[Tail]\r\nz=\"q\"";
+        };
+
+        frm_nastav window(f.app.context);
+        select(window, "english.qlk");
+        QCOMPARE(f.options(), expected("english.qlk"));
+        select(window, "slovak.qlk");
+        QCOMPARE(f.options(), expected("slovak.qlk"));
+        select(window, "czech.qlk");
+        QCOMPARE(f.options(), expected("czech.qlk"));
+
+        QCOMPARE(f.app.fakes.messages.calls.size(), size_t(3));
+        for (const auto& call : f.app.fakes.messages.calls)
+            QCOMPARE(call.text, frm_nastav::noticeText());
+        // The last choice is what the next start loads.
+        QCOMPARE(frm_load::languageFileName(f.optionsPath().toStdString()), std::string("czech.qlk"));
+    }
+
+    void mouseAndKeyboardSelectionsWriteButFocusAloneDoesNot()
+    {
+        SettingsFixture f;
+        frm_nastav window(f.app.context);
+        window.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&window));
+        auto* list = child<QListWidget>(window, "File2");
+
+        // Gaining focus makes a row current without selecting it.
+        list->setFocus(Qt::TabFocusReason);
+        QVERIFY(!QFile::exists(f.optionsPath()));
+        QVERIFY(f.app.fakes.messages.calls.empty());
+
+        clickOn(window, "english.qlk");
+        QCOMPARE(frm_load::languageFileName(f.optionsPath().toStdString()), std::string("english.qlk"));
+        QCOMPARE(f.app.fakes.messages.calls.size(), size_t(1));
+
+        QTest::keyClick(list, Qt::Key_Down);
+        QCOMPARE(frm_load::languageFileName(f.optionsPath().toStdString()), std::string("slovak.qlk"));
+        QCOMPARE(f.app.fakes.messages.calls.size(), size_t(2));
+    }
+
+    void failedWriteStillShowsOnlyTheNotice()
+    {
+        SettingsFixture f;
+        // A Windows directory that is a plain file cannot hold options.ini,
+        // whoever runs the test.
+        const QString blocker = f.windowsDir.path() + "/not-a-folder";
+        testing::writeFile(blocker, "x");
+        qputenv("QUELMARN_WINDIR", blocker.toLocal8Bit());
+
+        frm_nastav window(f.app.context);
+        select(window, "english.qlk");
+
+        QCOMPARE(f.app.fakes.messages.calls.size(), size_t(1));
+        QCOMPARE(f.app.fakes.messages.calls[0].style, 64);
+        QCOMPARE(f.app.fakes.messages.calls[0].text, frm_nastav::noticeText());
+        QCOMPARE(testing::readFile(blocker), std::string("x"));
+    }
+
+    void loadTakesCaptionsAndTooltipsFromTheTable_data()
+    {
+        QTest::addColumn<QString>("control");
+        QTest::addColumn<QString>("caption");
+        QTest::newRow("Label9") << "Label9" << "T120";
+        QTest::newRow("Label10") << "Label10" << "T121";
+        QTest::newRow("Label11") << "Label11" << "T122";
+        QTest::newRow("Label12") << "Label12" << "T123";
+        QTest::newRow("Label7") << "Label7" << "T124";
+        QTest::newRow("Label8") << "Label8" << "T125";
+    }
+    void loadTakesCaptionsAndTooltipsFromTheTable()
+    {
+        QFETCH(QString, control);
+        QFETCH(QString, caption);
+        SettingsFixture f;
+        frm_nastav window(f.app.context);
+        auto* label = child<QLabel>(window, control.toLatin1().constData());
+        QCOMPARE(label->text(), caption);
+        QCOMPARE(label->toolTip(), caption);
+        QVERIFY(label->wordWrap());
+    }
+
+    void fixedTextsAndFrameCaption()
+    {
+        SettingsFixture f;
+        frm_nastav window(f.app.context);
+        QCOMPARE(window.windowTitle(), QStringLiteral("T118"));
+        QCOMPARE(child<QGroupBox>(window, "Frame2")->title(), QStringLiteral("T119"));
+        QCOMPARE(child<QLabel>(window, "Label6")->text(), QStringLiteral("Zvolte si jazyk:"));
+        QVERIFY(child<QLabel>(window, "Label6")->toolTip().isEmpty());
+        QCOMPARE(child<QPushButton>(window, "Command3")->text(), QStringLiteral("Ok"));
+        for (const char* question : {"Label7", "Label9", "Label11"})
+            QVERIFY2(child<QLabel>(window, question)->font().bold(), question);
+        for (const char* answer : {"Label6", "Label8", "Label10", "Label12"})
+            QVERIFY2(!child<QLabel>(window, answer)->font().bold(), answer);
+    }
+
+    void helpTextsOfTheShippedLanguagesAreNotCutOff_data()
+    {
+        QTest::addColumn<QString>("language");
+        QTest::newRow("czech") << "czech.qlk";
+        QTest::newRow("english") << "english.qlk";
+    }
+    void helpTextsOfTheShippedLanguagesAreNotCutOff()
+    {
+        QFETCH(QString, language);
+        SettingsFixture f;
+        const QString path = testing::builtLanguageFolder() + "/" + language;
+        f.app.table.load(testing::readFile(path), path.toStdString(), 1250);
+        frm_nastav window(f.app.context);
+        window.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&window));
+        for (const char* help : {"Label7", "Label8", "Label9", "Label10", "Label11", "Label12"}) {
+            QLabel* label = child<QLabel>(window, help);
+            QVERIFY2(label->heightForWidth(label->width()) <= label->height(), help);
+            QVERIFY2(QFontInfo(label->font()).pixelSize() >= 8, help);
+            QCOMPARE(label->toolTip(), label->text());
+        }
+    }
+
+    void onlyTextsThatDoNotFitAreSetSmaller()
+    {
+        SettingsFixture f;
+        const QString endless = QString("Velmi dlouhá odpověď. ").repeated(60);
+        f.app.table.setText(121, endless);
+        frm_nastav window(f.app.context);
+        const int regular = QFontInfo(window.font()).pixelSize();
+        // Short texts keep the window's font (the questions bold).
+        QCOMPARE(QFontInfo(child<QLabel>(window, "Label12")->font()).pixelSize(), regular);
+        QCOMPARE(QFontInfo(child<QLabel>(window, "Label11")->font()).pixelSize(), regular);
+        // A text that fits at no size stops at the smallest one and stays
+        // whole in the tooltip.
+        QLabel* label = child<QLabel>(window, "Label10");
+        QCOMPARE(QFontInfo(label->font()).pixelSize(), 8);
+        QCOMPARE(label->toolTip(), endless);
+    }
+
+    void emptyCaptionEntryGivesAnEmptyTitle()
+    {
+        SettingsFixture f;
+        f.app.table.setText(118, QString());
+        frm_nastav window(f.app.context);
+        QCOMPARE(window.windowTitle(), QString());
+    }
+
+    void okClosesTheWindow()
+    {
+        SettingsFixture f;
+        QPointer<frm_nastav> window = new frm_nastav(f.app.context);
+        window->setAttribute(Qt::WA_DeleteOnClose);
+        window->show();
+        QTest::mouseClick(child<QPushButton>(*window, "Command3"), Qt::LeftButton);
+        QTRY_VERIFY(window.isNull());
+        QVERIFY(f.app.fakes.messages.calls.empty());
+    }
+};
+
+QTEST_MAIN(SettingsWindowTest)
+#include "test_settings_window.moc"

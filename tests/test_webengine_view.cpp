@@ -1,0 +1,272 @@
+// The real browser view (Qt WebEngine) and the browser window on top of it,
+// against a small HTTP server on loopback that this test runs itself.
+
+#include <QApplication>
+#include <QHash>
+#include <QPointer>
+#include <QTcpServer>
+#include <QTcpSocket>
+#include <QWebEngineHistory>
+#include <QWebEnginePage>
+#include <QWebEngineView>
+#include <QtTest>
+#include <memory>
+
+#include "platform/services/qt/qt_services.h"
+#include "sections/browser/frm_internet.h"
+#include "tests/support/test_support.h"
+
+namespace {
+
+constexpr int loadTimeout = 30000; // the first page starts the engine's processes
+
+// Serves a few pages on 127.0.0.1 and records every page asked for.
+// "/hang" is never answered, so a load of it stays pending.
+class LoopbackServer : public QObject {
+public:
+    QStringList requests;
+
+    bool start()
+    {
+        connect(&server_, &QTcpServer::newConnection, this, [this] {
+            while (QTcpSocket* socket = server_.nextPendingConnection()) {
+                socket->setParent(this);
+                connect(socket, &QTcpSocket::readyRead, this, [this, socket] { answer(socket); });
+            }
+        });
+        return server_.listen(QHostAddress::LocalHost, 0);
+    }
+    QString site() const { return QStringLiteral("127.0.0.1:%1").arg(server_.serverPort()); }
+    QString url(const QString& path) const { return QStringLiteral("http://") + site() + path; }
+    int count(const QString& path) const { return int(requests.count(path)); }
+
+private:
+    void answer(QTcpSocket* socket)
+    {
+        QByteArray& pending = buffers_[socket];
+        pending += socket->readAll();
+        if (!pending.contains("\r\n\r\n")) return;
+        const QList<QByteArray> requestLine = pending.left(pending.indexOf("\r\n")).split(' ');
+        buffers_.remove(socket);
+        const QString path = requestLine.size() > 1 ? QString::fromLatin1(requestLine[1]) : QString();
+        if (path == QLatin1String("/favicon.ico")) {
+            reply(socket, "404 Not Found", QByteArray());
+            return;
+        }
+        requests << path;
+        if (path == QLatin1String("/hang")) return;
+        reply(socket, "200 OK", page(path));
+    }
+
+    static QByteArray page(const QString& path)
+    {
+        QByteArray title = "Home";
+        QByteArray next = "/two";
+        if (path == QLatin1String("/one")) title = "One";
+        if (path == QLatin1String("/two")) title = "Two", next = "/one";
+        if (path == QLatin1String("/start")) title = "Start";
+        return "<!DOCTYPE html><html><head><title>" + title + "</title>"
+               "<script>addEventListener('mousemove', function () { window.seenMove = true; });</script>"
+               "</head><body><h1>" + title
+            + "</h1><a id=\"next\" href=\"" + next
+            + "\" style=\"position:absolute;left:0;top:0;width:100%;height:100%\">next page</a></body></html>";
+    }
+
+    static void reply(QTcpSocket* socket, const QByteArray& status, const QByteArray& body)
+    {
+        socket->write("HTTP/1.1 " + status + "\r\nContent-Type: text/html; charset=utf-8\r\nCache-Control: no-store\r\n"
+                      "Connection: close\r\nContent-Length: " + QByteArray::number(body.size()) + "\r\n\r\n" + body);
+        socket->disconnectFromHost();
+    }
+
+    QTcpServer server_;
+    QHash<QTcpSocket*, QByteArray> buffers_;
+};
+
+QWebEngineView* engineOf(QWidget* browserView)
+{
+    auto* engine = browserView->findChild<QWebEngineView*>();
+    if (!engine) qFatal("the browser view holds no QWebEngineView");
+    return engine;
+}
+
+// A click by the user: the engine lets back skip pages that navigated away
+// on their own, so a scripted click would not leave a usable history. The
+// link covers the whole page. Input is routed to a page only once it has
+// been laid out and painted, so the pointer is moved over it until the page
+// has seen a move.
+void followLink(QWebEngineView* engine)
+{
+    QWidget* input = engine->focusProxy();
+    if (!input) qFatal("the engine has no input widget");
+    // Answers may still arrive after this function has returned.
+    auto seenMove = std::make_shared<bool>(false);
+    int step = 0;
+    const auto probe = [&] {
+        const QPoint pos(20 + ++step % 2, 20);
+        QMouseEvent move(QEvent::MouseMove, pos, input->mapToGlobal(pos), Qt::NoButton, Qt::NoButton,
+                         Qt::NoModifier);
+        QApplication::sendEvent(input, &move);
+        engine->page()->runJavaScript(QStringLiteral("window.seenMove === true"),
+                                      [seenMove](const QVariant& result) { *seenMove = result.toBool(); });
+        return *seenMove;
+    };
+    QTRY_VERIFY_WITH_TIMEOUT(probe(), loadTimeout);
+    QTest::mouseClick(input, Qt::LeftButton, Qt::NoModifier, QPoint(20, 20));
+}
+
+} // namespace
+
+class WebEngineViewTest : public QObject {
+    Q_OBJECT
+private slots:
+    void initTestCase()
+    {
+        QVERIFY(server_.start());
+        qputenv("QUELMARN_HOME_SITE", server_.site().toUtf8());
+        qputenv("QUELMARN_SECOND_SITE", server_.site().toUtf8());
+        qputenv("QUELMARN_START_PAGE", server_.url(QStringLiteral("/start")).toUtf8());
+    }
+
+    void init()
+    {
+        server_.requests.clear();
+        host_ = std::make_unique<QWidget>();
+        host_->resize(400, 300);
+        view_ = factory_.create(host_.get());
+        view_->resize(400, 300);
+        host_->show();
+        engine_ = engineOf(view_);
+    }
+
+    void cleanup()
+    {
+        host_.reset();
+    }
+
+    void loadBackForwardReload()
+    {
+        view_->navigate(server_.url(QStringLiteral("/one")));
+        QTRY_COMPARE_WITH_TIMEOUT(engine_->title(), QStringLiteral("One"), loadTimeout);
+        followLink(engine_);
+        QTRY_COMPARE_WITH_TIMEOUT(engine_->title(), QStringLiteral("Two"), loadTimeout);
+        QCOMPARE(engine_->url(), QUrl(server_.url(QStringLiteral("/two"))));
+
+        view_->goBack();
+        QTRY_COMPARE_WITH_TIMEOUT(engine_->url(), QUrl(server_.url(QStringLiteral("/one"))), loadTimeout);
+        QTRY_COMPARE_WITH_TIMEOUT(engine_->title(), QStringLiteral("One"), loadTimeout);
+        view_->goForward();
+        QTRY_COMPARE_WITH_TIMEOUT(engine_->url(), QUrl(server_.url(QStringLiteral("/two"))), loadTimeout);
+        QTRY_COMPARE_WITH_TIMEOUT(engine_->title(), QStringLiteral("Two"), loadTimeout);
+
+        const int before = server_.count(QStringLiteral("/two"));
+        QSignalSpy finished(engine_, &QWebEngineView::loadFinished);
+        view_->reload();
+        QTRY_COMPARE_WITH_TIMEOUT(server_.count(QStringLiteral("/two")), before + 1, loadTimeout);
+        QTRY_COMPARE_WITH_TIMEOUT(finished.count(), 1, loadTimeout);
+        QCOMPARE(finished.at(0).at(0).toBool(), true);
+        QCOMPARE(engine_->url(), QUrl(server_.url(QStringLiteral("/two"))));
+        QCOMPARE(engine_->history()->count(), 2);
+    }
+
+    void backAndForwardWithoutHistoryDoNothing()
+    {
+        // A fresh view: nothing in either direction.
+        view_->goBack();
+        view_->goForward();
+        view_->navigate(server_.url(QStringLiteral("/one")));
+        QTRY_COMPARE_WITH_TIMEOUT(engine_->title(), QStringLiteral("One"), loadTimeout);
+
+        // One page: still nothing in either direction.
+        view_->goForward();
+        view_->goBack();
+        view_->navigate(server_.url(QStringLiteral("/two")));
+        QTRY_COMPARE_WITH_TIMEOUT(engine_->title(), QStringLiteral("Two"), loadTimeout);
+
+        // At the newest page: forward does nothing, back still works.
+        view_->goForward();
+        view_->goBack();
+        QTRY_COMPARE_WITH_TIMEOUT(engine_->title(), QStringLiteral("One"), loadTimeout);
+        QCOMPARE(server_.requests,
+                 (QStringList{QStringLiteral("/one"), QStringLiteral("/two"), QStringLiteral("/one")}));
+        QCOMPARE(engine_->history()->count(), 2);
+        QCOMPARE(engine_->history()->currentItemIndex(), 0);
+    }
+
+    void homeIsTheConfiguredStartPage()
+    {
+        view_->navigate(server_.url(QStringLiteral("/one")));
+        QTRY_COMPARE_WITH_TIMEOUT(engine_->title(), QStringLiteral("One"), loadTimeout);
+        view_->goHome();
+        QTRY_COMPARE_WITH_TIMEOUT(engine_->title(), QStringLiteral("Start"), loadTimeout);
+        QCOMPARE(engine_->url(), QUrl(server_.url(QStringLiteral("/start"))));
+    }
+
+    void stopEndsAPendingLoad()
+    {
+        QSignalSpy finished(engine_, &QWebEngineView::loadFinished);
+        view_->navigate(server_.url(QStringLiteral("/hang")));
+        QTRY_COMPARE_WITH_TIMEOUT(server_.count(QStringLiteral("/hang")), 1, loadTimeout);
+        QCOMPARE(finished.count(), 0);
+        view_->stop();
+        QTRY_COMPARE_WITH_TIMEOUT(finished.count(), 1, loadTimeout);
+        QCOMPARE(finished.at(0).at(0).toBool(), false);
+    }
+
+    void browserWindowOnTheRealEngine()
+    {
+        testing::FakeApp app;
+        AppContext context{app.table,
+                           platform::Services{app.fakes.programs, app.fakes.messages, app.fakes.fileDialogs, factory_},
+                           [] {}};
+        frm_internet window(context);
+        window.show();
+        QWebEngineView* engine = engineOf(window.findChild<platform::BrowserView*>(QStringLiteral("WebBrowser1")));
+        auto* address = window.findChild<QLineEdit*>(QStringLiteral("Text1"));
+        QVERIFY(address);
+        const auto click = [&window](const char* name) {
+            window.findChild<QPushButton*>(QLatin1String(name))->click();
+        };
+
+        // The load went to the home web site.
+        QTRY_COMPARE_WITH_TIMEOUT(engine->title(), QStringLiteral("Home"), loadTimeout);
+        QCOMPARE(server_.requests.value(0), QStringLiteral("/"));
+
+        address->setText(server_.site() + QStringLiteral("/one"));
+        click("Command5");
+        QTRY_COMPARE_WITH_TIMEOUT(engine->title(), QStringLiteral("One"), loadTimeout);
+
+        // Following a link leaves the address box as typed.
+        followLink(engine);
+        QTRY_COMPARE_WITH_TIMEOUT(engine->title(), QStringLiteral("Two"), loadTimeout);
+        QCOMPARE(address->text(), server_.site() + QStringLiteral("/one"));
+
+        click("Command2");
+        QTRY_COMPARE_WITH_TIMEOUT(engine->title(), QStringLiteral("One"), loadTimeout);
+        click("Command3");
+        QTRY_COMPARE_WITH_TIMEOUT(engine->title(), QStringLiteral("Two"), loadTimeout);
+        click("Command3"); // nothing further forward
+        click("Command1");
+        QTRY_COMPARE_WITH_TIMEOUT(engine->title(), QStringLiteral("Start"), loadTimeout);
+        QCOMPARE(server_.requests, (QStringList{"/", "/one", "/two", "/one", "/two", "/start"}));
+        QVERIFY(app.fakes.messages.calls.empty());
+    }
+
+private:
+    LoopbackServer server_;
+    platform::WebEngineBrowserFactory factory_;
+    std::unique_ptr<QWidget> host_;
+    platform::BrowserView* view_ = nullptr;
+    QWebEngineView* engine_ = nullptr;
+};
+
+int main(int argc, char* argv[])
+{
+    QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
+    QApplication app(argc, argv);
+    WebEngineViewTest test;
+    QTEST_SET_MAIN_SOURCE_PATH
+    return QTest::qExec(&test, argc, argv);
+}
+
+#include "test_webengine_view.moc"
