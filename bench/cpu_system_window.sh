@@ -17,15 +17,21 @@ if [ -z "${QUELMARN_BENCH_DISPLAY:-}" ]; then
     exec xvfb-run -a -s "-screen 0 1280x1024x24" env QUELMARN_BENCH_DISPLAY=1 sh "$0" "$binary" "$seconds"
 fi
 
-ticks_per_second=$(getconf CLK_TCK)
 settings=$(mktemp -d)
 trap 'kill "$program" 2>/dev/null; rm -rf "$settings"' EXIT
 
-# utime + stime of every process in the session, in clock ticks.
-session_ticks() {
+# CPU time of every thread of every process in the session, in
+# nanoseconds. schedstat counts exactly; the utime and stime of /proc/PID/stat
+# are sampled at the clock tick, which a program that wakes 55 times a
+# second for a fraction of a millisecond can beat or miss by whole ticks.
+session_ns() {
     for stat in /proc/[0-9]*/stat; do
-        cat "$stat" 2>/dev/null || true
-    done | sed 's/^.*) //' | awk -v sid="$1" '$4 == sid { sum += $12 + $13 } END { print sum + 0 }'
+        pid=${stat#/proc/}
+        pid=${pid%/stat}
+        sid=$(sed 's/^.*) //' "$stat" 2>/dev/null | awk '{ print $4 }')
+        [ "$sid" = "$1" ] || continue
+        cat /proc/"$pid"/task/*/schedstat 2>/dev/null
+    done | awk '{ sum += $1 } END { printf "%.0f", sum + 0 }'
 }
 
 # The first window whose title matches, waiting up to 30 s for it. Windows
@@ -42,10 +48,10 @@ wait_window() {
 
 # Percent of one core the session used over $seconds.
 measure() {
-    before=$(session_ticks "$program")
+    before=$(session_ns "$program")
     sleep "$seconds"
-    after=$(session_ticks "$program")
-    awk -v d=$((after - before)) -v hz="$ticks_per_second" -v s="$seconds" 'BEGIN { printf "%.1f", 100 * d / hz / s }'
+    after=$(session_ns "$program")
+    awk -v a="$after" -v b="$before" -v s="$seconds" 'BEGIN { printf "%.2f", 100 * (a - b) / 1e9 / s }'
 }
 
 QTWEBENGINE_DISABLE_SANDBOX=1 QUELMARN_HOME_SITE=127.0.0.1:9 QUELMARN_SECOND_SITE=127.0.0.1:9 \

@@ -34,6 +34,12 @@ int main(int argc, char* argv[])
                      "xvfb-run ./quelmarn\n");
         return 2;
     }
+    // Shared-memory images make Qt wait for the X server before it repaints a
+    // region it has just shown; the live monitors repaint small labels many
+    // times a second, and sending those few pixels over the socket costs far
+    // less. A user's own setting wins.
+    if (!qEnvironmentVariableIsSet("QT_XCB_NO_MITSHM"))
+        qputenv("QT_XCB_NO_MITSHM", "1");
     QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Quelmarn Manager"));

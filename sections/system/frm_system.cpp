@@ -116,7 +116,12 @@ frm_system::frm_system(AppContext& context) : context_(context)
     verze_sys = makeLabel(this, QStringLiteral("verze_sys"), QStringLiteral("verze_os"), {168, 8, 97, 17});
     Label2 = makeLabel(this, QStringLiteral("Label2"), QStringLiteral("Jak byl systém nastartován:"), {8, 32, 137, 17});
     start_systemu = makeLabel(this, QStringLiteral("start_systemu"), QString(), {152, 32, 161, 17});
-    win_bezi = makeLabel(this, QStringLiteral("win_bezi"), QStringLiteral("Windows již běží"), {8, 56, 297, 17});
+    win_bezi = new LiveLabel(QStringLiteral("Windows již běží"), this);
+    win_bezi->setObjectName(QStringLiteral("win_bezi"));
+    win_bezi->setTextFormat(Qt::PlainText);
+    win_bezi->setGeometry(8, 56, 297, 17);
+    win_bezi->setFixedSize(297, 17);
+    win_bezi->setAttribute(Qt::WA_OpaquePaintEvent);
     Command[1] = makeButton(this, 1, QStringLiteral("Zobrazit systémové informace!"), {8, 80, 297, 25});
 
     Frame1 = makeFrame(this, "Frame1", QString(), {8, 104, 297, 57});
@@ -291,7 +296,7 @@ void frm_system::Timer1_Timer()
 void frm_system::Timer2_Timer()
 {
     try {
-        win_bezi->setText(context_.T(21) + number_format::upTime(context_.system.ostatni_API.millisecondsSinceBoot()));
+        win_bezi->setParts(context_.T(21), number_format::upTime(context_.system.ostatni_API.millisecondsSinceBoot()));
     } catch (...) {
         Timer2->stop();
         throw;

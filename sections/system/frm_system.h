@@ -17,6 +17,7 @@
 #include <array>
 
 #include "platform/sys/pamet.h"
+#include "sections/system/live_label.h"
 #include "sections/system/number_format.h"
 #include "startup/app_context.h"
 
@@ -41,7 +42,7 @@ public:
     QLabel* verze_sys;
     QLabel* Label2;
     QLabel* start_systemu;
-    QLabel* win_bezi;
+    LiveLabel* win_bezi;
     QGroupBox* Frame1;
     QGroupBox* Frame2;
     QGroupBox* Frame3;
