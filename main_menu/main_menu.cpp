@@ -9,6 +9,7 @@
 #include "platform/services/browser_view.h"
 #include "platform/services/guard.h"
 #include "platform/services/sites.h"
+#include "startup/controls.h"
 
 namespace {
 
@@ -27,14 +28,6 @@ private:
     std::function<void()> onClick_;
 };
 
-QLabel* makeLabel(QWidget* parent, const char* name, const QString& text, const QRect& geometry)
-{
-    auto* label = new QLabel(text, parent);
-    label->setObjectName(QLatin1String(name));
-    label->setTextFormat(Qt::PlainText);
-    label->setGeometry(geometry);
-    return label;
-}
 
 QLabel* makePicture(QWidget* parent, const char* name, const QString& resource, const QRect& geometry)
 {
@@ -45,13 +38,6 @@ QLabel* makePicture(QWidget* parent, const char* name, const QString& resource, 
     return picture;
 }
 
-QPushButton* makeButton(QWidget* parent, const char* name, const QString& caption, const QRect& geometry)
-{
-    auto* button = new QPushButton(caption, parent);
-    button->setObjectName(QLatin1String(name));
-    button->setGeometry(geometry);
-    return button;
-}
 
 // The user's time format, with seconds even where the short format has none.
 QString timeFormatWithSeconds(const QLocale& locale)

@@ -9,17 +9,15 @@
 #include "platform/sys/ostatni_api.h"
 #include "platform/sys/profile.h"
 #include "startup/frm_load.h"
+#include "startup/controls.h"
 
 namespace {
 
-QLabel* makeLabel(QWidget* parent, const char* name, const QString& text, const QRect& geometry)
+QLabel* makeHelpLabel(QWidget* parent, const char* name, const QString& text, const QRect& geometry)
 {
-    auto* label = new QLabel(text, parent);
-    label->setObjectName(QLatin1String(name));
-    label->setTextFormat(Qt::PlainText);
+    QLabel* label = makeLabel(parent, QLatin1String(name), text, geometry);
     label->setWordWrap(true);
     label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    label->setGeometry(geometry);
     return label;
 }
 
@@ -50,31 +48,31 @@ frm_nastav::frm_nastav(AppContext& context) : context_(context)
     Frame2->setObjectName(QStringLiteral("Frame2"));
     Frame2->setGeometry(0, 0, 473, 473);
 
-    Label6 = makeLabel(Frame2, "Label6", QStringLiteral("Zvolte si jazyk:"), {8, 16, 113, 17});
+    Label6 = makeHelpLabel(Frame2, "Label6", QStringLiteral("Zvolte si jazyk:"), {8, 16, 113, 17});
     File2 = new QListWidget(Frame2);
     File2->setObjectName(QStringLiteral("File2"));
     File2->setSelectionMode(QAbstractItemView::SingleSelection);
     File2->setGeometry(8, 32, 257, 123);
 
-    Label7 = makeLabel(Frame2, "Label7", QStringLiteral("Kde seženu nové lokalizace do Quelmarne?"),
+    Label7 = makeHelpLabel(Frame2, "Label7", QStringLiteral("Kde seženu nové lokalizace do Quelmarne?"),
                        {264, 8, 169, 33});
-    Label8 = makeLabel(Frame2, "Label8",
+    Label8 = makeHelpLabel(Frame2, "Label8",
                        QStringLiteral("Z pravidla je lze nalézt na našem oficiální webu ") + platform::sites::homeSite()
                            + QStringLiteral(" . "),
                        {264, 40, 185, 41});
-    Label9 = makeLabel(Frame2, "Label9",
+    Label9 = makeHelpLabel(Frame2, "Label9",
                        QStringLiteral("Nenašel jsem na internetu překlad, který jsem potřeboval! Co s tím?"),
                        {8, 176, 265, 33});
-    Label10 = makeLabel(
+    Label10 = makeHelpLabel(
         Frame2, "Label10",
         QStringLiteral("Snažíme se Quelmarne překládat do jazyků, kterými se ve světě běžně domluvíte. Ovšem naším "
                        "zájmem je samozřejmě i to, aby byl program i v jazycích méně ve světě použivaných (tj. "
                        "Čeština, Slovenština atd.). Pokud-li jste na internetu nenašli jazyk, který hledáte, zkuste "
                        "napsat žádost o překlad Quelmarn Teamu."),
         {8, 208, 257, 81});
-    Label11 = makeLabel(Frame2, "Label11", QStringLiteral("Chci udělat vlastní překlad programu, jak na to?"),
+    Label11 = makeHelpLabel(Frame2, "Label11", QStringLiteral("Chci udělat vlastní překlad programu, jak na to?"),
                         {8, 288, 257, 33});
-    Label12 = makeLabel(
+    Label12 = makeHelpLabel(
         Frame2, "Label12",
         QStringLiteral("Překlady do Quelmarn Manageru se vytvářejí za pomoci speciálního editoru Quelmarn "
                        "LanguageEditor. Tento editor není na internetu volně k dispozici (chceme tím zamezit tvorbě "

@@ -3,25 +3,11 @@
 #include "platform/services/browser_view.h"
 #include "platform/services/guard.h"
 #include "platform/services/sites.h"
+#include "startup/controls.h"
 
 namespace {
 
-QPushButton* makeButton(QWidget* parent, const char* name, const QString& caption, const QRect& geometry)
-{
-    auto* button = new QPushButton(caption, parent);
-    button->setObjectName(QLatin1String(name));
-    button->setGeometry(geometry);
-    return button;
-}
 
-QLabel* makeLabel(QWidget* parent, const char* name, const QString& caption, const QRect& geometry)
-{
-    auto* label = new QLabel(caption, parent);
-    label->setObjectName(QLatin1String(name));
-    label->setTextFormat(Qt::PlainText);
-    label->setGeometry(geometry);
-    return label;
-}
 
 const QString scheme = QStringLiteral("http://");
 

@@ -2,16 +2,10 @@
 
 #include "platform/failure.h"
 #include "platform/services/guard.h"
+#include "startup/controls.h"
 
 namespace {
 
-QPushButton* makeButton(QWidget* parent, const QString& name, const QString& caption, const QRect& geometry)
-{
-    auto* button = new QPushButton(caption, parent);
-    button->setObjectName(name);
-    button->setGeometry(geometry);
-    return button;
-}
 
 QLineEdit* makePathBox(QWidget* parent, const QString& name, const QRect& geometry)
 {

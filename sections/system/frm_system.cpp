@@ -5,35 +5,23 @@
 #include <QRegularExpression>
 
 #include "platform/services/guard.h"
+#include "startup/controls.h"
 
 namespace {
 
-QLabel* makeLabel(QWidget* parent, const QString& name, const QString& text, const QRect& geometry)
+// A fixed size spares every new text a geometry update of the window.
+QLabel* makeFixedLabel(QWidget* parent, const QString& name, const QString& text, const QRect& geometry)
 {
-    auto* label = new QLabel(text, parent);
-    label->setObjectName(name);
-    label->setTextFormat(Qt::PlainText);
-    label->setGeometry(geometry);
-    // A fixed size spares every new text a geometry update of the window.
+    QLabel* label = makeLabel(parent, name, text, geometry);
     label->setFixedSize(geometry.size());
     return label;
 }
 
 QPushButton* makeButton(QWidget* parent, int number, const QString& caption, const QRect& geometry)
 {
-    auto* button = new QPushButton(caption, parent);
-    button->setObjectName(QStringLiteral("Command%1").arg(number));
-    button->setGeometry(geometry);
-    return button;
+    return ::makeButton(parent, QStringLiteral("Command%1").arg(number), caption, geometry);
 }
 
-QGroupBox* makeFrame(QWidget* parent, const char* name, const QString& caption, const QRect& geometry)
-{
-    auto* frame = new QGroupBox(caption, parent);
-    frame->setObjectName(QLatin1String(name));
-    frame->setGeometry(geometry);
-    return frame;
-}
 
 QProgressBar* makeBar(QWidget* parent, const char* name, const QRect& geometry)
 {
@@ -112,10 +100,10 @@ frm_system::frm_system(AppContext& context) : context_(context)
     setWindowTitle(QStringLiteral("Quelmarn Manager - Operační systém"));
     setFixedSize(667, 481);
 
-    Label1 = makeLabel(this, QStringLiteral("Label1"), QStringLiteral("Verze operačního systému:"), {8, 8, 153, 17});
-    verze_sys = makeLabel(this, QStringLiteral("verze_sys"), QStringLiteral("verze_os"), {168, 8, 97, 17});
-    Label2 = makeLabel(this, QStringLiteral("Label2"), QStringLiteral("Jak byl systém nastartován:"), {8, 32, 137, 17});
-    start_systemu = makeLabel(this, QStringLiteral("start_systemu"), QString(), {152, 32, 161, 17});
+    Label1 = makeFixedLabel(this, QStringLiteral("Label1"), QStringLiteral("Verze operačního systému:"), {8, 8, 153, 17});
+    verze_sys = makeFixedLabel(this, QStringLiteral("verze_sys"), QStringLiteral("verze_os"), {168, 8, 97, 17});
+    Label2 = makeFixedLabel(this, QStringLiteral("Label2"), QStringLiteral("Jak byl systém nastartován:"), {8, 32, 137, 17});
+    start_systemu = makeFixedLabel(this, QStringLiteral("start_systemu"), QString(), {152, 32, 161, 17});
     win_bezi = new LiveLabel(QStringLiteral("Windows již běží"), this);
     win_bezi->setObjectName(QStringLiteral("win_bezi"));
     win_bezi->setTextFormat(Qt::PlainText);
@@ -131,11 +119,11 @@ frm_system::frm_system(AppContext& context) : context_(context)
     Frame3 = makeFrame(this, "Frame3", QStringLiteral("Myš"), {8, 160, 297, 81});
     Command[24] = makeButton(Frame3, 24, QStringLiteral("Schovat"), {8, 16, 57, 17});
     Command[25] = makeButton(Frame3, 25, QStringLiteral("Zobrazit"), {8, 32, 57, 13});
-    lbl_existence_mysi = makeLabel(Frame3, QStringLiteral("lbl_existence_myši"), QStringLiteral("Existuje myš?"),
+    lbl_existence_mysi = makeFixedLabel(Frame3, QStringLiteral("lbl_existence_myši"), QStringLiteral("Existuje myš?"),
                                    {72, 16, 137, 17});
-    lbl_tlacitka_mysi = makeLabel(Frame3, QStringLiteral("lbl_tlacitka_mysi"), QString(), {72, 32, 129, 17});
-    Label4 = makeLabel(Frame3, QStringLiteral("Label4"), QStringLiteral("Souřadnice myši:"), {8, 56, 209, 17});
-    Label3 = makeLabel(Frame3, QStringLiteral("Label3"),
+    lbl_tlacitka_mysi = makeFixedLabel(Frame3, QStringLiteral("lbl_tlacitka_mysi"), QString(), {72, 32, 129, 17});
+    Label4 = makeFixedLabel(Frame3, QStringLiteral("Label4"), QStringLiteral("Souřadnice myši:"), {8, 56, 209, 17});
+    Label3 = makeFixedLabel(Frame3, QStringLiteral("Label3"),
                        QStringLiteral("Zprávně ukazuje, pouze pokud je myš nainstalována."), {224, 8, 65, 65});
     Label3->setWordWrap(true);
     Label3->setAlignment(Qt::AlignLeft | Qt::AlignTop);
@@ -172,19 +160,19 @@ frm_system::frm_system(AppContext& context) : context_(context)
     Command[29] = makeButton(Frame5, 29, QStringLiteral("Zobrazit Start"), {272, 16, 81, 17});
 
     Frame4 = makeFrame(this, "Frame4", QStringLiteral("Paměť"), {8, 296, 545, 177});
-    lblPhysUsed = makeLabel(Frame4, QStringLiteral("lblPhysUsed"), QStringLiteral("Použito fyzické paměti:"),
+    lblPhysUsed = makeFixedLabel(Frame4, QStringLiteral("lblPhysUsed"), QStringLiteral("Použito fyzické paměti:"),
                             {8, 40, 273, 17});
     pgbPhysMem = makeBar(Frame4, "pgbPhysMem", {8, 56, 281, 25});
-    lblVirtUsed = makeLabel(Frame4, QStringLiteral("lblVirtUsed"), QStringLiteral("Použito virtuální paměti:"),
+    lblVirtUsed = makeFixedLabel(Frame4, QStringLiteral("lblVirtUsed"), QStringLiteral("Použito virtuální paměti:"),
                             {8, 88, 273, 17});
     pgbVirtMem = makeBar(Frame4, "pgbVirtMem", {8, 104, 281, 25});
     const QString k = QStringLiteral("k");
-    lblTotalPhys = makeLabel(Frame4, QStringLiteral("lblTotalPhys"), k, {296, 32, 233, 17});
-    lblAvailPhys = makeLabel(Frame4, QStringLiteral("lblAvailPhys"), k, {296, 56, 233, 17});
-    lblAvailVirtual = makeLabel(Frame4, QStringLiteral("lblAvailVirtual"), k, {296, 80, 241, 17});
-    lblTotalPage = makeLabel(Frame4, QStringLiteral("lblTotalPage"), k, {296, 104, 233, 17});
-    lblAvailPage = makeLabel(Frame4, QStringLiteral("lblAvailPage"), k, {296, 128, 233, 17});
-    lblTotalVirtual = makeLabel(Frame4, QStringLiteral("lblTotalVirtual"), k, {296, 152, 233, 17});
+    lblTotalPhys = makeFixedLabel(Frame4, QStringLiteral("lblTotalPhys"), k, {296, 32, 233, 17});
+    lblAvailPhys = makeFixedLabel(Frame4, QStringLiteral("lblAvailPhys"), k, {296, 56, 233, 17});
+    lblAvailVirtual = makeFixedLabel(Frame4, QStringLiteral("lblAvailVirtual"), k, {296, 80, 241, 17});
+    lblTotalPage = makeFixedLabel(Frame4, QStringLiteral("lblTotalPage"), k, {296, 104, 233, 17});
+    lblAvailPage = makeFixedLabel(Frame4, QStringLiteral("lblAvailPage"), k, {296, 128, 233, 17});
+    lblTotalVirtual = makeFixedLabel(Frame4, QStringLiteral("lblTotalVirtual"), k, {296, 152, 233, 17});
 
     Timer1 = makeTimer(this, "Timer1", 1000);
     Timer2 = makeTimer(this, "Timer2", upTimeIntervalMs);
