@@ -11,9 +11,7 @@ struct AppContext {
     const Form1& table;
     platform::Services services;
     std::function<void()> endProgram; // ends the process at once
-    // The system calls of the running system (fakes in tests); a context
-    // built without them gets calls that report a Failure.
-    platform::SystemCalls system = platform::unavailableSystemCalls();
+    platform::SystemCalls system; // the running system's (fakes in tests)
 
     const QString& T(int n) const { return table.text(n); }
 };

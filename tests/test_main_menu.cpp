@@ -198,7 +198,7 @@ private slots:
         testing::FakeApp app;
         main_menu menu(app.context);
         WindowRegistry empty;
-        std::swap(const_cast<WindowRegistry&>(menu.windows()), empty);
+        std::swap(menu.windows(), empty);
         button(menu, "Command1")->click();
         QCOMPARE(app.fakes.messages.calls.size(), size_t(1));
         QVERIFY(app.fakes.messages.calls[0].text.contains("not available yet"));

@@ -336,8 +336,8 @@ private slots:
         testing::FakeApp app;
         platform::QtProgramStarter starter;
         AppContext context{app.table,
-                           platform::Services{starter, app.fakes.messages, app.fakes.fileDialogs, app.fakes.browsers},
-                           [] {}};
+                           platform::Services{starter, app.fakes.messages, app.fakes.fileDialogs, app.fakes.browsers, app.fakes.pointer},
+                           [] {}, app.system.view()};
         frm_programy window(context);
         pathBox(window, 1)->setText(withBlanks);
         pathBox(window, 2)->setText(tool + QStringLiteral(" first \"second arg\""));
@@ -363,8 +363,8 @@ private slots:
         testing::FakeApp app;
         platform::QtProgramStarter starter;
         AppContext context{app.table,
-                           platform::Services{starter, app.fakes.messages, app.fakes.fileDialogs, app.fakes.browsers},
-                           [] {}};
+                           platform::Services{starter, app.fakes.messages, app.fakes.fileDialogs, app.fakes.browsers, app.fakes.pointer},
+                           [] {}, app.system.view()};
         frm_programy window(context);
         for (int row = 1; row <= 5; ++row) pathBox(window, row)->setText(programs[row - 1] + QStringLiteral(" r"));
         button(window, 11)->click();

@@ -217,8 +217,8 @@ private slots:
     {
         testing::FakeApp app;
         AppContext context{app.table,
-                           platform::Services{app.fakes.programs, app.fakes.messages, app.fakes.fileDialogs, factory_},
-                           [] {}};
+                           platform::Services{app.fakes.programs, app.fakes.messages, app.fakes.fileDialogs, factory_, app.fakes.pointer},
+                           [] {}, app.system.view()};
         frm_internet window(context);
         window.show();
         QWebEngineView* engine = engineOf(window.findChild<platform::BrowserView*>(QStringLiteral("WebBrowser1")));

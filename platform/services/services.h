@@ -16,7 +16,7 @@ struct Services {
     MessageBoxService& messages;
     FileDialogService& fileDialogs;
     BrowserFactory& browsers;
-    PointerPosition& pointer = qtPointerPosition();
+    PointerPosition& pointer;
 };
 
 } // namespace platform

@@ -32,8 +32,4 @@ private:
     std::unique_ptr<ostatni_API::Calls> other_;
 };
 
-// Calls that all throw platform::Failure: what a context built without
-// system calls hands a window that asks for them.
-SystemCalls unavailableSystemCalls();
-
 } // namespace platform
