@@ -200,7 +200,9 @@ void main_menu::Timer1_Timer()
 
 void main_menu::showSection(const QString& name)
 {
-    if (!windows_.show(name))
+    if (windows_.has(name))
+        windows_.show(name);
+    else
         context_.services.messages.show(
             QStringLiteral("Tato část programu zatím není k dispozici. / This section is not available yet."),
             platform::InformationOk);

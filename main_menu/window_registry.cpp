@@ -17,10 +17,20 @@ QWidget* WindowRegistry::show(const QString& name)
     if (it == entries_.end() || !it->second.factory)
         return nullptr;
     Entry& entry = it->second;
+    if (entry.loading)
+        return nullptr; // it shows itself when its load is over
     // A window closed a moment ago is hidden while it waits to be deleted:
     // it counts as gone.
     if (!entry.instance || !entry.instance->isVisible()) {
-        QWidget* created = entry.factory(); // constructing the window runs its load
+        entry.loading = true;
+        QWidget* created = nullptr;
+        try {
+            created = entry.factory(); // constructing the window runs its load
+        } catch (...) {
+            entry.loading = false;
+            throw;
+        }
+        entry.loading = false;
         created->setAttribute(Qt::WA_DeleteOnClose);
         entry.instance = created;
         created->show();

@@ -19,7 +19,9 @@ public:
     void add(const QString& name, Factory factory);
 
     // Shows the named window modeless, without an owner; returns it, or
-    // nullptr when nothing is registered for the name.
+    // nullptr when nothing is registered for the name or the window is still
+    // loading (a load that waits lets the other windows' events run, and a
+    // second click must not make a second window).
     QWidget* show(const QString& name);
 
     // The open window of that name, or nullptr.
@@ -34,6 +36,7 @@ private:
     struct Entry {
         Factory factory;
         QPointer<QWidget> instance;
+        bool loading = false;
     };
     std::map<QString, Entry> entries_;
 };

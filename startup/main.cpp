@@ -40,6 +40,13 @@ int main(int argc, char* argv[])
     // less. A user's own setting wins.
     if (!qEnvironmentVariableIsSet("QT_XCB_NO_MITSHM"))
         qputenv("QT_XCB_NO_MITSHM", "1");
+    // Web views draw in software. With OpenGL, every repaint of a window
+    // that holds one (the main menu's clock, each second) composes the whole
+    // window through the GL driver, which on machines without a GPU costs
+    // more than the rest of the idle program together. A user's own setting
+    // wins (QT_QUICK_BACKEND=rhi brings OpenGL back).
+    if (!qEnvironmentVariableIsSet("QT_QUICK_BACKEND"))
+        qputenv("QT_QUICK_BACKEND", "software");
     QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Quelmarn Manager"));

@@ -193,6 +193,30 @@ private slots:
         QTRY_COMPARE(menu.windows().window("frm_sit")->objectName(), QStringLiteral("section2"));
     }
 
+    void clickDuringALoadThatWaitsMakesNoSecondWindow()
+    {
+        testing::FakeApp app;
+        main_menu menu(app.context);
+        int created = 0;
+        QWidget* shownDuringLoad = &menu;
+        // A load that runs the event loop while it waits, as the network
+        // window's does; the user clicks its button again meanwhile.
+        menu.windows().add("frm_sit", [&]() -> QWidget* {
+            ++created;
+            if (created == 1) {
+                QTimer::singleShot(0, &menu, [&] { button(menu, "Command3")->click(); });
+                QTest::qWait(50);
+                shownDuringLoad = menu.windows().window("frm_sit");
+            }
+            return new QWidget;
+        });
+        button(menu, "Command3")->click();
+        QCOMPARE(created, 1);
+        QCOMPARE(shownDuringLoad, nullptr);
+        QVERIFY(app.fakes.messages.calls.empty()); // the second click just waits
+        QVERIFY(menu.windows().window("frm_sit")->isVisible());
+    }
+
     void sectionNotBuiltSaysSo()
     {
         testing::FakeApp app;

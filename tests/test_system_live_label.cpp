@@ -1,6 +1,8 @@
 // The fast up-time label must look and read like an ordinary label.
 
+#include <QBackingStore>
 #include <QLabel>
+#include <QPaintEvent>
 #include <QtTest>
 
 #include "sections/system/live_label.h"
@@ -31,6 +33,17 @@ QImage asPlainLabel(const QString& text)
     plain.setTextFormat(Qt::PlainText);
     return rendered(plain);
 }
+
+// Remembers the area of every paint of the widget it watches.
+class PaintRecorder : public QObject {
+public:
+    QList<QRect> areas;
+    bool eventFilter(QObject*, QEvent* event) override
+    {
+        if (event->type() == QEvent::Paint) areas.append(static_cast<QPaintEvent*>(event)->rect());
+        return false;
+    }
+};
 
 } // namespace
 
@@ -79,6 +92,44 @@ private slots:
         QLabel plain("Running 2h 0m 0s 0ms");
         plain.setFont(bigger);
         QVERIFY(differingShare(rendered(live), rendered(plain)) < 0.01);
+    }
+
+    void repaintsOnlyWhatChangedYetShowsTheWholeText()
+    {
+        QWidget window;
+        window.setFixedSize(297, 17);
+        LiveLabel live(QString(), &window);
+        live.setTextFormat(Qt::PlainText);
+        live.setAttribute(Qt::WA_OpaquePaintEvent);
+        live.setGeometry(0, 0, 297, 17);
+        PaintRecorder recorder;
+        live.installEventFilter(&recorder);
+        window.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&window));
+        QPaintDevice* device = window.backingStore()->paintDevice();
+        QVERIFY(device && device->devType() == QInternal::Image);
+
+        const QList<QPair<QString, QString>> steps{
+            {"Běží: ", "1h 59m 59s 998ms"}, {"Běží: ", "1h 59m 59s 999ms"}, {"Běží: ", "2h 0m 0s 0ms"},
+            {"Běží: ", "2h 0m 0s 17ms"},    {"Běží: ", "2h 0m 0s 5ms"},      {"Up ", "2h 0m 0s 5ms"},
+            {"Up ", "10h 0m 0s 5ms"},       {"Up ", "9h 0m 0s 5ms"},
+        };
+        for (const auto& [entry, value] : steps) {
+            live.setParts(entry, value);
+            // What the window holds now is what painting the text afresh gives:
+            // no pixels of an older, longer or shifted text are left behind.
+            const QImage shown = static_cast<QImage*>(device)->copy(live.geometry()).convertToFormat(QImage::Format_RGB32);
+            const QImage afresh = live.grab().toImage().convertToFormat(QImage::Format_RGB32);
+            QVERIFY2(shown == afresh, qPrintable(entry + value));
+        }
+
+        recorder.areas.clear();
+        live.setParts("Up ", "9h 0m 0s 6ms");
+        QCOMPARE(recorder.areas.size(), 1);
+        QVERIFY2(recorder.areas[0].width() < live.width() / 4, "a new last digit repaints only its neighbourhood");
+        recorder.areas.clear();
+        live.setParts("Up ", "9h 0m 0s 6ms");
+        QVERIFY(recorder.areas.isEmpty()); // nothing changed, nothing painted
     }
 };
 

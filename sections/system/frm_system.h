@@ -27,12 +27,14 @@ public:
     explicit frm_system(AppContext& context);
 
     // How often the two fast monitors look. Every new up-time text costs a
-    // repaint and every pointer reading a round trip to the display server,
-    // so they run no faster than the eye needs: the up-time changes about
-    // 55 times a second, the pointer is read on every third of those ticks
-    // (the timers start together, so the pointer adds no wake-ups of its own).
+    // repaint, so the up-time changes about 55 times a second, as often as
+    // the eye can follow. The pointer is read on the same ticks: a reading
+    // is cheap (the pointer is watched, not asked for), and timers of one
+    // interval wake the program together even after a late turn of the
+    // event loop, where timers of different intervals would drift apart
+    // and wake it separately.
     static constexpr int upTimeIntervalMs = 18;
-    static constexpr int pointerIntervalMs = 3 * upTimeIntervalMs;
+    static constexpr int pointerIntervalMs = upTimeIntervalMs;
 
     // The memory status as last read; one record for the whole program.
     static platform::pamet::MemoryStatus& memoryStatus();

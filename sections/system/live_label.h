@@ -8,11 +8,12 @@
 // followed by a short value of digits and unit letters. Shaping the whole
 // text anew for every repaint costs more than everything else the window
 // does, so the entry is drawn once into a pixmap and the value is put
-// together from cached pictures of its characters. text() holds the whole
-// text as for any label.
+// together from cached pictures of its characters; a new value repaints
+// only the characters from the first one that changed. text() holds the
+// whole text as for any label.
 class LiveLabel : public QLabel {
 public:
-    using QLabel::QLabel;
+    explicit LiveLabel(const QString& text = QString(), QWidget* parent = nullptr);
 
     // Shows entry immediately followed by value.
     void setParts(const QString& entry, const QString& value);
@@ -23,17 +24,21 @@ protected:
     void resizeEvent(QResizeEvent* event) override;
 
 private:
+    struct Character {
+        QPixmap picture; // drawn at the first paint that needs it
+        qreal advance = 0;
+    };
+    Character& character(QChar c);
     QPixmap pictureOf(const QString& text) const;
     bool valueIsCacheable() const;
+    qreal entryAdvance();
+    QRect changedArea(const QString& oldValue, bool entryChanged);
+    void emptyOwnContents();
     void forgetPictures();
 
     QString entry_;
     QString value_;
     QPixmap entryPicture_;
-    qreal entryAdvance_ = 0;
-    struct Character {
-        QPixmap picture;
-        qreal advance;
-    };
+    qreal entryAdvance_ = -1; // not measured yet
     QHash<QChar, Character> characters_;
 };
