@@ -7,7 +7,9 @@ packages=(
   qt6-base-dev qt6-base-dev-tools qt6-webengine-dev libqt6webenginecore6-bin
   libgl-dev libx11-dev libxi-dev
   xvfb xauth x11-utils
+  dbus-daemon openbox
   fonts-liberation2 fonts-dejavu-core
+  libglib2.0-dev gvfs gvfs-backends dbus python3-pyftpdlib
 )
 missing=()
 for p in "${packages[@]}"; do

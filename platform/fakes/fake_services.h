@@ -90,6 +90,108 @@ public:
     }
 };
 
+// A run prompt that records who opened it; a set failure is thrown as a
+// command that cannot start would be.
+class FakeRunPrompt : public RunPromptService {
+public:
+    std::vector<QWidget*> owners;
+    std::optional<QString> failure;
+    void run(QWidget* owner) override;
+};
+
+// Fixed network facts; every reachability test is recorded and answered
+// with `answer`, or handed to `realProbe` when one is set (tests with
+// loopback servers).
+class FakeNetworkService : public NetworkService {
+public:
+    struct Probe {
+        HostPort target;
+        std::chrono::milliseconds bound;
+    };
+    QString hostName = QStringLiteral("pocitac");
+    QString address = QStringLiteral("192.0.2.7");
+    bool answer = true;
+    NetworkService* realProbe = nullptr;
+    std::vector<Probe> probes;
+    QString localHostName() override { return hostName; }
+    QString localAddress() override { return address; }
+    bool reachable(const HostPort& target, std::chrono::milliseconds bound) override
+    {
+        probes.push_back({target, bound});
+        return realProbe ? realProbe->reachable(target, bound) : answer;
+    }
+};
+
+// Records every name asked for and answers with `accept`.
+class FakeHostRenamer : public HostRenamer {
+public:
+    QStringList names;
+    bool accept = true;
+    bool setComputerName(const QString& name) override
+    {
+        names << name;
+        return accept;
+    }
+};
+
+// Records who opened the network-drive dialog; a set failure is thrown as
+// a share that cannot be connected would be.
+class FakeShareDialogService : public ShareDialogService {
+public:
+    std::vector<QWidget*> owners;
+    std::optional<QString> failure;
+    void connectNetworkDrive(QWidget* owner) override;
+};
+
+// Records every mount; answers with `result`, or throws `failure` when set.
+// With `request` set it first asks the prompt, as a server that wants a
+// password makes it, and keeps the answers.
+class FakeShareMounter : public ShareMounter {
+public:
+    QStringList urls;
+    std::optional<CredentialRequest> request;
+    std::vector<std::optional<Credentials>> answers;
+    bool result = true;
+    std::optional<QString> failure;
+    bool mount(const QString& url, CredentialPrompt& prompt) override;
+};
+
+// Settings pages that open as "<role name>" unless set otherwise; a role
+// in `missing` fails as one without a program would.
+class FakeSettingsApplets : public SettingsApplets {
+public:
+    std::vector<SettingsRole> missing;
+    SystemInformationProgram systemInformationAnswer{QStringLiteral("/usr/bin/sysinfo"), true};
+    QString commandLine(SettingsRole role) override;
+    SystemInformationProgram systemInformation() override { return systemInformationAnswer; }
+};
+
+// A display count without a pointer of its own.
+class FakePointerDisplay : public PointerDisplay {
+public:
+    int count = 0;
+    std::vector<bool> calls; // the argument of every call
+    int showCursor(bool show) override
+    {
+        calls.push_back(show);
+        return count += show ? 1 : -1;
+    }
+};
+
+// Answers with `choice` and records every request and its owner.
+class FakeShutdownDialog : public ShutdownDialogService {
+public:
+    ShutdownChoice choice = ShutdownChoice::Cancel;
+    std::vector<ShutdownRequest> requests;
+    std::vector<QWidget*> owners;
+    ShutdownChoice ask(QWidget* owner, const ShutdownRequest& request) override
+    {
+        owners.push_back(owner);
+        requests.push_back(request);
+        return choice;
+    }
+};
+
 // A set of fakes with the Services view windows take.
 struct FakeServices {
     FakeProgramStarter programs;
@@ -97,7 +199,18 @@ struct FakeServices {
     FakeFileDialogService fileDialogs;
     FakeBrowserFactory browsers;
     FakePointerPosition pointer;
-    Services view() { return Services{programs, messages, fileDialogs, browsers, pointer}; }
+    FakeRunPrompt runPrompt;
+    FakeNetworkService network;
+    FakeHostRenamer hostNames;
+    FakeShareDialogService shares;
+    FakeSettingsApplets applets;
+    FakePointerDisplay pointerDisplay;
+    FakeShutdownDialog shutdownDialog;
+    Services view()
+    {
+        return Services{programs,  messages, fileDialogs, browsers,       pointer,       runPrompt,
+                        network,   hostNames, shares,     applets,        pointerDisplay, shutdownDialog};
+    }
 };
 
 } // namespace platform::fakes

@@ -100,6 +100,59 @@ public:
         milliseconds += step;
         return now;
     }
+    std::optional<std::string> user = std::string("uzivatel");
+    std::optional<std::string> userName() override
+    {
+        log_.note("userName");
+        return user;
+    }
+
+private:
+    SystemCallLog& log_;
+};
+
+class FakeSession : public off_reset_logout::Calls {
+public:
+    explicit FakeSession(SystemCallLog& log) : log_(log) {}
+    bool hasDesktopPrompt = false;
+    off_reset_logout::Ability powerOffAbility = off_reset_logout::Ability::Yes;
+    off_reset_logout::Ability rebootAbility = off_reset_logout::Ability::Yes;
+    std::optional<std::string> failure; // thrown by logOff, powerOff and reboot when set
+    void logOff() override { act("logOff"); }
+    bool desktopShutdownPrompt() override
+    {
+        log_.note("desktopShutdownPrompt");
+        return hasDesktopPrompt;
+    }
+    off_reset_logout::Ability canPowerOff() override
+    {
+        log_.note("canPowerOff");
+        return powerOffAbility;
+    }
+    off_reset_logout::Ability canReboot() override
+    {
+        log_.note("canReboot");
+        return rebootAbility;
+    }
+    void powerOff() override { act("powerOff"); }
+    void reboot() override { act("reboot"); }
+
+private:
+    void act(const std::string& call)
+    {
+        log_.note(call);
+        if (failure) throw Failure(*failure);
+    }
+    SystemCallLog& log_;
+};
+
+class FakeTaskbar : public taskbar::Calls {
+public:
+    explicit FakeTaskbar(SystemCallLog& log) : log_(log) {}
+    void hideTaskbar() override { log_.note("hideTaskbar"); }
+    void showTaskbar() override { log_.note("showTaskbar"); }
+    void hideStartButton() override { log_.note("hideStartButton"); }
+    void showStartButton() override { log_.note("showStartButton"); }
 
 private:
     SystemCallLog& log_;
@@ -111,7 +164,9 @@ struct FakeSystemCalls {
     FakeMouse mouse{log};
     FakeMemory memory{log};
     FakeOstatniApi other{log};
-    SystemCalls view() { return SystemCalls{start, mouse, memory, other}; }
+    FakeSession session{log};
+    FakeTaskbar taskbar{log};
+    SystemCalls view() { return SystemCalls{start, mouse, memory, other, session, taskbar}; }
 };
 
 } // namespace platform::fakes

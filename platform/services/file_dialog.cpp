@@ -6,16 +6,17 @@
 
 namespace platform {
 
-void CommonDialog::show(FileDialogRequest::Kind kind)
+bool CommonDialog::show(FileDialogRequest::Kind kind)
 {
     FileDialogRequest request{kind, Filter, DefaultExt, FileName};
     std::optional<QString> chosen = service_.show(request);
     if (chosen) {
         FileName = *chosen;
-        return;
+        return true;
     }
     if (CancelError)
         throw DialogCancelled();
+    return false;
 }
 
 QStringList qtNameFilters(const QString& filter)
@@ -25,6 +26,8 @@ QStringList qtNameFilters(const QString& filter)
     for (int i = 0; i + 1 < parts.size(); i += 2) {
         QString patterns = parts[i + 1];
         patterns.replace(QLatin1Char(';'), QLatin1Char(' '));
+        // "*.*" means every file, also one without an extension.
+        if (patterns == QLatin1String("*.*")) patterns = QStringLiteral("*");
         result << QStringLiteral("%1 (%2)").arg(parts[i], patterns);
     }
     if (parts.size() % 2 == 1 && !parts.last().isEmpty()) // a lone pattern

@@ -34,12 +34,13 @@ public:
 
     // On confirm FileName holds the chosen path. On cancel: throws
     // platform::DialogCancelled when CancelError is set, else returns with
-    // FileName unchanged.
-    void ShowOpen() { show(FileDialogRequest::Open); }
-    void ShowSave() { show(FileDialogRequest::Save); }
+    // FileName unchanged. Returns whether the user confirmed, so a caller
+    // learns of a cancel whatever CancelError holds.
+    bool ShowOpen() { return show(FileDialogRequest::Open); }
+    bool ShowSave() { return show(FileDialogRequest::Save); }
 
 private:
-    void show(FileDialogRequest::Kind kind);
+    bool show(FileDialogRequest::Kind kind);
     FileDialogService& service_;
 };
 

@@ -15,6 +15,7 @@ QString homeSite() { return fromEnv("QUELMARN_HOME_SITE", QStringLiteral("www.qu
 // Short enough to be read whole on the browser's 89-pixel link button.
 QString secondSite() { return fromEnv("QUELMARN_SECOND_SITE", QStringLiteral("qmtym.example")); }
 QString startPage() { return fromEnv("QUELMARN_START_PAGE", QStringLiteral("http://") + homeSite() + QStringLiteral("/")); }
-QString testHost() { return fromEnv("QUELMARN_TEST_HOST", QStringLiteral("www.quelmarn.example")); }
+// The reachability test needs a web server that is always up.
+QString testHost() { return fromEnv("QUELMARN_TEST_HOST", QStringLiteral("www.wikipedia.org")); }
 
 } // namespace platform::sites

@@ -4,6 +4,7 @@
 
 #include <cstdint>
 #include <memory>
+#include <optional>
 #include <string>
 
 namespace platform::ostatni_API {
@@ -18,6 +19,17 @@ std::string windowsDirectory();
 
 // Path separator used to join folder and file names.
 char pathSeparator();
+
+// The folder queries, with the system's buffer contract: the path and a
+// terminating code-0 character are written into `buffer` when they fit in
+// `size` characters, and the path's length is returned; when they do not
+// fit, the buffer is left untouched and the size needed is returned.
+// Windows directory: windowsDirectory(). Temporary folder: $TMPDIR or /tmp,
+// with a trailing separator. System directory: the folder of the system's
+// shared libraries (the one the C library is loaded from).
+unsigned GetWindowsDirectoryA(char* buffer, unsigned size);
+unsigned GetTempPathA(unsigned size, char* buffer);
+unsigned GetSystemDirectoryA(char* buffer, unsigned size);
 
 // Reads a whole file; throws platform::Failure naming the path when it cannot.
 std::string readWholeFile(const std::string& path);
@@ -37,6 +49,9 @@ public:
     virtual OsVersion osVersion() = 0;
     // Milliseconds since the system started, suspend included; never wraps.
     virtual std::uint64_t millisecondsSinceBoot() = 0;
+    // Name of the user the program runs as; nullopt when the system knows
+    // no name for the account.
+    virtual std::optional<std::string> userName() = 0;
 };
 
 std::unique_ptr<Calls> makeNative();

@@ -6,7 +6,9 @@ NativeSystemCalls::NativeSystemCalls()
     : start_(Jak_byl_system_nastartovan::makeNative()),
       mouse_(mys::makeNative()),
       memory_(pamet::makeNative()),
-      other_(ostatni_API::makeNative())
+      other_(ostatni_API::makeNative()),
+      session_(off_reset_logout::makeNative()),
+      taskbar_(taskbar::makeNative())
 {
 }
 
@@ -14,7 +16,7 @@ NativeSystemCalls::~NativeSystemCalls() = default;
 
 SystemCalls NativeSystemCalls::view()
 {
-    return SystemCalls{*start_, *mouse_, *memory_, *other_};
+    return SystemCalls{*start_, *mouse_, *memory_, *other_, *session_, *taskbar_};
 }
 
 } // namespace platform

@@ -6,8 +6,10 @@
 
 #include "platform/sys/jak_byl_system_nastartovan.h"
 #include "platform/sys/mys.h"
+#include "platform/sys/off_reset_logout.h"
 #include "platform/sys/ostatni_api.h"
 #include "platform/sys/pamet.h"
+#include "platform/sys/taskbar.h"
 
 namespace platform {
 
@@ -16,6 +18,8 @@ struct SystemCalls {
     ::platform::mys::Calls& mys;
     ::platform::pamet::Calls& pamet;
     ::platform::ostatni_API::Calls& ostatni_API;
+    ::platform::off_reset_logout::Calls& off_reset_logout;
+    ::platform::taskbar::Calls& taskbar;
 };
 
 // The running system's backends, owned for the life of the program.
@@ -30,6 +34,8 @@ private:
     std::unique_ptr<mys::Calls> mouse_;
     std::unique_ptr<pamet::Calls> memory_;
     std::unique_ptr<ostatni_API::Calls> other_;
+    std::unique_ptr<off_reset_logout::Calls> session_;
+    std::unique_ptr<taskbar::Calls> taskbar_; // remembers the panels it hid
 };
 
 } // namespace platform

@@ -181,12 +181,141 @@ frm_system::frm_system(AppContext& context) : context_(context)
     auto& messages = context_.services.messages;
     platform::runGuarded(messages, [this] { Form_Load(); });
 
+    connectButtons();
+
     platform::connectGuarded(Timer1, &QTimer::timeout, this, messages, [this] { Timer1_Timer(); });
     platform::connectGuarded(Timer2, &QTimer::timeout, this, messages, [this] { Timer2_Timer(); });
     platform::connectGuarded(Timer3, &QTimer::timeout, this, messages, [this] { Timer3_Timer(); });
     Timer1->start();
     Timer2->start();
     Timer3->start();
+}
+
+namespace {
+
+// The settings shortcut behind each button.
+struct SettingsButton {
+    int number;
+    platform::SettingsRole role;
+};
+constexpr SettingsButton settingsButtons[] = {
+    {2, platform::SettingsRole::Modems},
+    {3, platform::SettingsRole::Multimedia},
+    {6, platform::SettingsRole::DateAndTime},
+    {7, platform::SettingsRole::GameControllers},
+    {8, platform::SettingsRole::Passwords},
+    {9, platform::SettingsRole::Mouse},
+    {10, platform::SettingsRole::Keyboard},
+    {11, platform::SettingsRole::Printers},
+    {12, platform::SettingsRole::Fonts},
+    {13, platform::SettingsRole::RegionalSettings},
+    {14, platform::SettingsRole::Display},
+    {15, platform::SettingsRole::Odbc},
+    {16, platform::SettingsRole::AddRemovePrograms},
+    {17, platform::SettingsRole::AddHardware},
+    {18, platform::SettingsRole::PowerManagement},
+    {19, platform::SettingsRole::Network},
+    {20, platform::SettingsRole::System},
+    {21, platform::SettingsRole::Themes},
+    {22, platform::SettingsRole::Sounds},
+    {23, platform::SettingsRole::TimeZone},
+};
+
+} // namespace
+
+void frm_system::connectButtons()
+{
+    auto& messages = context_.services.messages;
+    const auto on = [this, &messages](int number, void (frm_system::*handler)()) {
+        platform::connectGuarded(Command[number], &QPushButton::clicked, this, messages,
+                                 [this, handler] { (this->*handler)(); });
+    };
+    on(1, &frm_system::Command1_Click);
+    on(4, &frm_system::Command4_Click);
+    on(5, &frm_system::Command5_Click);
+    on(24, &frm_system::Command24_Click);
+    on(25, &frm_system::Command25_Click);
+    on(26, &frm_system::Command26_Click);
+    on(27, &frm_system::Command27_Click);
+    on(28, &frm_system::Command28_Click);
+    on(29, &frm_system::Command29_Click);
+    for (const SettingsButton& button : settingsButtons) {
+        const platform::SettingsRole role = button.role;
+        platform::connectGuarded(Command[button.number], &QPushButton::clicked, this, messages,
+                                 [this, role] { openSettings(role); });
+    }
+}
+
+void frm_system::Command1_Click()
+{
+    const platform::SystemInformationProgram program = context_.services.applets.systemInformation();
+    if (program.exists)
+        context_.services.programs.start(program.path, platform::MinimizedFocus);
+    else
+        context_.services.messages.show(QStringLiteral("Soubor ") + program.path + QStringLiteral(" neexistuje!"),
+                                        platform::PlainOk);
+}
+
+void frm_system::openSettings(platform::SettingsRole role)
+{
+    const QString commandLine = context_.services.applets.commandLine(role);
+    context_.services.programs.start(commandLine, platform::settingsApplet(role).windowStyle);
+}
+
+void frm_system::Command4_Click()
+{
+    context_.system.off_reset_logout.logOff();
+}
+
+void frm_system::Command5_Click()
+{
+    platform::off_reset_logout::Calls& session = context_.system.off_reset_logout;
+    if (session.desktopShutdownPrompt()) return;
+
+    platform::ShutdownRequest request;
+    request.title = QStringLiteral("Quelmarn Manager - ") + context_.T(23);
+    request.powerOffText = QStringLiteral("Vypnout počítač");
+    request.rebootText = QStringLiteral("Restartovat počítač");
+    request.logOffText = context_.T(24);
+    request.cancelText = QStringLiteral("Zrušit");
+    request.powerOffOffered = platform::off_reset_logout::offered(session.canPowerOff());
+    request.rebootOffered = platform::off_reset_logout::offered(session.canReboot());
+    switch (context_.services.shutdownDialog.ask(this, request)) {
+    case platform::ShutdownChoice::PowerOff: session.powerOff(); break;
+    case platform::ShutdownChoice::Reboot: session.reboot(); break;
+    case platform::ShutdownChoice::LogOff: session.logOff(); break;
+    case platform::ShutdownChoice::Cancel: break;
+    }
+}
+
+void frm_system::Command24_Click()
+{
+    context_.services.pointerDisplay.showCursor(false);
+}
+
+void frm_system::Command25_Click()
+{
+    context_.services.pointerDisplay.showCursor(true);
+}
+
+void frm_system::Command26_Click()
+{
+    context_.system.taskbar.hideTaskbar();
+}
+
+void frm_system::Command27_Click()
+{
+    context_.system.taskbar.showTaskbar();
+}
+
+void frm_system::Command28_Click()
+{
+    context_.system.taskbar.hideStartButton();
+}
+
+void frm_system::Command29_Click()
+{
+    context_.system.taskbar.showStartButton();
 }
 
 void frm_system::Form_Load()

@@ -5,8 +5,13 @@
 // position live while it is open. Facts come from the system calls in
 // AppContext::system, the pointer from AppContext::services.pointer.
 //
-// The Control Panel, log-off, shut-down, pointer and taskbar buttons are
-// placed and captioned here; their actions belong to a later step.
+// The buttons hand work to the platform: the settings shortcuts and the
+// system-information program start programs through services.programs
+// (the program for each role from services.applets), log-off and shut-down
+// go to system.off_reset_logout (the program's own shut-down dialog from
+// services.shutdownDialog), the pointer buttons move the program-wide
+// display count services.pointerDisplay, and the taskbar buttons
+// system.taskbar. None of them keeps state in the window.
 
 #include <QGroupBox>
 #include <QLabel>
@@ -78,6 +83,19 @@ public:
 
 private:
     void Form_Load();
+
+    void Command1_Click(); // system information
+    void Command4_Click(); // log off
+    void Command5_Click(); // shut-down dialog
+    void Command24_Click(); // hide the pointer
+    void Command25_Click(); // show the pointer
+    void Command26_Click(); // hide the taskbar
+    void Command27_Click(); // show the taskbar
+    void Command28_Click(); // hide the Start button
+    void Command29_Click(); // show the Start button
+    // Command2, Command3 and Command6 to Command23: one settings page each.
+    void openSettings(platform::SettingsRole role);
+    void connectButtons();
     void souradnice_mysi();
     void writeMemoryLabels();
 

@@ -52,7 +52,10 @@ public:
     QPoint position() override
     {
         if (!display_) return QCursor::pos();
-        drainEvents();
+        // New motion on the socket is drained by the notifier; only events
+        // that Xlib already read along with a reply are looked at here, which
+        // costs no system call.
+        if (XEventsQueued(display_, QueuedAlready) > 0) drainEvents();
         constexpr qint64 recheckMs = 500;
         if (moved_ || !sinceQuery_.isValid() || sinceQuery_.elapsed() >= recheckMs) {
             Window root = 0, child = 0;

@@ -1,6 +1,8 @@
 #pragma once
 // The real services: Qt widgets, QProcess and Qt WebEngine.
 
+#include <QDBusConnection>
+
 #include "platform/services/services.h"
 
 namespace platform {
@@ -25,6 +27,68 @@ public:
     BrowserView* create(QWidget* parent) override;
 };
 
+// The run prompt as a Qt dialog; its Browse button uses the file dialogs.
+class QtRunPrompt : public RunPromptService {
+public:
+    explicit QtRunPrompt(FileDialogService& fileDialogs) : fileDialogs_(fileDialogs) {}
+    void run(QWidget* owner) override;
+
+private:
+    FileDialogService& fileDialogs_;
+};
+
+// Starts a command line through the user's shell ($SHELL, else /bin/sh)
+// with "-c", detached. A line whose first word is a command name that the
+// shell cannot find, or a shell that cannot start, throws Failure.
+void startShellCommand(const QString& commandLine);
+
+// Host name and address from Qt; the reachability test with a QTcpSocket
+// waited on by a nested event loop.
+class QtNetworkService : public NetworkService {
+public:
+    QString localHostName() override;
+    QString localAddress() override;
+    bool reachable(const HostPort& target, std::chrono::milliseconds bound) override;
+};
+
+// Renames through systemd-hostnamed (org.freedesktop.hostname1) on the
+// system bus, or on the bus it is given.
+class DBusHostRenamer : public HostRenamer {
+public:
+    DBusHostRenamer();
+    explicit DBusHostRenamer(const QDBusConnection& bus);
+    bool setComputerName(const QString& name) override;
+
+private:
+    QDBusConnection bus_;
+};
+
+// Mounts shares through GIO/GVfs, as the desktop's file manager does.
+class GioShareMounter : public ShareMounter {
+public:
+    bool mount(const QString& url, CredentialPrompt& prompt) override;
+};
+
+// Asks for user name, domain and password in a dialog owned by `owner`.
+class QtCredentialPrompt : public CredentialPrompt {
+public:
+    explicit QtCredentialPrompt(QWidget* owner) : owner_(owner) {}
+    std::optional<Credentials> ask(const CredentialRequest& request) override;
+
+private:
+    QWidget* owner_;
+};
+
+// The network-drive dialog: the address, checked, then mounted.
+class QtShareDialogService : public ShareDialogService {
+public:
+    explicit QtShareDialogService(ShareMounter& mounter) : mounter_(mounter) {}
+    void connectNetworkDrive(QWidget* owner) override;
+
+private:
+    ShareMounter& mounter_;
+};
+
 // Program and arguments of a command line: the whole text when it names an
 // existing executable file (so paths with blanks need no quotes), else the
 // text split at blanks with quotes honoured. Throws Failure for a blank text.
@@ -40,7 +104,16 @@ struct QtServices {
     QtMessageBoxService messages;
     QtFileDialogService fileDialogs;
     WebEngineBrowserFactory browsers;
-    Services view() { return Services{programs, messages, fileDialogs, browsers, qtPointerPosition()}; }
+    QtRunPrompt runPrompt{fileDialogs};
+    QtNetworkService network;
+    DBusHostRenamer hostNames;
+    GioShareMounter shareMounter;
+    QtShareDialogService shares{shareMounter};
+    Services view()
+    {
+        return Services{programs,  messages, fileDialogs, browsers, qtPointerPosition(), runPrompt,
+                        network, hostNames, shares};
+    }
 };
 
 } // namespace platform

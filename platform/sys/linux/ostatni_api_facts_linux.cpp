@@ -3,7 +3,10 @@
 #include <cerrno>
 #include <cstring>
 #include <ctime>
+#include <pwd.h>
 #include <sys/utsname.h>
+#include <unistd.h>
+#include <vector>
 
 #include "platform/failure.h"
 
@@ -58,6 +61,20 @@ public:
             throw Failure(std::string("The time since the system started cannot be read: ") + std::strerror(errno)
                           + ".");
         return std::uint64_t(now.tv_sec) * 1000 + std::uint64_t(now.tv_nsec) / 1000000;
+    }
+
+    // The effective user, as the account database names it (an account
+    // without an entry, as in some containers, has no name).
+    std::optional<std::string> userName() override
+    {
+        long size = sysconf(_SC_GETPW_R_SIZE_MAX);
+        std::vector<char> buffer(size > 0 ? size_t(size) : 16384);
+        passwd entry{};
+        passwd* found = nullptr;
+        while (getpwuid_r(geteuid(), &entry, buffer.data(), buffer.size(), &found) == ERANGE)
+            buffer.resize(buffer.size() * 2);
+        if (!found || !found->pw_name) return std::nullopt;
+        return std::string(found->pw_name);
     }
 };
 

@@ -1,0 +1,57 @@
+#pragma once
+// The computer on the network: its host name and address, and whether a
+// host can be reached over TCP (the stand-in for a socket control that
+// reports the local host and tells a connected attempt from a failed one).
+
+#include <QHostAddress>
+#include <QList>
+#include <QString>
+#include <chrono>
+#include <vector>
+
+namespace platform {
+
+// A TCP destination: a host name or address and a port.
+struct HostPort {
+    QString host;
+    quint16 port = 0;
+    bool operator==(const HostPort& other) const { return host == other.host && port == other.port; }
+};
+
+// "host", "host:port", "[v6 address]:port" or a bare IPv6 address; the
+// default port where none (or no valid one) is given.
+HostPort parseHostPort(const QString& text, quint16 defaultPort);
+
+// How long a reachability test may wait: $QUELMARN_REACHABILITY_TIMEOUT_MS
+// when it holds a positive number, else 10 s.
+std::chrono::milliseconds reachabilityBound();
+
+// One network interface as far as choosing the local address goes.
+struct InterfaceFacts {
+    bool up = false;
+    bool loopback = false;
+    QList<QHostAddress> addresses;
+};
+
+// The first IPv4 address, in dotted form, that is not a loopback address,
+// of an interface that is up and not the loopback interface; "127.0.0.1"
+// when there is none.
+QString firstUpIpv4Address(const std::vector<InterfaceFacts>& interfaces);
+
+class NetworkService {
+public:
+    virtual ~NetworkService() = default;
+    virtual QString localHostName() = 0;
+    // This computer's IP address in dotted form.
+    virtual QString localAddress() = 0;
+    // Opens a TCP connection to target and waits for the attempt to end,
+    // at most `bound`, handing the thread to the event loop meanwhile so the
+    // program's other windows keep working. The connection is closed again
+    // before returning. True when the target accepted the connection.
+    virtual bool reachable(const HostPort& target, std::chrono::milliseconds bound) = 0;
+};
+
+// Stands in until a real service is handed over; every call throws Failure.
+NetworkService& unavailableNetworkService();
+
+} // namespace platform

@@ -1,0 +1,62 @@
+#include <QEventLoop>
+#include <QHostInfo>
+#include <QNetworkInterface>
+#include <QTcpSocket>
+#include <QTimer>
+
+#include "platform/services/qt/qt_services.h"
+
+namespace platform {
+
+QString QtNetworkService::localHostName()
+{
+    return QHostInfo::localHostName();
+}
+
+QString QtNetworkService::localAddress()
+{
+    std::vector<InterfaceFacts> interfaces;
+    for (const QNetworkInterface& iface : QNetworkInterface::allInterfaces()) {
+        InterfaceFacts facts;
+        facts.up = iface.flags().testFlag(QNetworkInterface::IsUp);
+        facts.loopback = iface.flags().testFlag(QNetworkInterface::IsLoopBack);
+        for (const QNetworkAddressEntry& entry : iface.addressEntries())
+            facts.addresses << entry.ip();
+        interfaces.push_back(facts);
+    }
+    return firstUpIpv4Address(interfaces);
+}
+
+bool QtNetworkService::reachable(const HostPort& target, std::chrono::milliseconds bound)
+{
+    QTcpSocket socket;
+    QEventLoop wait;
+    bool connected = false;
+    // A server that accepts and closes at once may be noticed only as the
+    // close: it did answer, so it counts as reached.
+    QObject::connect(&socket, &QTcpSocket::connected, &wait, [&] {
+        connected = true;
+        wait.quit();
+    });
+    QObject::connect(&socket, &QTcpSocket::errorOccurred, &wait, [&](QAbstractSocket::SocketError error) {
+        connected = connected || error == QAbstractSocket::RemoteHostClosedError;
+        wait.quit();
+    });
+    QTimer limit;
+    limit.setSingleShot(true);
+    limit.setTimerType(Qt::PreciseTimer); // a coarse timer may end the wait early
+    QObject::connect(&limit, &QTimer::timeout, &wait, &QEventLoop::quit);
+
+    socket.connectToHost(target.host, target.port);
+    // An attempt can fail at once (a host name that is no name at all);
+    // then there is nothing to wait for.
+    if (!connected && socket.state() != QAbstractSocket::UnconnectedState) {
+        limit.start(bound);
+        wait.exec();
+    }
+    connected = connected || socket.state() == QAbstractSocket::ConnectedState;
+    socket.abort();
+    return connected;
+}
+
+} // namespace platform

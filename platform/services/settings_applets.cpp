@@ -1,0 +1,185 @@
+#include "platform/services/settings_applets.h"
+
+#include <QProcess>
+#include <QStandardPaths>
+
+#include "platform/failure.h"
+#include "platform/services/program_starter.h"
+#include "platform/sys/off_reset_logout.h"
+
+namespace platform {
+
+namespace {
+
+QStringList gcc(const char* panel)
+{
+    return {QStringLiteral("gnome-control-center ") + QLatin1String(panel)};
+}
+
+// Plasma 5 names the program systemsettings5 on older releases; kcmshell5
+// opens one module on its own.
+QStringList kcm(const char* module)
+{
+    const QString name = QLatin1String(module);
+    return {QStringLiteral("systemsettings ") + name, QStringLiteral("systemsettings5 ") + name,
+            QStringLiteral("kcmshell5 ") + name};
+}
+
+QStringList programs(std::initializer_list<const char*> names)
+{
+    QStringList list;
+    for (const char* name : names) list << QLatin1String(name);
+    return list;
+}
+
+QString programOf(const QString& commandLine)
+{
+    const QStringList parts = QProcess::splitCommand(commandLine);
+    return parts.isEmpty() ? QString() : parts.constFirst();
+}
+
+} // namespace
+
+const std::vector<SettingsApplet>& settingsAppletTable()
+{
+    using R = SettingsRole;
+    constexpr int normal = NormalFocus;
+    constexpr int minimised = MinimizedFocus;
+    static const std::vector<SettingsApplet> table = {
+        {R::Modems, QStringLiteral("Modems"), QStringLiteral("modem.cpl"), normal, gcc("wwan"),
+         kcm("kcm_networkmanagement"), {}, programs({"modem-manager-gui", "nm-connection-editor"})},
+        {R::Multimedia, QStringLiteral("Multimedia"), QStringLiteral("mmsys.cpl,,4"), normal, gcc("sound"),
+         kcm("kcm_pulseaudio"), {}, programs({"pavucontrol", "pavucontrol-qt"})},
+        {R::DateAndTime, QStringLiteral("Date and time"), QStringLiteral("timedate.cpl,,0"), normal, gcc("datetime"),
+         kcm("kcm_clock"), {}, {}},
+        {R::GameControllers, QStringLiteral("Game controllers"), QStringLiteral("joy.cpl,,0"), normal, {},
+         kcm("kcm_joystick"), {}, programs({"jstest-gtk"})},
+        {R::Passwords, QStringLiteral("Passwords"), QStringLiteral("password.cpl"), normal, gcc("user-accounts"),
+         kcm("kcm_users"), programs({"mugshot"}), programs({"mugshot"})},
+        {R::Mouse, QStringLiteral("Mouse"), QStringLiteral("main.cpl @0"), minimised, gcc("mouse"), kcm("kcm_mouse"),
+         programs({"xfce4-mouse-settings"}), programs({"lxinput"})},
+        {R::Keyboard, QStringLiteral("Keyboard"), QStringLiteral("main.cpl @1"), minimised, gcc("keyboard"),
+         kcm("kcm_keyboard"), programs({"xfce4-keyboard-settings"}), programs({"lxinput"})},
+        {R::Printers, QStringLiteral("Printers"), QStringLiteral("main.cpl @2"), minimised, gcc("printers"),
+         kcm("kcm_printer_manager"), {}, programs({"system-config-printer"})},
+        {R::Fonts, QStringLiteral("Fonts"), QStringLiteral("main.cpl @3"), minimised, {}, kcm("kcm_fonts"),
+         programs({"xfce4-appearance-settings"}), programs({"font-manager", "gnome-tweaks"})},
+        {R::RegionalSettings, QStringLiteral("Regional settings"), QStringLiteral("intl.cpl,,0"), normal,
+         gcc("region"), kcm("kcm_regionandlang"), {}, {}},
+        {R::Display, QStringLiteral("Display"), QStringLiteral("desk.cpl,,1"), normal, gcc("display"),
+         kcm("kcm_kscreen"), programs({"xfce4-display-settings"}), programs({"arandr", "lxrandr"})},
+        {R::Odbc, QStringLiteral("ODBC data sources"), QStringLiteral("oddbccp32.cpl"), normal, {}, {}, {},
+         programs({"iodbcadm-gtk", "ODBCManageDataSourcesQ5", "ODBCManageDataSourcesQ4"})},
+        {R::AddRemovePrograms, QStringLiteral("Add or remove programs"), QStringLiteral("appwiz.cpl,,0"), normal,
+         programs({"gnome-software"}), programs({"plasma-discover"}), {},
+         programs({"gnome-software", "plasma-discover", "synaptic-pkexec"})},
+        {R::AddHardware, QStringLiteral("Add hardware"), QStringLiteral("sysdm.cpl @1"), normal, gcc("bluetooth"),
+         kcm("kcm_bluetooth"), {}, programs({"blueman-manager"})},
+        {R::PowerManagement, QStringLiteral("Power management"), QStringLiteral("powercfg.cpl,,0"), normal,
+         gcc("power"), kcm("kcm_powerdevilprofilesconfig"), programs({"xfce4-power-manager-settings"}),
+         programs({"xfce4-power-manager-settings"})},
+        {R::Network, QStringLiteral("Network"), QStringLiteral("netcpl.cpl,,0"), normal, gcc("network"),
+         kcm("kcm_networkmanagement"), {}, programs({"nm-connection-editor"})},
+        {R::System, QStringLiteral("System"), QStringLiteral("sysdm.cpl,,0"), normal, gcc("info-overview"),
+         kcm("kcm_about-distro"), {}, programs({"hardinfo"})},
+        {R::Themes, QStringLiteral("Themes"), QStringLiteral("themes.cpl"), normal, gcc("background"),
+         kcm("kcm_lookandfeel"), programs({"xfce4-appearance-settings"}), programs({"lxappearance"})},
+        {R::Sounds, QStringLiteral("Sounds"), QStringLiteral("mmsys.cpl @1"), normal, gcc("sound"),
+         kcm("kcm_pulseaudio"), {}, programs({"pavucontrol", "pavucontrol-qt"})},
+        {R::TimeZone, QStringLiteral("Time zone"), QStringLiteral("timedate.cpl,,1"), normal, gcc("datetime"),
+         kcm("kcm_clock"), {}, {}},
+    };
+    return table;
+}
+
+const SettingsApplet& settingsApplet(SettingsRole role)
+{
+    for (const SettingsApplet& applet : settingsAppletTable())
+        if (applet.role == role) return applet;
+    throw Failure("Unknown settings role.");
+}
+
+QString controlPanelCommandLine(const SettingsApplet& applet)
+{
+    return controlPanelPrefix + applet.controlApplet;
+}
+
+QStringList candidateCommandLines(const SettingsApplet& applet, const QString& xdgCurrentDesktop)
+{
+    QStringList candidates;
+    switch (off_reset_logout::desktopFromList(xdgCurrentDesktop.toStdString())) {
+    case off_reset_logout::Desktop::Gnome: candidates << applet.gnome; break;
+    case off_reset_logout::Desktop::Kde: candidates << applet.kde; break;
+    case off_reset_logout::Desktop::Xfce: candidates << applet.xfce; break;
+    case off_reset_logout::Desktop::Other: break;
+    }
+    for (const QString& line : applet.anyDesktop)
+        if (!candidates.contains(line)) candidates << line;
+    return candidates;
+}
+
+QString settingsCommandLine(const SettingsApplet& applet, const QString& xdgCurrentDesktop,
+                            const std::function<QString(const QString& program)>& findProgram)
+{
+    for (const QString& line : candidateCommandLines(applet, xdgCurrentDesktop))
+        if (!findProgram(programOf(line)).isEmpty()) return line;
+
+    // Name what would serve: the desktops' own settings, then the rest.
+    QStringList wouldServe;
+    QStringList named;
+    const auto add = [&](const QString& line, const QString& where) {
+        const QString program = programOf(line);
+        if (named.contains(program)) return;
+        named << program;
+        wouldServe << (where.isEmpty() ? program : QStringLiteral("%1 (%2)").arg(program, where));
+    };
+    if (!applet.gnome.isEmpty()) add(applet.gnome.constFirst(), QStringLiteral("GNOME"));
+    if (!applet.kde.isEmpty()) add(applet.kde.constFirst(), QStringLiteral("KDE Plasma"));
+    if (!applet.xfce.isEmpty()) add(applet.xfce.constFirst(), QStringLiteral("Xfce"));
+    for (const QString& line : applet.anyDesktop) add(line, QString());
+    QString message = QStringLiteral("No program on this computer opens the \"%1\" settings.").arg(applet.name);
+    message += wouldServe.isEmpty()
+        ? QStringLiteral(" No desktop known to this program has such a page.")
+        : QStringLiteral(" Any of these would: %1.").arg(wouldServe.join(QStringLiteral(", ")));
+    throw Failure(message.toStdString());
+}
+
+SystemInformationProgram systemInformationProgram(const QString& xdgCurrentDesktop,
+                                                  const std::function<QString(const QString& program)>& findProgram)
+{
+    QStringList names = programs({"hardinfo", "kinfocenter", "gnome-system-monitor", "xfce4-taskmanager"});
+    // The desktop's own program comes first.
+    switch (off_reset_logout::desktopFromList(xdgCurrentDesktop.toStdString())) {
+    case off_reset_logout::Desktop::Kde: names.move(names.indexOf(QStringLiteral("kinfocenter")), 0); break;
+    case off_reset_logout::Desktop::Gnome:
+        names.move(names.indexOf(QStringLiteral("gnome-system-monitor")), 0);
+        break;
+    case off_reset_logout::Desktop::Xfce: names.move(names.indexOf(QStringLiteral("xfce4-taskmanager")), 0); break;
+    case off_reset_logout::Desktop::Other: break;
+    }
+    for (const QString& name : names) {
+        const QString path = findProgram(name);
+        if (!path.isEmpty()) return {path, true};
+    }
+    return {QStringLiteral("/usr/bin/") + names.constFirst(), false};
+}
+
+QString DesktopSettingsApplets::commandLine(SettingsRole role)
+{
+    return settingsCommandLine(settingsApplet(role), qEnvironmentVariable("XDG_CURRENT_DESKTOP"),
+                               [](const QString& program) { return QStandardPaths::findExecutable(program); });
+}
+
+SystemInformationProgram DesktopSettingsApplets::systemInformation()
+{
+    return systemInformationProgram(qEnvironmentVariable("XDG_CURRENT_DESKTOP"),
+                                    [](const QString& program) { return QStandardPaths::findExecutable(program); });
+}
+
+SettingsApplets& desktopSettingsApplets()
+{
+    static DesktopSettingsApplets applets;
+    return applets;
+}
+
+} // namespace platform

@@ -1,0 +1,95 @@
+#pragma once
+// The settings pages behind the operating-system window's twenty shortcut
+// buttons. One table holds, for each role, the Control Panel applet that
+// opens it on Windows and the programs that open it on a Linux desktop:
+// first the running desktop's own settings (GNOME, KDE Plasma, Xfce, told
+// by $XDG_CURRENT_DESKTOP), then programs that serve any desktop. The
+// first of those found on the PATH is the one started.
+
+#include <QString>
+#include <QStringList>
+#include <functional>
+#include <vector>
+
+namespace platform {
+
+enum class SettingsRole {
+    Modems,
+    Multimedia,
+    DateAndTime,
+    GameControllers,
+    Passwords,
+    Mouse,
+    Keyboard,
+    Printers,
+    Fonts,
+    RegionalSettings,
+    Display,
+    Odbc,
+    AddRemovePrograms,
+    AddHardware,
+    PowerManagement,
+    Network,
+    System,
+    Themes,
+    Sounds,
+    TimeZone,
+};
+
+struct SettingsApplet {
+    SettingsRole role;
+    QString name;           // what the role is called in messages
+    QString controlApplet;  // argument of the Windows Control Panel loader
+    int windowStyle;        // platform::WindowStyle
+    QStringList gnome;      // command lines, best first
+    QStringList kde;
+    QStringList xfce;
+    QStringList anyDesktop;
+};
+
+// Every role, in the order of the Control Panel buttons' table.
+const std::vector<SettingsApplet>& settingsAppletTable();
+const SettingsApplet& settingsApplet(SettingsRole role);
+
+// The Windows command line of a role: the Control Panel loader and the applet.
+inline const QString controlPanelPrefix = QStringLiteral("rundll32.exe shell32.dll,Control_RunDLL ");
+QString controlPanelCommandLine(const SettingsApplet& applet);
+
+// The command lines that may open a role on a desktop, in the order tried.
+QStringList candidateCommandLines(const SettingsApplet& applet, const QString& xdgCurrentDesktop);
+
+// The first candidate whose program findProgram finds (it returns the
+// program's path, or an empty text). Throws platform::Failure naming the
+// role and what would serve it when there is none.
+QString settingsCommandLine(const SettingsApplet& applet, const QString& xdgCurrentDesktop,
+                            const std::function<QString(const QString& program)>& findProgram);
+
+// The system-information program: the first found of a short list, or the
+// first of the list (not found) to name in a message.
+struct SystemInformationProgram {
+    QString path;
+    bool exists = false;
+};
+SystemInformationProgram systemInformationProgram(const QString& xdgCurrentDesktop,
+                                                  const std::function<QString(const QString& program)>& findProgram);
+
+// What the window asks: the command line that opens a role, and the
+// system-information program, on the machine it runs on.
+class SettingsApplets {
+public:
+    virtual ~SettingsApplets() = default;
+    virtual QString commandLine(SettingsRole role) = 0; // throws platform::Failure
+    virtual SystemInformationProgram systemInformation() = 0;
+};
+
+// The running desktop ($XDG_CURRENT_DESKTOP) and programs on $PATH.
+class DesktopSettingsApplets : public SettingsApplets {
+public:
+    QString commandLine(SettingsRole role) override;
+    SystemInformationProgram systemInformation() override;
+};
+
+// The program's one instance of the above.
+SettingsApplets& desktopSettingsApplets();
+
+} // namespace platform

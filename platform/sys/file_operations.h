@@ -1,0 +1,62 @@
+#pragma once
+// Copying, moving and deleting the user's files, and reading and replacing
+// whole files. Paths are taken exactly as given (blanks kept); an empty path
+// is a failure. Every failure is a platform::Failure that names the path and
+// the reason.
+//
+// Nothing the user had is lost on the way: a copy and a replaced file are
+// written to a temporary file beside the destination and only then renamed
+// into place, so a failed write (disk full, permission) leaves an existing
+// destination as it was and no partial file behind. Where an existing file
+// is replaced, the new data is flushed to disk before the rename; a copy to
+// a new name has nothing to lose and is not flushed (as with cp). A move
+// across file systems copies, flushes, and removes the source last.
+
+#include <cstddef>
+#include <functional>
+#include <string>
+#include <sys/types.h>
+
+namespace platform::file_operations {
+
+// Copies a file; an existing destination file is replaced. A destination
+// that ends with a separator or names a folder receives the file under its
+// own name. '*' and '?' in the last part of the source copy every matching
+// file into the destination folder; none matching is a failure. A file is
+// never copied onto itself.
+void copyFile(const std::string& source, const std::string& destination);
+
+// Moves a file; fails when the destination exists. Folder destinations and
+// wildcards as for copyFile.
+void moveFile(const std::string& source, const std::string& destination);
+
+// Deletes a file (every match of '*' and '?' in the last part). Without
+// force a read-only file is refused; with force it is deleted too.
+void deleteFile(const std::string& path, bool force);
+
+// Reads a whole file; a file that does not exist is created empty.
+std::string readOrCreate(const std::string& path);
+
+// Asks the system to back a large buffer for a whole file's content, not
+// yet written to, with large memory pages: filling it then costs far fewer
+// page faults. Advice only; small buffers and refusals are ignored.
+void adviseWholeFileBuffer(void* data, std::size_t size);
+
+// Replaces (or creates) a file with the given bytes, all or nothing. An
+// existing file keeps its permission bits.
+void replaceFile(const std::string& path, const std::string& bytes);
+
+// Whether the last part of a path holds '*' or '?'.
+bool hasWildcards(const std::string& path);
+
+// Matches a name against a pattern of '*' (any run) and '?' (one byte).
+bool wildcardMatch(const std::string& pattern, const std::string& name);
+
+// Test seam: every data write of the unit goes through this function when
+// it is set (a function that fails part-way stands for a device that fills
+// up). It returns bytes written or -1 with errno set, like write(2). An
+// empty function restores the system's own fast paths.
+using WriteFunction = std::function<ssize_t(int fd, const void* data, std::size_t size)>;
+void setWriteFunctionForTesting(WriteFunction write);
+
+} // namespace platform::file_operations

@@ -1,0 +1,518 @@
+#include "platform/sys/file_operations.h"
+
+#include <algorithm>
+#include <cerrno>
+#include <climits>
+#include <cstdint>
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <dirent.h>
+#include <fcntl.h>
+#include <sys/mman.h>
+#include <sys/sendfile.h>
+#include <sys/stat.h>
+#include <unistd.h>
+#include <vector>
+
+#include "platform/failure.h"
+
+namespace platform::file_operations {
+namespace {
+
+WriteFunction& writeHook()
+{
+    static WriteFunction hook;
+    return hook;
+}
+
+std::string quoted(const std::string& path) { return "\"" + path + "\""; }
+
+std::string reason(int error) { return std::strerror(error); }
+
+[[noreturn]] void fail(const std::string& what, int error)
+{
+    throw Failure(what + ": " + reason(error) + ".");
+}
+
+// Closes a descriptor and removes a temporary file unless told to keep it.
+class TempFile {
+public:
+    TempFile() = default;
+    TempFile(const TempFile&) = delete;
+    TempFile& operator=(const TempFile&) = delete;
+    ~TempFile()
+    {
+        if (fd >= 0) ::close(fd);
+        if (!path.empty()) ::unlink(path.c_str());
+    }
+    void installed() { path.clear(); }
+
+    int fd = -1;
+    std::string path;
+};
+
+class Descriptor {
+public:
+    explicit Descriptor(int value) : fd(value) {}
+    Descriptor(const Descriptor&) = delete;
+    Descriptor& operator=(const Descriptor&) = delete;
+    ~Descriptor()
+    {
+        if (fd >= 0) ::close(fd);
+    }
+    int fd;
+};
+
+std::string folderOf(const std::string& path)
+{
+    const size_t slash = path.rfind('/');
+    if (slash == std::string::npos) return ".";
+    if (slash == 0) return "/";
+    return path.substr(0, slash);
+}
+
+std::string lastPart(const std::string& path)
+{
+    const size_t slash = path.rfind('/');
+    return slash == std::string::npos ? path : path.substr(slash + 1);
+}
+
+std::string joined(const std::string& folder, const std::string& name)
+{
+    if (!folder.empty() && folder.back() == '/') return folder + name;
+    return folder + "/" + name;
+}
+
+void requireText(const std::string& path, const std::string& role)
+{
+    if (path.empty()) throw Failure("No " + role + " was given: the path is empty.");
+}
+
+bool isFolder(const std::string& path)
+{
+    struct stat st {};
+    return ::stat(path.c_str(), &st) == 0 && S_ISDIR(st.st_mode);
+}
+
+// Writes all bytes through the hook or write(2).
+int writeAll(int fd, const char* data, size_t size)
+{
+    const WriteFunction& hook = writeHook();
+    while (size > 0) {
+        const ssize_t n = hook ? hook(fd, data, size) : ::write(fd, data, size);
+        if (n < 0) {
+            if (errno == EINTR) continue;
+            return errno;
+        }
+        if (n == 0) return ENOSPC;
+        data += n;
+        size -= size_t(n);
+    }
+    return 0;
+}
+
+int pumpByBlocks(int in, int out)
+{
+    std::vector<char> block(size_t(4) << 20);
+    for (;;) {
+        const ssize_t n = ::read(in, block.data(), block.size());
+        if (n < 0) {
+            if (errno == EINTR) continue;
+            return errno;
+        }
+        if (n == 0) return 0;
+        if (int error = writeAll(out, block.data(), size_t(n))) return error;
+    }
+}
+
+// Copies the rest of `in` to `out`: in-kernel where the system can, else in
+// large blocks. Returns 0 or the errno of the failure.
+int pumpData(int in, int out)
+{
+    if (writeHook()) return pumpByBlocks(in, out);
+    bool rangeWorks = true;
+    bool sendfileWorks = true;
+    bool anyCopied = false;
+    for (;;) {
+        ssize_t n = -1;
+        if (rangeWorks) {
+            n = ::copy_file_range(in, nullptr, out, nullptr, size_t(1) << 30, 0);
+            if (n < 0 && !anyCopied
+                && (errno == EXDEV || errno == EINVAL || errno == ENOSYS || errno == EOPNOTSUPP
+                    || errno == EBADF || errno == EPERM)) {
+                rangeWorks = false;
+                continue;
+            }
+        } else if (sendfileWorks) {
+            n = ::sendfile(out, in, nullptr, size_t(1) << 30);
+            if (n < 0 && !anyCopied && (errno == EINVAL || errno == ENOSYS)) {
+                sendfileWorks = false;
+                continue;
+            }
+        } else {
+            return pumpByBlocks(in, out);
+        }
+        if (n < 0) {
+            if (errno == EINTR) continue;
+            return errno;
+        }
+        if (n == 0) return 0;
+        anyCopied = true;
+    }
+}
+
+// A new, empty temporary file in `folder`, hidden, named after `name`.
+void createTemp(TempFile& temp, const std::string& folder, const std::string& name,
+                const std::string& action)
+{
+    std::string pattern = joined(folder, "." + name + ".quelmarn-XXXXXX");
+    std::vector<char> buffer(pattern.begin(), pattern.end());
+    buffer.push_back('\0');
+    const int fd = ::mkostemp(buffer.data(), O_CLOEXEC);
+    if (fd < 0) fail(action + ": no file can be created in the folder " + quoted(folder), errno);
+    temp.fd = fd;
+    temp.path = buffer.data();
+}
+
+// Reserves the room for the whole file at once where the file system can,
+// so a full disk shows before any byte is written.
+int reserve(int fd, off_t size)
+{
+    if (size <= 0) return 0;
+    if (::fallocate(fd, 0, 0, size) == 0) return 0;
+    if (errno == EOPNOTSUPP || errno == ENOSYS || errno == EINVAL) return 0;
+    return errno;
+}
+
+void syncFolder(const std::string& folder)
+{
+    const Descriptor dir(::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
+    if (dir.fd >= 0) ::fsync(dir.fd);
+}
+
+// The default permission bits of a new file (0666 less the umask).
+mode_t newFileMode()
+{
+    const mode_t mask = ::umask(0);
+    ::umask(mask);
+    return 0666 & ~mask;
+}
+
+// An existing file that is to be replaced: its real path (through a
+// symbolic link, so the link stays) and whether it may be replaced.
+std::string replaceableTarget(const std::string& target, const struct stat& st, const std::string& action)
+{
+    if (S_ISDIR(st.st_mode)) throw Failure(action + ": " + quoted(target) + " is a folder, not a file.");
+    if ((st.st_mode & 0222) == 0) throw Failure(action + ": " + quoted(target) + " is read-only.");
+    if (::access(target.c_str(), W_OK) != 0) fail(action + ": " + quoted(target) + " cannot be written", errno);
+    std::string real = target;
+    struct stat linkInfo {};
+    if (::lstat(target.c_str(), &linkInfo) == 0 && S_ISLNK(linkInfo.st_mode)) {
+        if (char* resolved = ::realpath(target.c_str(), nullptr)) {
+            real = resolved;
+            std::free(resolved);
+        }
+    }
+    return real;
+}
+
+enum class Flush { ToDisk, Lazily };
+
+// Writes the rest of `in` into a temporary file beside `target`; the caller
+// installs it. Flushed to disk when something already there is at stake (a
+// replaced destination, a moved source): only then may it be renamed over
+// the old data or the old data removed. A new file has nothing to lose to a
+// crash, so it is left to the system's write-back, as cp does; its close is
+// still checked, since some file systems report write errors only there.
+void writeCopy(TempFile& temp, int in, const struct stat& source, const std::string& target,
+               const std::string& action, Flush flush)
+{
+    createTemp(temp, folderOf(target), lastPart(target), action);
+    if (int error = reserve(temp.fd, source.st_size)) fail(action, error);
+    if (int error = pumpData(in, temp.fd)) fail(action, error);
+    if (::fchmod(temp.fd, source.st_mode & 0777) != 0) fail(action, errno);
+    if (flush == Flush::ToDisk) {
+        if (::fsync(temp.fd) != 0) fail(action, errno);
+    } else {
+        const int fd = temp.fd;
+        temp.fd = -1;
+        if (::close(fd) != 0) fail(action, errno);
+    }
+}
+
+// Opens a regular file for reading, or fails naming it.
+int openSource(const std::string& source, struct stat& info, const std::string& action)
+{
+    const int fd = ::open(source.c_str(), O_RDONLY | O_CLOEXEC);
+    if (fd < 0) fail(action + ": " + quoted(source) + " cannot be opened", errno);
+    if (::fstat(fd, &info) != 0) {
+        const int error = errno;
+        ::close(fd);
+        fail(action, error);
+    }
+    if (S_ISDIR(info.st_mode)) {
+        ::close(fd);
+        throw Failure(action + ": " + quoted(source) + " is a folder, not a file.");
+    }
+    if (!S_ISREG(info.st_mode)) {
+        ::close(fd);
+        throw Failure(action + ": " + quoted(source) + " is not a regular file.");
+    }
+    return fd;
+}
+
+void copyOne(const std::string& source, const std::string& target)
+{
+    const std::string action = "The file " + quoted(source) + " cannot be copied to " + quoted(target);
+    struct stat sourceInfo {};
+    const Descriptor in(openSource(source, sourceInfo, action));
+    std::string real = target;
+    bool replacing = false;
+    struct stat targetInfo {};
+    if (::stat(target.c_str(), &targetInfo) == 0) {
+        if (targetInfo.st_dev == sourceInfo.st_dev && targetInfo.st_ino == sourceInfo.st_ino)
+            throw Failure(action + ": a file cannot be copied onto itself.");
+        real = replaceableTarget(target, targetInfo, action);
+        replacing = true;
+    } else if (errno != ENOENT) {
+        fail(action, errno);
+    }
+    TempFile temp;
+    writeCopy(temp, in.fd, sourceInfo, real, action, replacing ? Flush::ToDisk : Flush::Lazily);
+    if (::rename(temp.path.c_str(), real.c_str()) != 0) fail(action, errno);
+    temp.installed();
+    if (replacing) syncFolder(folderOf(real));
+}
+
+// Gives a written temporary file the target's name unless the target
+// exists by then; returns 0 or errno.
+int installWithoutReplacing(const std::string& temp, const std::string& target)
+{
+    if (::renameat2(AT_FDCWD, temp.c_str(), AT_FDCWD, target.c_str(), RENAME_NOREPLACE) == 0) return 0;
+    if (errno != EINVAL && errno != ENOSYS) return errno;
+    if (::link(temp.c_str(), target.c_str()) != 0) return errno;
+    ::unlink(temp.c_str());
+    return 0;
+}
+
+void moveAcrossFileSystems(const std::string& source, const std::string& target, const std::string& action)
+{
+    struct stat sourceInfo {};
+    const Descriptor in(openSource(source, sourceInfo, action));
+    TempFile temp;
+    writeCopy(temp, in.fd, sourceInfo, target, action, Flush::ToDisk);
+    // Keep what a move keeps: times, and the owner where allowed.
+    const struct timespec times[2] = {sourceInfo.st_atim, sourceInfo.st_mtim};
+    ::futimens(temp.fd, times);
+    if (::fchown(temp.fd, sourceInfo.st_uid, sourceInfo.st_gid) == 0)
+        ::fchmod(temp.fd, sourceInfo.st_mode & 07777);
+    if (int error = installWithoutReplacing(temp.path, target)) {
+        if (error == EEXIST) throw Failure(action + ": " + quoted(target) + " already exists.");
+        fail(action, error);
+    }
+    temp.installed();
+    syncFolder(folderOf(target));
+    if (::unlink(source.c_str()) != 0)
+        fail("The file " + quoted(source) + " was copied to " + quoted(target)
+                 + ", but the original cannot be removed",
+             errno);
+}
+
+void moveOne(const std::string& source, const std::string& target)
+{
+    const std::string action = "The file " + quoted(source) + " cannot be moved to " + quoted(target);
+    struct stat sourceInfo {};
+    if (::lstat(source.c_str(), &sourceInfo) != 0) fail(action, errno);
+    if (S_ISDIR(sourceInfo.st_mode)) throw Failure(action + ": " + quoted(source) + " is a folder, not a file.");
+    struct stat targetInfo {};
+    if (::lstat(target.c_str(), &targetInfo) == 0) throw Failure(action + ": " + quoted(target) + " already exists.");
+    if (::renameat2(AT_FDCWD, source.c_str(), AT_FDCWD, target.c_str(), RENAME_NOREPLACE) == 0) return;
+    int error = errno;
+    if (error == EINVAL || error == ENOSYS) { // no RENAME_NOREPLACE here: checked just above
+        if (::rename(source.c_str(), target.c_str()) == 0) return;
+        error = errno;
+    }
+    if (error == EEXIST) throw Failure(action + ": " + quoted(target) + " already exists.");
+    if (error != EXDEV) fail(action, error);
+    moveAcrossFileSystems(source, target, action);
+}
+
+void deleteOne(const std::string& path, bool force)
+{
+    const std::string action = "The file " + quoted(path) + " cannot be deleted";
+    struct stat info {};
+    if (::lstat(path.c_str(), &info) != 0) fail(action, errno);
+    if (S_ISDIR(info.st_mode)) throw Failure(action + ": it is a folder, not a file.");
+    if (!force && !S_ISLNK(info.st_mode) && (info.st_mode & 0222) == 0)
+        throw Failure(action + ": it is read-only.");
+    if (::unlink(path.c_str()) != 0) fail(action, errno);
+}
+
+// The files a source with wildcards stands for, in name order; fails when
+// none matches.
+std::vector<std::string> matches(const std::string& source)
+{
+    const std::string folder = folderOf(source);
+    const std::string pattern = lastPart(source);
+    DIR* dir = ::opendir(folder.c_str());
+    if (!dir) fail("The folder " + quoted(folder) + " cannot be read", errno);
+    std::vector<std::string> found;
+    while (const dirent* entry = ::readdir(dir)) {
+        const std::string name = entry->d_name;
+        if (name == "." || name == ".." || !wildcardMatch(pattern, name)) continue;
+        const std::string path = source.find('/') == std::string::npos ? name : joined(folder, name);
+        struct stat st {};
+        if (::lstat(path.c_str(), &st) == 0 && !S_ISDIR(st.st_mode)) found.push_back(path);
+    }
+    ::closedir(dir);
+    if (found.empty()) throw Failure("No file matches " + quoted(source) + ".");
+    std::sort(found.begin(), found.end());
+    return found;
+}
+
+// Where one file goes: into the destination folder under its own name when
+// the destination ends with a separator or names a folder, else the
+// destination itself.
+std::string targetFor(const std::string& source, const std::string& destination, bool intoFolder)
+{
+    const bool endsWithSeparator = destination.back() == '/';
+    if (intoFolder || endsWithSeparator) {
+        if (!isFolder(destination))
+            throw Failure("The destination " + quoted(destination) + " is not an existing folder.");
+        return joined(destination, lastPart(source));
+    }
+    if (isFolder(destination)) return joined(destination, lastPart(source));
+    return destination;
+}
+
+template <typename Operation>
+void forEachSource(const std::string& source, const std::string& destination, Operation operation)
+{
+    if (hasWildcards(source)) {
+        for (const std::string& file : matches(source))
+            operation(file, targetFor(file, destination, true));
+        return;
+    }
+    operation(source, targetFor(source, destination, false));
+}
+
+} // namespace
+
+bool hasWildcards(const std::string& path)
+{
+    return lastPart(path).find_first_of("*?") != std::string::npos;
+}
+
+bool wildcardMatch(const std::string& pattern, const std::string& name)
+{
+    size_t p = 0, n = 0, star = std::string::npos, resume = 0;
+    while (n < name.size()) {
+        if (p < pattern.size() && (pattern[p] == '?' || pattern[p] == name[n])) {
+            ++p;
+            ++n;
+        } else if (p < pattern.size() && pattern[p] == '*') {
+            star = p++;
+            resume = n;
+        } else if (star != std::string::npos) {
+            p = star + 1;
+            n = ++resume;
+        } else {
+            return false;
+        }
+    }
+    while (p < pattern.size() && pattern[p] == '*') ++p;
+    return p == pattern.size();
+}
+
+void copyFile(const std::string& source, const std::string& destination)
+{
+    requireText(source, "file to copy");
+    requireText(destination, "destination");
+    forEachSource(source, destination, copyOne);
+}
+
+void moveFile(const std::string& source, const std::string& destination)
+{
+    requireText(source, "file to move");
+    requireText(destination, "destination");
+    forEachSource(source, destination, moveOne);
+}
+
+void deleteFile(const std::string& path, bool force)
+{
+    requireText(path, "file to delete");
+    if (!hasWildcards(path)) {
+        deleteOne(path, force);
+        return;
+    }
+    for (const std::string& file : matches(path)) deleteOne(file, force);
+}
+
+std::string readOrCreate(const std::string& path)
+{
+    requireText(path, "file to open");
+    const std::string action = "The file " + quoted(path) + " cannot be opened";
+    const Descriptor file(::open(path.c_str(), O_RDONLY | O_CREAT | O_CLOEXEC, 0666));
+    if (file.fd < 0) fail(action, errno);
+    struct stat info {};
+    if (::fstat(file.fd, &info) != 0) fail(action, errno);
+    if (!S_ISREG(info.st_mode)) throw Failure(action + ": it is not a regular file.");
+    std::string content;
+    content.reserve(size_t(info.st_size));
+    adviseWholeFileBuffer(content.data(), content.capacity());
+    content.resize(size_t(info.st_size));
+    size_t done = 0;
+    for (;;) {
+        if (done == content.size()) content.resize(done + 65536); // grew meanwhile
+        const ssize_t n = ::read(file.fd, &content[done], content.size() - done);
+        if (n < 0) {
+            if (errno == EINTR) continue;
+            fail("The file " + quoted(path) + " cannot be read", errno);
+        }
+        if (n == 0) break;
+        done += size_t(n);
+    }
+    content.resize(done);
+    return content;
+}
+
+void adviseWholeFileBuffer(void* data, std::size_t size)
+{
+    constexpr std::uintptr_t hugePage = std::uintptr_t(2) << 20;
+    const auto start = reinterpret_cast<std::uintptr_t>(data);
+    const std::uintptr_t first = (start + hugePage - 1) & ~(hugePage - 1);
+    const std::uintptr_t end = (start + size) & ~(hugePage - 1);
+    if (end > first) ::madvise(reinterpret_cast<void*>(first), end - first, MADV_HUGEPAGE);
+}
+
+void replaceFile(const std::string& path, const std::string& bytes)
+{
+    requireText(path, "file to write");
+    const std::string action = "The file " + quoted(path) + " cannot be written";
+    std::string real = path;
+    mode_t mode = newFileMode();
+    struct stat info {};
+    if (::stat(path.c_str(), &info) == 0) {
+        real = replaceableTarget(path, info, action);
+        mode = info.st_mode & 07777;
+    } else if (errno != ENOENT) {
+        fail(action, errno);
+    }
+    TempFile temp;
+    createTemp(temp, folderOf(real), lastPart(real), action);
+    if (int error = reserve(temp.fd, off_t(bytes.size()))) fail(action, error);
+    if (int error = writeAll(temp.fd, bytes.data(), bytes.size())) fail(action, error);
+    if (::fchmod(temp.fd, mode) != 0) fail(action, errno);
+    if (::fsync(temp.fd) != 0) fail(action, errno);
+    if (::rename(temp.path.c_str(), real.c_str()) != 0) fail(action, errno);
+    temp.installed();
+    syncFolder(folderOf(real));
+}
+
+void setWriteFunctionForTesting(WriteFunction write)
+{
+    writeHook() = std::move(write);
+}
+
+} // namespace platform::file_operations

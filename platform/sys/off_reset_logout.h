@@ -1,0 +1,55 @@
+#pragma once
+// off_reset_logout: ending the user's session and shutting the machine down.
+//
+// Log-off goes to the running desktop's session manager, without a question
+// (GNOME, KDE Plasma, Xfce), and otherwise to logind, which ends this
+// process's login session. Shutting down and restarting go to logind; the
+// desktop's own shut-down prompt is used where the desktop has one.
+
+#include <memory>
+#include <stdexcept>
+#include <string>
+
+namespace platform::off_reset_logout {
+
+// The desktop named first in $XDG_CURRENT_DESKTOP that this topic knows.
+enum class Desktop { Gnome, Kde, Xfce, Other };
+Desktop currentDesktop();
+Desktop desktopFromList(const std::string& xdgCurrentDesktop);
+
+// What logind answers to CanPowerOff / CanReboot.
+enum class Ability {
+    Yes,       // allowed
+    Challenge, // allowed after the user authenticates
+    No,        // refused by policy
+    NotAvailable,
+};
+Ability abilityFromText(const std::string& answer); // "yes", "challenge", "no", "na"
+inline bool offered(Ability ability) { return ability == Ability::Yes || ability == Ability::Challenge; }
+
+class Calls {
+public:
+    virtual ~Calls() = default;
+    // Ends the session at once. Throws platform::Failure when neither the
+    // desktop nor logind took the request.
+    virtual void logOff() = 0;
+    // Shows the desktop's own shut-down prompt, which then acts by itself.
+    // False when the desktop has none (the caller offers its own choices).
+    virtual bool desktopShutdownPrompt() = 0;
+    virtual Ability canPowerOff() = 0;
+    virtual Ability canReboot() = 0;
+    // Throw platform::Failure when logind refuses or cannot be reached.
+    virtual void powerOff() = 0;
+    virtual void reboot() = 0;
+};
+
+// Bus addresses; an empty one means the standard bus of that kind
+// ($DBUS_SESSION_BUS_ADDRESS, $DBUS_SYSTEM_BUS_ADDRESS or the defaults).
+struct Buses {
+    std::string session;
+    std::string system;
+};
+
+std::unique_ptr<Calls> makeNative(const Buses& buses = {});
+
+} // namespace platform::off_reset_logout

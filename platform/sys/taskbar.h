@@ -1,0 +1,42 @@
+#pragma once
+// taskbar: the window calls of the ostatni_API group that hide and show the
+// desktop's panels and their Start button.
+//
+// On X11 the panels are the windows of the window manager's client list
+// (_NET_CLIENT_LIST) whose type is _NET_WM_WINDOW_TYPE_DOCK. Hiding unmaps
+// them; the window manager then forgets them, so the panels hidden here are
+// remembered for as long as this object lives and only those are mapped
+// again. The Start button is the first child window of a panel whose
+// WM_CLASS (instance or class name) is "Button", ignoring case; panels that
+// draw their buttons inside one window have none. Whatever is not found is
+// left alone, and without an X11 display nothing is found.
+
+#include <cstdint>
+#include <memory>
+#include <vector>
+
+namespace platform::taskbar {
+
+using WindowId = std::uint64_t; // 0: no window
+
+class Calls {
+public:
+    virtual ~Calls() = default;
+    virtual void hideTaskbar() = 0;
+    virtual void showTaskbar() = 0;
+    virtual void hideStartButton() = 0;
+    virtual void showStartButton() = 0;
+};
+
+// The panels currently in the client list, and the Start button (0 when
+// none) — what the four calls act on.
+class X11Calls : public Calls {
+public:
+    virtual std::vector<WindowId> panels() = 0;
+    virtual WindowId startButton() = 0;
+};
+
+// The calls on the display named by $DISPLAY.
+std::unique_ptr<X11Calls> makeNative();
+
+} // namespace platform::taskbar

@@ -1,0 +1,40 @@
+#pragma once
+// The notes window: one plain-text note, saved to and opened from a text
+// file in the system's ANSI code page with CR LF line breaks. The note and
+// the one dialog object for save and open live only as long as the window.
+
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QWidget>
+#include <string>
+
+#include "platform/services/file_dialog.h"
+#include "startup/app_context.h"
+
+class frm_poznamky : public QWidget {
+    Q_OBJECT
+public:
+    explicit frm_poznamky(AppContext& context, QWidget* parent = nullptr);
+
+    // Text of the box -> file text: every line break becomes CR LF.
+    static QString toFileText(const QString& note);
+    // File text -> text of the box: CR LF, a lone CR and a lone LF each
+    // become one line break.
+    static std::string toNoteText(const std::string& fileText);
+    // File bytes in a code page -> text of the box, line breaks as above.
+    static QString decodeFileText(const std::string& fileText, int codePage);
+
+private:
+    void Form_Load();
+    void Command1_Click();
+    void Command2_Click();
+    void Command3_Click();
+
+    AppContext& context_;
+    platform::CommonDialog CommonDialog1;
+
+    QPlainTextEdit* Text1;
+    QPushButton* Command1;
+    QPushButton* Command2;
+    QPushButton* Command3;
+};

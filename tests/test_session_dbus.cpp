@@ -1,0 +1,362 @@
+// Log-off and shut-down over D-Bus, against mock session managers and a
+// mock logind on a private bus that the test starts itself. Both bus
+// addresses point at that bus before anything connects, so nothing here
+// can reach the machine's real session or system bus.
+
+#include <QCoreApplication>
+#include <QDBusConnection>
+#include <QDBusConnectionInterface>
+#include <QDBusMessage>
+#include <QDBusObjectPath>
+#include <QDBusVirtualObject>
+#include <QFile>
+#include <QMutex>
+#include <QProcess>
+#include <QTemporaryDir>
+#include <QThread>
+#include <QtTest>
+#include <unistd.h>
+
+#include "platform/failure.h"
+#include "platform/sys/off_reset_logout.h"
+
+using platform::off_reset_logout::Ability;
+Q_DECLARE_METATYPE(Ability)
+
+namespace {
+
+const QString sessionPath = QStringLiteral("/org/freedesktop/login1/session/_31");
+
+// Every object of every mocked service: records each call as
+// "<path> <interface>.<member>(<arguments>)" and answers as told.
+class MockServices : public QDBusVirtualObject {
+public:
+    QStringList calls()
+    {
+        QMutexLocker lock(&mutex_);
+        return calls_;
+    }
+    void reset()
+    {
+        QMutexLocker lock(&mutex_);
+        calls_.clear();
+        answers_.clear();
+        failing_.clear();
+    }
+    void answer(const QString& member, const QVariant& value)
+    {
+        QMutexLocker lock(&mutex_);
+        answers_[member] = value;
+    }
+    void fail(const QString& member)
+    {
+        QMutexLocker lock(&mutex_);
+        failing_ << member;
+    }
+
+    QString introspect(const QString&) const override { return {}; }
+
+    bool handleMessage(const QDBusMessage& message, const QDBusConnection& connection) override
+    {
+        QStringList arguments;
+        for (const QVariant& argument : message.arguments()) arguments << argument.toString();
+        QMutexLocker lock(&mutex_);
+        calls_ << QStringLiteral("%1 %2.%3(%4)")
+                      .arg(message.path(), message.interface(), message.member(), arguments.join(QStringLiteral(", ")));
+        if (failing_.contains(message.member())) {
+            connection.send(message.createErrorReply(QDBusError::AccessDenied, QStringLiteral("refused by the mock")));
+            return true;
+        }
+        QVariantList reply;
+        const QString& member = message.member();
+        if (member == QLatin1String("GetSessionByPID") || member == QLatin1String("GetSession"))
+            reply << QVariant::fromValue(QDBusObjectPath(sessionPath));
+        else if (answers_.contains(member))
+            reply << answers_.value(member);
+        connection.send(message.createReply(reply));
+        return true;
+    }
+
+private:
+    QMutex mutex_;
+    QStringList calls_;
+    QMap<QString, QVariant> answers_;
+    QStringList failing_;
+};
+
+struct EnvironmentVariable {
+    EnvironmentVariable(const char* name, const QByteArray& value)
+        : name_(name), old_(qgetenv(name)), had_(qEnvironmentVariableIsSet(name))
+    {
+        qputenv(name, value);
+    }
+    ~EnvironmentVariable()
+    {
+        if (had_) qputenv(name_, old_);
+        else qunsetenv(name_);
+    }
+    const char* name_;
+    QByteArray old_;
+    bool had_;
+};
+
+const char* const busConfig =
+    "<!DOCTYPE busconfig PUBLIC \"-//freedesktop//DTD D-Bus Bus Configuration 1.0//EN\"\n"
+    " \"http://www.freedesktop.org/standards/dbus/1.0/busconfig.dtd\">\n"
+    "<busconfig>\n"
+    "  <type>session</type>\n"
+    "  <listen>unix:dir=%1</listen>\n"
+    "  <auth>EXTERNAL</auth>\n"
+    "  <policy context=\"default\">\n"
+    "    <allow send_destination=\"*\" eavesdrop=\"true\"/>\n"
+    "    <allow eavesdrop=\"true\"/>\n"
+    "    <allow own=\"*\"/>\n"
+    "  </policy>\n"
+    "</busconfig>\n";
+
+} // namespace
+
+class SessionDBusTest : public QObject {
+    Q_OBJECT
+private slots:
+    void initTestCase()
+    {
+        QVERIFY(folder_.isValid());
+        QFile config(folder_.filePath(QStringLiteral("bus.conf")));
+        QVERIFY(config.open(QIODevice::WriteOnly));
+        config.write(QString::fromLatin1(busConfig).arg(folder_.path()).toUtf8());
+        config.close();
+        daemon_.start(QStringLiteral("dbus-daemon"),
+                      {QStringLiteral("--config-file=") + config.fileName(), QStringLiteral("--nofork"),
+                       QStringLiteral("--print-address=1")});
+        QVERIFY2(daemon_.waitForStarted(), "dbus-daemon is not installed");
+        QVERIFY(daemon_.waitForReadyRead(10000));
+        address_ = QString::fromUtf8(daemon_.readLine()).trimmed();
+        QVERIFY(address_.startsWith(QLatin1String("unix:")));
+        // From here on both kinds of bus are the private one.
+        qputenv("DBUS_SESSION_BUS_ADDRESS", address_.toUtf8());
+        qputenv("DBUS_SYSTEM_BUS_ADDRESS", address_.toUtf8());
+
+        // The mock answers on a thread of its own, so that the blocking
+        // calls made on this thread get their replies.
+        mockBus_ = std::make_unique<QDBusConnection>(QDBusConnection::connectToBus(address_, QStringLiteral("mock")));
+        QVERIFY(mockBus_->isConnected());
+        QVERIFY(mockBus_->registerVirtualObject(QStringLiteral("/"), &mock_, QDBusConnection::SubPath));
+        mockThread_.start();
+        mock_.moveToThread(&mockThread_);
+        calls_ = platform::off_reset_logout::makeNative({address_.toStdString(), address_.toStdString()});
+    }
+
+    void cleanupTestCase()
+    {
+        calls_.reset();
+        mockBus_->unregisterObject(QStringLiteral("/"), QDBusConnection::UnregisterTree);
+        QDBusConnection::disconnectFromBus(QStringLiteral("mock"));
+        mockThread_.quit();
+        mockThread_.wait();
+        daemon_.terminate();
+        daemon_.waitForFinished();
+    }
+
+    void init() { mock_.reset(); }
+    void cleanup()
+    {
+        for (const QString& name : owned_) mockBus_->unregisterService(name);
+        owned_.clear();
+    }
+
+    void logOffGoesToTheDesktopOrLogind_data()
+    {
+        QTest::addColumn<QString>("desktop");
+        QTest::addColumn<QStringList>("services");
+        QTest::addColumn<QStringList>("expected");
+        const QString pid = QString::number(::getpid());
+        const QStringList all = {"org.gnome.SessionManager", "org.kde.Shutdown", "org.xfce.SessionManager",
+                                 "org.freedesktop.login1"};
+        const QString logind = "/org/freedesktop/login1 org.freedesktop.login1.Manager.GetSessionByPID(" + pid + ")";
+        const QString terminate = sessionPath + " org.freedesktop.login1.Session.Terminate()";
+        QTest::newRow("gnome") << "GNOME" << all
+                               << QStringList{"/org/gnome/SessionManager org.gnome.SessionManager.Logout(1)"};
+        QTest::newRow("ubuntu gnome") << "ubuntu:GNOME" << all
+                                      << QStringList{"/org/gnome/SessionManager org.gnome.SessionManager.Logout(1)"};
+        QTest::newRow("kde") << "KDE" << all << QStringList{"/Shutdown org.kde.Shutdown.logout()"};
+        QTest::newRow("xfce") << "XFCE" << all
+                              << QStringList{"/org/xfce/SessionManager org.xfce.Session.Manager.Logout(false, true)"};
+        QTest::newRow("other desktop: logind") << "LXQt" << all << QStringList{logind, terminate};
+        QTest::newRow("gnome without its manager: logind")
+            << "GNOME" << QStringList{"org.freedesktop.login1"} << QStringList{logind, terminate};
+    }
+    void logOffGoesToTheDesktopOrLogind()
+    {
+        QFETCH(QString, desktop);
+        QFETCH(QStringList, services);
+        QFETCH(QStringList, expected);
+        own(services);
+        EnvironmentVariable current("XDG_CURRENT_DESKTOP", desktop.toUtf8());
+        calls_->logOff();
+        QCOMPARE(mock_.calls(), expected);
+    }
+
+    void logOffBySessionIdWhenThePidHasNone()
+    {
+        own({"org.freedesktop.login1"});
+        mock_.fail(QStringLiteral("GetSessionByPID"));
+        EnvironmentVariable current("XDG_CURRENT_DESKTOP", "");
+        EnvironmentVariable session("XDG_SESSION_ID", "c2");
+        calls_->logOff();
+        const QStringList calls = mock_.calls();
+        QCOMPARE(calls.size(), 3);
+        QCOMPARE(calls[1], QStringLiteral("/org/freedesktop/login1 org.freedesktop.login1.Manager.GetSession(c2)"));
+        QCOMPARE(calls[2], sessionPath + QStringLiteral(" org.freedesktop.login1.Session.Terminate()"));
+    }
+
+    void logOffThatNobodyTakesFails()
+    {
+        EnvironmentVariable current("XDG_CURRENT_DESKTOP", "GNOME");
+        EnvironmentVariable session("XDG_SESSION_ID", "");
+        QVERIFY_THROWS_EXCEPTION(platform::Failure, calls_->logOff());
+        QVERIFY(mock_.calls().isEmpty()); // nobody owns the names: the bus answered
+
+        own({"org.freedesktop.login1"});
+        mock_.fail(QStringLiteral("Terminate"));
+        try {
+            calls_->logOff();
+            QFAIL("a refused Terminate must fail");
+        } catch (const platform::Failure& failure) {
+            QVERIFY2(QString::fromUtf8(failure.what()).contains(QLatin1String("refused by the mock")), failure.what());
+        }
+    }
+
+    void abilities_data()
+    {
+        QTest::addColumn<QString>("answer");
+        QTest::addColumn<Ability>("ability");
+        QTest::newRow("yes") << "yes" << Ability::Yes;
+        QTest::newRow("challenge") << "challenge" << Ability::Challenge;
+        QTest::newRow("no") << "no" << Ability::No;
+        QTest::newRow("na") << "na" << Ability::NotAvailable;
+    }
+    void abilities()
+    {
+        QFETCH(QString, answer);
+        QFETCH(Ability, ability);
+        own({"org.freedesktop.login1"});
+        mock_.answer(QStringLiteral("CanPowerOff"), answer);
+        mock_.answer(QStringLiteral("CanReboot"), answer);
+        QCOMPARE(calls_->canPowerOff(), ability);
+        QCOMPARE(calls_->canReboot(), ability);
+        QCOMPARE(mock_.calls(),
+                 (QStringList{"/org/freedesktop/login1 org.freedesktop.login1.Manager.CanPowerOff()",
+                              "/org/freedesktop/login1 org.freedesktop.login1.Manager.CanReboot()"}));
+    }
+
+    void withoutLogindNothingIsOffered()
+    {
+        QCOMPARE(calls_->canPowerOff(), Ability::NotAvailable);
+        QCOMPARE(calls_->canReboot(), Ability::NotAvailable);
+    }
+
+    void powerOffAndRebootAreInteractive()
+    {
+        own({"org.freedesktop.login1"});
+        calls_->powerOff();
+        calls_->reboot();
+        QCOMPARE(mock_.calls(), (QStringList{"/org/freedesktop/login1 org.freedesktop.login1.Manager.PowerOff(true)",
+                                             "/org/freedesktop/login1 org.freedesktop.login1.Manager.Reboot(true)"}));
+    }
+
+    void refusedPowerOffFails()
+    {
+        own({"org.freedesktop.login1"});
+        mock_.fail(QStringLiteral("PowerOff"));
+        QVERIFY_THROWS_EXCEPTION(platform::Failure, calls_->powerOff());
+        QVERIFY_THROWS_EXCEPTION(platform::Failure, [] {
+            // No logind at all.
+            auto other = platform::off_reset_logout::makeNative(
+                {"unix:path=/nonexistent/quelmarn-bus", "unix:path=/nonexistent/quelmarn-bus"});
+            other->reboot();
+        }());
+    }
+
+    void kdePromptOverDBus()
+    {
+        EnvironmentVariable current("XDG_CURRENT_DESKTOP", "KDE");
+        QVERIFY(!calls_->desktopShutdownPrompt()); // no prompt service on the bus
+        own({"org.kde.LogoutPrompt"});
+        QVERIFY(calls_->desktopShutdownPrompt());
+        QCOMPARE(mock_.calls().last(), QStringLiteral("/LogoutPrompt org.kde.LogoutPrompt.promptShutDown()"));
+    }
+
+    // GNOME and Xfce prompt with a program of their own; a stand-in on
+    // PATH records how it was started.
+    void promptPrograms_data()
+    {
+        QTest::addColumn<QString>("desktop");
+        QTest::addColumn<QString>("program");
+        QTest::addColumn<QString>("arguments");
+        QTest::newRow("gnome") << "GNOME" << "gnome-session-quit" << "--power-off";
+        QTest::newRow("xfce") << "XFCE" << "xfce4-session-logout" << "";
+    }
+    void promptPrograms()
+    {
+        QFETCH(QString, desktop);
+        QFETCH(QString, program);
+        QFETCH(QString, arguments);
+        QTemporaryDir bin;
+        const QString record = bin.filePath(QStringLiteral("started"));
+        EnvironmentVariable current("XDG_CURRENT_DESKTOP", desktop.toUtf8());
+        EnvironmentVariable path("PATH", bin.path().toUtf8());
+        QVERIFY(!calls_->desktopShutdownPrompt()); // not installed: no prompt
+
+        QFile script(bin.filePath(program));
+        QVERIFY(script.open(QIODevice::WriteOnly));
+        script.write(QStringLiteral("#!/bin/sh\necho \"$*\" > '%1.tmp' && /bin/mv '%1.tmp' '%1'\n").arg(record).toUtf8());
+        script.close();
+        script.setPermissions(QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
+        QVERIFY(calls_->desktopShutdownPrompt());
+        QTRY_VERIFY_WITH_TIMEOUT(QFile::exists(record), 10000);
+        QFile started(record);
+        QVERIFY(started.open(QIODevice::ReadOnly));
+        QCOMPARE(QString::fromUtf8(started.readAll()).trimmed(), arguments);
+        QVERIFY(mock_.calls().isEmpty());
+    }
+
+    void otherDesktopsHaveNoPrompt()
+    {
+        own({"org.kde.LogoutPrompt"});
+        EnvironmentVariable current("XDG_CURRENT_DESKTOP", "LXQt");
+        QVERIFY(!calls_->desktopShutdownPrompt());
+        QVERIFY(mock_.calls().isEmpty());
+    }
+
+private:
+    void own(const QStringList& names)
+    {
+        for (const QString& name : names) {
+            QVERIFY2(mockBus_->registerService(name), qPrintable(name));
+            owned_ << name;
+        }
+    }
+
+    QTemporaryDir folder_;
+    QProcess daemon_;
+    QString address_;
+    QThread mockThread_;
+    MockServices mock_;
+    std::unique_ptr<QDBusConnection> mockBus_;
+    std::unique_ptr<platform::off_reset_logout::Calls> calls_;
+    QStringList owned_;
+};
+
+#include "test_session_dbus.moc"
+
+int main(int argc, char* argv[])
+{
+    // Until the private bus runs, any connection goes nowhere.
+    qputenv("DBUS_SESSION_BUS_ADDRESS", "unix:path=/nonexistent/quelmarn-test-bus");
+    qputenv("DBUS_SYSTEM_BUS_ADDRESS", "unix:path=/nonexistent/quelmarn-test-bus");
+    QCoreApplication app(argc, argv);
+    SessionDBusTest test;
+    return QTest::qExec(&test, argc, argv);
+}
+
