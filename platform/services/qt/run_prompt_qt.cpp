@@ -51,9 +51,9 @@ public:
     RunPromptDialog(QWidget* owner, FileDialogService& fileDialogs) : QDialog(owner), fileDialogs_(fileDialogs)
     {
         setObjectName(QStringLiteral("runPrompt"));
-        setWindowTitle(QStringLiteral("Run"));
+        setWindowTitle(QStringLiteral("Spustit"));
         setFixedSize(347, 120);
-        auto* label = new QLabel(QStringLiteral("Type the command line to run:"), this);
+        auto* label = new QLabel(QStringLiteral("Napište příkaz, který se má spustit:"), this);
         label->setObjectName(QStringLiteral("label"));
         label->setGeometry(12, 12, 323, 17);
         commandLine = new QLineEdit(this);
@@ -64,10 +64,10 @@ public:
         ok->setGeometry(95, 80, 75, 25);
         ok->setDefault(true);
         ok->setEnabled(false);
-        auto* cancel = new QPushButton(QStringLiteral("Cancel"), this);
+        auto* cancel = new QPushButton(QStringLiteral("Zrušit"), this);
         cancel->setObjectName(QStringLiteral("cancel"));
         cancel->setGeometry(178, 80, 75, 25);
-        auto* browse = new QPushButton(QStringLiteral("Browse..."), this);
+        auto* browse = new QPushButton(QStringLiteral("Procházet..."), this);
         browse->setObjectName(QStringLiteral("browse"));
         browse->setGeometry(260, 80, 75, 25);
 
@@ -86,7 +86,7 @@ private:
     {
         FileDialogRequest request;
         request.kind = FileDialogRequest::Open;
-        request.filter = QStringLiteral("All files|*");
+        request.filter = QStringLiteral("Všechny soubory|*");
         request.fileName = lastChoice_;
         if (const std::optional<QString> chosen = fileDialogs_.show(request)) {
             lastChoice_ = *chosen;
