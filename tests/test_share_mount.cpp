@@ -268,6 +268,39 @@ private slots:
         }
     }
 
+    // A question of the server (an unknown SSH host key) goes to the user
+    // with the server's own answers.
+    void serverQuestionsGoToTheUser_data()
+    {
+        QTest::addColumn<QString>("press");
+        QTest::addColumn<int>("chosen"); // -1: no answer
+        QTest::newRow("first answer") << "answer0" << 0;
+        QTest::newRow("second answer") << "answer1" << 1;
+        QTest::newRow("cancelled") << "cancel" << -1;
+    }
+    void serverQuestionsGoToTheUser()
+    {
+        QFETCH(QString, press);
+        QFETCH(int, chosen);
+        QWidget owner;
+        platform::QtCredentialPrompt prompt(&owner);
+        QString shownQuestion;
+        QStringList shownAnswers;
+        QTimer::singleShot(0, &owner, [&] {
+            auto* question = owner.findChild<QDialog*>(QStringLiteral("QuestionDialog"));
+            if (!question) qFatal("no question dialog");
+            shownQuestion = in<QLabel>(*question, "message")->text();
+            for (const char* name : {"answer0", "answer1"})
+                shownAnswers << in<QPushButton>(*question, name)->text();
+            in<QPushButton>(*question, press.toLatin1().constData())->click();
+        });
+        const std::optional<int> answer = prompt.choose(QStringLiteral("The host key of nas is not known. Continue?"),
+                                                        {QStringLiteral("Log In Anyway"), QStringLiteral("Cancel Login")});
+        QCOMPARE(shownQuestion, QStringLiteral("The host key of nas is not known. Continue?"));
+        QCOMPARE(shownAnswers, QStringList({"Log In Anyway", "Cancel Login"}));
+        QCOMPARE(answer.value_or(-1), chosen);
+    }
+
     // GVfs for real: an FTP server on 127.0.0.1 that wants a user and a
     // password. A wrong password asked again and then cancelled connects
     // nothing; the right one mounts the share, and the files can be listed.

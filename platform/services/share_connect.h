@@ -4,6 +4,7 @@
 // the server wants them.
 
 #include <QString>
+#include <QStringList>
 #include <optional>
 
 class QWidget;
@@ -43,6 +44,13 @@ class CredentialPrompt {
 public:
     virtual ~CredentialPrompt() = default;
     virtual std::optional<Credentials> ask(const CredentialRequest& request) = 0;
+    // A question of the server (an unknown host key, for example) with the
+    // answers it offers: the index of the chosen one, nullopt when the user
+    // cancels. Without a way to ask, nothing is answered, which refuses.
+    virtual std::optional<int> choose(const QString& /*question*/, const QStringList& /*answers*/)
+    {
+        return std::nullopt;
+    }
 };
 
 // Connects (mounts) a share; waits for the result while the program's

@@ -69,11 +69,13 @@ public:
     bool mount(const QString& url, CredentialPrompt& prompt) override;
 };
 
-// Asks for user name, domain and password in a dialog owned by `owner`.
+// Asks for user name, domain and password, and puts the server's
+// questions, in dialogs owned by `owner`.
 class QtCredentialPrompt : public CredentialPrompt {
 public:
     explicit QtCredentialPrompt(QWidget* owner) : owner_(owner) {}
     std::optional<Credentials> ask(const CredentialRequest& request) override;
+    std::optional<int> choose(const QString& question, const QStringList& answers) override;
 
 private:
     QWidget* owner_;

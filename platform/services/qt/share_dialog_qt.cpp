@@ -116,6 +116,32 @@ std::optional<Credentials> QtCredentialPrompt::ask(const CredentialRequest& requ
     return Credentials{user->text(), domain->text(), password->text(), anonymous && anonymous->isChecked()};
 }
 
+std::optional<int> QtCredentialPrompt::choose(const QString& question, const QStringList& answers)
+{
+    QDialog dialog(owner_);
+    dialog.setObjectName(QStringLiteral("QuestionDialog"));
+    dialog.setWindowTitle(QStringLiteral("Otázka serveru"));
+    auto* layout = new QVBoxLayout(&dialog);
+    layout->addWidget(wrappedLabel(question, "message", &dialog));
+    auto* buttons = new QDialogButtonBox(&dialog);
+    buttons->setObjectName(QStringLiteral("buttons"));
+    std::optional<int> chosen;
+    for (int i = 0; i < answers.size(); ++i) {
+        QPushButton* button = buttons->addButton(answers[i], QDialogButtonBox::ActionRole);
+        button->setObjectName(QStringLiteral("answer%1").arg(i));
+        QObject::connect(button, &QPushButton::clicked, &dialog, [&dialog, &chosen, i] {
+            chosen = i;
+            dialog.accept();
+        });
+    }
+    QPushButton* cancel = buttons->addButton(QStringLiteral("Zrušit"), QDialogButtonBox::RejectRole);
+    cancel->setObjectName(QStringLiteral("cancel"));
+    QObject::connect(cancel, &QPushButton::clicked, &dialog, &QDialog::reject);
+    layout->addWidget(buttons);
+    if (dialog.exec() != QDialog::Accepted) return std::nullopt;
+    return chosen;
+}
+
 void QtShareDialogService::connectNetworkDrive(QWidget* owner)
 {
     ShareDialog dialog(owner);

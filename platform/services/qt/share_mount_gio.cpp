@@ -57,11 +57,22 @@ void askPassword(GMountOperation* operation, const char* message, const char* de
     g_mount_operation_reply(operation, G_MOUNT_OPERATION_HANDLED);
 }
 
-// Questions (an unknown host key, for example) have no dialog of their own:
-// answering none of them refuses, which is the safe side.
-void askQuestion(GMountOperation* operation, const char*, const char**, gpointer)
+// Questions of the server (an unknown host key, for example) go to the
+// user with the server's own answers; a cancelled question refuses.
+void askQuestion(GMountOperation* operation, const char* message, const char** choices, gpointer data)
 {
-    g_mount_operation_reply(operation, G_MOUNT_OPERATION_ABORTED);
+    auto* state = static_cast<MountState*>(data);
+    QStringList answers;
+    for (const char** choice = choices; choice && *choice; ++choice)
+        answers << fromUtf8(*choice);
+    const std::optional<int> chosen =
+        state->abandoned || answers.isEmpty() ? std::nullopt : state->prompt->choose(fromUtf8(message), answers);
+    if (!chosen || state->abandoned || *chosen < 0 || *chosen >= answers.size()) {
+        g_mount_operation_reply(operation, G_MOUNT_OPERATION_ABORTED);
+        return;
+    }
+    g_mount_operation_set_choice(operation, *chosen);
+    g_mount_operation_reply(operation, G_MOUNT_OPERATION_HANDLED);
 }
 
 void mounted(GObject* source, GAsyncResult* result, gpointer data)
