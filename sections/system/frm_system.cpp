@@ -191,38 +191,6 @@ frm_system::frm_system(AppContext& context) : context_(context)
     Timer3->start();
 }
 
-namespace {
-
-// The settings shortcut behind each button.
-struct SettingsButton {
-    int number;
-    platform::SettingsRole role;
-};
-constexpr SettingsButton settingsButtons[] = {
-    {2, platform::SettingsRole::Modems},
-    {3, platform::SettingsRole::Multimedia},
-    {6, platform::SettingsRole::DateAndTime},
-    {7, platform::SettingsRole::GameControllers},
-    {8, platform::SettingsRole::Passwords},
-    {9, platform::SettingsRole::Mouse},
-    {10, platform::SettingsRole::Keyboard},
-    {11, platform::SettingsRole::Printers},
-    {12, platform::SettingsRole::Fonts},
-    {13, platform::SettingsRole::RegionalSettings},
-    {14, platform::SettingsRole::Display},
-    {15, platform::SettingsRole::Odbc},
-    {16, platform::SettingsRole::AddRemovePrograms},
-    {17, platform::SettingsRole::AddHardware},
-    {18, platform::SettingsRole::PowerManagement},
-    {19, platform::SettingsRole::Network},
-    {20, platform::SettingsRole::System},
-    {21, platform::SettingsRole::Themes},
-    {22, platform::SettingsRole::Sounds},
-    {23, platform::SettingsRole::TimeZone},
-};
-
-} // namespace
-
 void frm_system::connectButtons()
 {
     auto& messages = context_.services.messages;
@@ -239,11 +207,26 @@ void frm_system::connectButtons()
     on(27, &frm_system::Command27_Click);
     on(28, &frm_system::Command28_Click);
     on(29, &frm_system::Command29_Click);
-    for (const SettingsButton& button : settingsButtons) {
-        const platform::SettingsRole role = button.role;
-        platform::connectGuarded(Command[button.number], &QPushButton::clicked, this, messages,
-                                 [this, role] { openSettings(role); });
-    }
+    on(2, &frm_system::Command2_Click);
+    on(3, &frm_system::Command3_Click);
+    on(6, &frm_system::Command6_Click);
+    on(7, &frm_system::Command7_Click);
+    on(8, &frm_system::Command8_Click);
+    on(9, &frm_system::Command9_Click);
+    on(10, &frm_system::Command10_Click);
+    on(11, &frm_system::Command11_Click);
+    on(12, &frm_system::Command12_Click);
+    on(13, &frm_system::Command13_Click);
+    on(14, &frm_system::Command14_Click);
+    on(15, &frm_system::Command15_Click);
+    on(16, &frm_system::Command16_Click);
+    on(17, &frm_system::Command17_Click);
+    on(18, &frm_system::Command18_Click);
+    on(19, &frm_system::Command19_Click);
+    on(20, &frm_system::Command20_Click);
+    on(21, &frm_system::Command21_Click);
+    on(22, &frm_system::Command22_Click);
+    on(23, &frm_system::Command23_Click);
 }
 
 void frm_system::Command1_Click()
@@ -255,6 +238,27 @@ void frm_system::Command1_Click()
         context_.services.messages.show(QStringLiteral("Soubor ") + program.path + QStringLiteral(" neexistuje!"),
                                         platform::PlainOk);
 }
+
+void frm_system::Command2_Click() { openSettings(platform::SettingsRole::Modems); }
+void frm_system::Command3_Click() { openSettings(platform::SettingsRole::Multimedia); }
+void frm_system::Command6_Click() { openSettings(platform::SettingsRole::DateAndTime); }
+void frm_system::Command7_Click() { openSettings(platform::SettingsRole::GameControllers); }
+void frm_system::Command8_Click() { openSettings(platform::SettingsRole::Passwords); }
+void frm_system::Command9_Click() { openSettings(platform::SettingsRole::Mouse); }
+void frm_system::Command10_Click() { openSettings(platform::SettingsRole::Keyboard); }
+void frm_system::Command11_Click() { openSettings(platform::SettingsRole::Printers); }
+void frm_system::Command12_Click() { openSettings(platform::SettingsRole::Fonts); }
+void frm_system::Command13_Click() { openSettings(platform::SettingsRole::RegionalSettings); }
+void frm_system::Command14_Click() { openSettings(platform::SettingsRole::Display); }
+void frm_system::Command15_Click() { openSettings(platform::SettingsRole::Odbc); }
+void frm_system::Command16_Click() { openSettings(platform::SettingsRole::AddRemovePrograms); }
+void frm_system::Command17_Click() { openSettings(platform::SettingsRole::AddHardware); }
+void frm_system::Command18_Click() { openSettings(platform::SettingsRole::PowerManagement); }
+void frm_system::Command19_Click() { openSettings(platform::SettingsRole::Network); }
+void frm_system::Command20_Click() { openSettings(platform::SettingsRole::System); }
+void frm_system::Command21_Click() { openSettings(platform::SettingsRole::Themes); }
+void frm_system::Command22_Click() { openSettings(platform::SettingsRole::Sounds); }
+void frm_system::Command23_Click() { openSettings(platform::SettingsRole::TimeZone); }
 
 void frm_system::openSettings(platform::SettingsRole role)
 {
