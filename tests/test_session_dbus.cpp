@@ -19,6 +19,7 @@
 
 #include "platform/failure.h"
 #include "platform/sys/off_reset_logout.h"
+#include "tests/support/test_support.h"
 
 using platform::off_reset_logout::Ability;
 Q_DECLARE_METATYPE(Ability)
@@ -100,19 +101,6 @@ struct EnvironmentVariable {
     bool had_;
 };
 
-const char* const busConfig =
-    "<!DOCTYPE busconfig PUBLIC \"-//freedesktop//DTD D-Bus Bus Configuration 1.0//EN\"\n"
-    " \"http://www.freedesktop.org/standards/dbus/1.0/busconfig.dtd\">\n"
-    "<busconfig>\n"
-    "  <type>session</type>\n"
-    "  <listen>unix:dir=%1</listen>\n"
-    "  <auth>EXTERNAL</auth>\n"
-    "  <policy context=\"default\">\n"
-    "    <allow send_destination=\"*\" eavesdrop=\"true\"/>\n"
-    "    <allow eavesdrop=\"true\"/>\n"
-    "    <allow own=\"*\"/>\n"
-    "  </policy>\n"
-    "</busconfig>\n";
 
 } // namespace
 
@@ -121,18 +109,8 @@ class SessionDBusTest : public QObject {
 private slots:
     void initTestCase()
     {
-        QVERIFY(folder_.isValid());
-        QFile config(folder_.filePath(QStringLiteral("bus.conf")));
-        QVERIFY(config.open(QIODevice::WriteOnly));
-        config.write(QString::fromLatin1(busConfig).arg(folder_.path()).toUtf8());
-        config.close();
-        daemon_.start(QStringLiteral("dbus-daemon"),
-                      {QStringLiteral("--config-file=") + config.fileName(), QStringLiteral("--nofork"),
-                       QStringLiteral("--print-address=1")});
-        QVERIFY2(daemon_.waitForStarted(), "dbus-daemon is not installed");
-        QVERIFY(daemon_.waitForReadyRead(10000));
-        address_ = QString::fromUtf8(daemon_.readLine()).trimmed();
-        QVERIFY(address_.startsWith(QLatin1String("unix:")));
+        address_ = daemon_.start();
+        QVERIFY2(address_.startsWith(QLatin1String("unix:")), qPrintable(daemon_.problem()));
         // From here on both kinds of bus are the private one.
         qputenv("DBUS_SESSION_BUS_ADDRESS", address_.toUtf8());
         qputenv("DBUS_SYSTEM_BUS_ADDRESS", address_.toUtf8());
@@ -154,8 +132,6 @@ private slots:
         QDBusConnection::disconnectFromBus(QStringLiteral("mock"));
         mockThread_.quit();
         mockThread_.wait();
-        daemon_.terminate();
-        daemon_.waitForFinished();
     }
 
     void init() { mock_.reset(); }
@@ -338,8 +314,7 @@ private:
         }
     }
 
-    QTemporaryDir folder_;
-    QProcess daemon_;
+    testing::PrivateBus daemon_;
     QString address_;
     QThread mockThread_;
     MockServices mock_;

@@ -74,7 +74,7 @@ bool accepts(quint16 port)
 class ShareMountTest : public QObject {
     Q_OBJECT
 
-    QProcess bus_;
+    testing::PrivateBus bus_;
     QString busProblem_;
 
 private slots:
@@ -83,22 +83,13 @@ private slots:
         // GVfs talks to its daemon over the session bus: a private one, so
         // the desktop's is never touched. Must be in place before GIO's
         // first use.
-        bus_.start(QStringLiteral("dbus-daemon"), {QStringLiteral("--session"), QStringLiteral("--nofork"),
-                                                  QStringLiteral("--print-address")});
-        if (!bus_.waitForStarted(5000) || !bus_.waitForReadyRead(5000)) {
-            busProblem_ = QStringLiteral("dbus-daemon cannot be started");
+        const QString address = bus_.start();
+        if (address.isEmpty()) {
+            busProblem_ = bus_.problem();
             return;
         }
-        qputenv("DBUS_SESSION_BUS_ADDRESS", bus_.readLine().trimmed());
+        qputenv("DBUS_SESSION_BUS_ADDRESS", address.toUtf8());
         qunsetenv("GIO_USE_VFS");
-    }
-
-    void cleanupTestCase()
-    {
-        if (bus_.state() != QProcess::NotRunning) {
-            bus_.kill();
-            bus_.waitForFinished();
-        }
     }
 
     void addressIsChecked_data()

@@ -1,5 +1,6 @@
 #include "tests/support/test_support.h"
 
+#include <QDeadlineTimer>
 #include <QFile>
 #include <QtTest>
 
@@ -43,6 +44,32 @@ FakeApp::FakeApp()
 {
     for (int n = 1; n <= 134; ++n)
         table.setText(n, QStringLiteral("T%1").arg(n));
+}
+
+PrivateBus::~PrivateBus()
+{
+    if (daemon_.state() == QProcess::NotRunning) return;
+    daemon_.terminate();
+    if (!daemon_.waitForFinished(5000)) {
+        daemon_.kill();
+        daemon_.waitForFinished();
+    }
+}
+
+QString PrivateBus::start()
+{
+    daemon_.start(QStringLiteral("dbus-daemon"),
+                  {QStringLiteral("--session"), QStringLiteral("--nofork"), QStringLiteral("--print-address=1")});
+    if (!daemon_.waitForStarted(5000)) {
+        problem_ = QStringLiteral("dbus-daemon cannot be started here (is it installed?)");
+        return {};
+    }
+    QDeadlineTimer deadline(10000);
+    while (!daemon_.canReadLine() && !deadline.hasExpired())
+        daemon_.waitForReadyRead(int(std::max<qint64>(1, deadline.remainingTime())));
+    address_ = QString::fromUtf8(daemon_.readLine()).trimmed();
+    if (address_.isEmpty()) problem_ = QStringLiteral("dbus-daemon printed no address");
+    return address_;
 }
 
 } // namespace testing

@@ -2,6 +2,7 @@
 // Shared pieces of the tests: crafted language files and a window context
 // built on recording fakes.
 
+#include <QProcess>
 #include <QString>
 #include <map>
 #include <string>
@@ -30,6 +31,24 @@ struct FakeApp {
     platform::fakes::FakeSystemCalls system;
     int endProgramCalls = 0;
     AppContext context;
+};
+
+// A D-Bus daemon of the test's own (the standard session configuration),
+// stopped when the object ends. Tests point the program's bus variables at
+// its address, so the machine's real buses are never reached.
+class PrivateBus {
+public:
+    ~PrivateBus();
+    // Starts the daemon and returns its address; an empty text, with
+    // problem() saying why, when it cannot run here.
+    QString start();
+    const QString& address() const { return address_; }
+    const QString& problem() const { return problem_; }
+
+private:
+    QProcess daemon_;
+    QString address_;
+    QString problem_;
 };
 
 } // namespace testing
