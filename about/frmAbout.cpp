@@ -5,20 +5,14 @@
 #include <QShortcut>
 
 #include "platform/services/guard.h"
+#include "ui/controls.h"
+#include "ui/version.h"
 
 namespace {
 
-template <typename T>
-T* named(T* widget, const char* name, const QRect& geometry)
-{
-    widget->setObjectName(QLatin1String(name));
-    widget->setGeometry(geometry);
-    return widget;
-}
-
 QFrame* makeLine(QWidget* parent, const char* name, const QColor& colour, const QRect& geometry)
 {
-    auto* line = named(new QFrame(parent), name, geometry);
+    auto* line = placed(new QFrame(parent), name, geometry);
     line->setFrameShape(QFrame::NoFrame);
     line->setAutoFillBackground(true);
     QPalette palette = line->palette();
@@ -35,21 +29,21 @@ frmAbout::frmAbout(AppContext& context) : context_(context)
     setWindowTitle(QStringLiteral("O programu..."));
     setFixedSize(497, 300);
 
-    picIcon = named(new QLabel(this), "picIcon", {16, 16, 36, 36});
+    picIcon = placed(new QLabel(this), "picIcon", {16, 16, 36, 36});
     picIcon->setPixmap(QPixmap(QStringLiteral(":/about/icon.png")));
     picIcon->setAlignment(Qt::AlignCenter);
 
-    lblTitle = named(new QLabel(QStringLiteral("Quelmarn Manager"), this), "lblTitle", {70, 16, 259, 32});
+    lblTitle = placed(new QLabel(QStringLiteral("Quelmarn Manager"), this), "lblTitle", {70, 16, 259, 32});
     QFont titleFont = font();
     titleFont.setPixelSize(20);
     titleFont.setBold(true);
     lblTitle->setFont(titleFont);
 
-    lblVersion = named(new QLabel(QStringLiteral("Verze: 0.05"), this), "lblVersion", {70, 52, 259, 15});
+    lblVersion = placed(new QLabel(QStringLiteral("Verze: " QUELMARN_VERSION), this), "lblVersion", {70, 52, 259, 15});
     for (QLabel* label : {lblTitle, lblVersion})
         label->setTextFormat(Qt::PlainText);
 
-    Text1 = named(new QPlainTextEdit(aboutText(), this), "Text1", {8, 72, 489, 185});
+    Text1 = placed(new QPlainTextEdit(aboutText(), this), "Text1", {8, 72, 489, 185});
     Text1->setReadOnly(true);
     Text1->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
     Text1->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
@@ -58,7 +52,7 @@ frmAbout::frmAbout(AppContext& context) : context_(context)
     Line1[0] = makeLine(this, "Line1_0", Qt::white, {0, 264, 497, 2});
     Line1[1] = makeLine(this, "Line1_1", QColor(0x80, 0x80, 0x80), {0, 264, 497, 1});
 
-    cmdOK = named(new QPushButton(QStringLiteral("OK"), this), "cmdOK", {408, 272, 84, 23});
+    cmdOK = placed(new QPushButton(QStringLiteral("OK"), this), "cmdOK", {408, 272, 84, 23});
     cmdOK->setDefault(true);
 
     auto& messages = context_.services.messages;
@@ -76,7 +70,7 @@ frmAbout::frmAbout(AppContext& context) : context_(context)
 void frmAbout::Form_Load()
 {
     setWindowTitle(QStringLiteral("Quelmarn Manager - ") + context_.T(117));
-    lblVersion->setText(context_.T(116) + QStringLiteral("0.05"));
+    lblVersion->setText(context_.T(116) + QStringLiteral(QUELMARN_VERSION));
 }
 
 void frmAbout::cmdOK_Click()

@@ -119,12 +119,12 @@ void notesBench(const std::string& folder)
 {
     const std::string path = folder + "/note.txt";
     fo::replaceFile(path, czechNote(20 << 20));
-    qputenv("QUELMARN_CODEPAGE", "1250");
-
     Form1 table;
     platform::fakes::FakeServices fakes;
     platform::fakes::FakeSystemCalls system;
-    AppContext context{table, fakes.view(), [] {}, system.view()};
+    Configuration config;
+    config.codePage = 1250;
+    AppContext context{table, fakes.view(), [] {}, system.view(), config};
     frm_poznamky window(context);
     window.show();
     QApplication::processEvents();

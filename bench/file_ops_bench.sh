@@ -26,7 +26,7 @@ trap cleanup EXIT INT TERM
 
 libs=$(find "$build" -name 'libquelmarn_*.a' ! -name 'libquelmarn_test_support.a' | tr '\n' ' ')
 # shellcheck disable=SC2086
-g++ -std=c++17 -O2 -fPIC -I"$here" "$here/bench/file_ops_bench.cpp" -o "$program" \
+g++ -std=c++17 -O2 -fPIC -I"$here" -I"$build/generated" "$here/bench/file_ops_bench.cpp" -o "$program" \
     $(pkg-config --cflags Qt6Widgets Qt6Network Qt6DBus) \
     -Wl,--start-group $libs -Wl,--end-group \
     $(pkg-config --libs Qt6Widgets Qt6WebEngineWidgets Qt6DBus Qt6Network x11 xi) \

@@ -16,7 +16,7 @@
 
 #include "platform/failure.h"
 #include "platform/sys/codepage.h"
-#include "startup/language_file.h"
+#include "languages/language_file.h"
 
 namespace {
 

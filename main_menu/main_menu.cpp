@@ -8,8 +8,8 @@
 
 #include "platform/services/browser_view.h"
 #include "platform/services/guard.h"
-#include "platform/services/sites.h"
-#include "startup/controls.h"
+#include "ui/controls.h"
+#include "ui/version.h"
 
 namespace {
 
@@ -52,10 +52,10 @@ QString timeFormatWithSeconds(const QLocale& locale)
 
 } // namespace
 
-main_menu::main_menu(AppContext& context) : context_(context)
+main_menu::main_menu(AppContext& context) : context_(context), windows_(context)
 {
     setObjectName(QStringLiteral("main_menu"));
-    setWindowTitle(QStringLiteral("Quelmarn Manager 0.05"));
+    setWindowTitle(QStringLiteral("Quelmarn Manager " QUELMARN_VERSION));
     setFixedSize(747, 320);
 
     Image1 = makePicture(this, "Image1", QStringLiteral(":/main_menu/image1.png"), {96, 80, 555, 74});
@@ -65,7 +65,7 @@ main_menu::main_menu(AppContext& context) : context_(context)
     Image3 = makePicture(this, "Image3", QStringLiteral(":/main_menu/image3.png"), {456, 96, 110, 95});
     Image3->hide();
 
-    Label1 = makeLabel(this, "Label1", QStringLiteral("v. 0.05"), {584, 144, 129, 17});
+    Label1 = makeLabel(this, "Label1", QStringLiteral("v. " QUELMARN_VERSION), {584, 144, 129, 17});
     QFont authorFont(QStringLiteral("Arial"));
     authorFont.setPointSizeF(9);
     authorFont.setBold(true);
@@ -103,19 +103,18 @@ main_menu::main_menu(AppContext& context) : context_(context)
     Timer1->setInterval(1000);
 
     auto& messages = context_.services.messages;
-    const std::pair<QPushButton*, const char*> sections[] = {
-        {Command1, "frm_system"},   {Command2, "frm_slozky"},   {Command3, "frm_sit"},
-        {Command4, "frm_poznamky"}, {Command5, "frmAbout"},     {Command7, "frm_programy"},
-        {Command8, "frm_internet"}, {Command9, "frm_hlasky"},   {Command10, "frm_nastav"},
-    };
-    for (const auto& [button, window] : sections) {
-        const QString name = QLatin1String(window);
-        platform::connectGuarded(button, &QPushButton::clicked, this, messages, [this, name] { showSection(name); });
-    }
+    opens<frm_system>(Command1);
+    opens<frm_slozky>(Command2);
+    opens<frm_sit>(Command3);
+    opens<frm_poznamky>(Command4);
+    opens<frmAbout>(Command5);
+    opens<frm_programy>(Command7);
+    opens<frm_internet>(Command8);
+    opens<frm_hlasky>(Command9);
+    opens<frm_nastav>(Command10);
     platform::connectGuarded(Command6, &QPushButton::clicked, this, messages, [this] { Command6_Click(); });
     platform::connectGuarded(Timer1, &QTimer::timeout, this, messages, [this] { Timer1_Timer(); });
 
-    registerSectionWindows(windows_, context_);
     Form_Load();
     Timer1->start();
 }
@@ -127,20 +126,21 @@ QString main_menu::clockText(const QString& text1, const QString& text2, const Q
         + text2 + locale.toString(now.time(), timeFormatWithSeconds(locale));
 }
 
-QString main_menu::advertisementUrl()
+QString main_menu::advertisementUrl(const QString& homeSite)
 {
-    return QStringLiteral("http://") + platform::sites::homeSite()
+    return QStringLiteral("http://") + homeSite
         + QStringLiteral("/program/reklama/uvod/index.html");
 }
 
 const QStringList& main_menu::closingOrder()
 {
-    static const QStringList order{
-        QStringLiteral("frm_hlasky"),   QStringLiteral("frm_internet"), QStringLiteral("frm_load"),
-        QStringLiteral("frm_nastav"),   QStringLiteral("frm_poznamky"), QStringLiteral("frm_programy"),
-        QStringLiteral("frm_sit"),      QStringLiteral("frm_slozky"),   QStringLiteral("frm_system"),
-        QStringLiteral("frmAbout"),
-    };
+    // Every form by name, the start-up form (never open by then) among them.
+    static const QStringList order = [] {
+        QStringList names = SectionWindows::classNames();
+        names << QStringLiteral("frm_load");
+        names.sort(Qt::CaseInsensitive);
+        return names;
+    }();
     return order;
 }
 
@@ -190,7 +190,7 @@ void main_menu::loadAdvertisement()
     Webreklama->setObjectName(QStringLiteral("Webreklama"));
     Webreklama->setGeometry(113, 0, 521, 73);
     Webreklama->show();
-    Webreklama->navigate(advertisementUrl());
+    Webreklama->navigate(advertisementUrl(context_.config.homeSite));
 }
 
 void main_menu::Timer1_Timer()
@@ -198,20 +198,16 @@ void main_menu::Timer1_Timer()
     datum_a_cas->setText(clockText(context_.T(1), context_.T(2), QDateTime::currentDateTime(), QLocale()));
 }
 
-void main_menu::showSection(const QString& name)
+template <typename Window>
+void main_menu::opens(QPushButton* button)
 {
-    if (windows_.has(name))
-        windows_.show(name);
-    else
-        context_.services.messages.show(
-            QStringLiteral("Tato část programu zatím není k dispozici. / This section is not available yet."),
-            platform::InformationOk);
+    platform::connectGuarded(button, &QPushButton::clicked, this, context_.services.messages,
+                             [this] { windows_.show<Window>(); });
 }
 
 void main_menu::Command6_Click()
 {
-    for (const QString& name : closingOrder())
-        windows_.close(name);
+    windows_.closeInOrder(closingOrder());
     close();
     context_.endProgram();
 }

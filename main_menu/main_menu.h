@@ -18,25 +18,41 @@
 #include <QWidget>
 
 #include "main_menu/window_registry.h"
-#include "startup/app_context.h"
+#include "ui/app_context.h"
 
 namespace platform {
 class BrowserView;
 }
+class frm_hlasky;
+class frm_internet;
+class frm_nastav;
+class frm_poznamky;
+class frm_programy;
+class frm_sit;
+class frm_slozky;
+class frm_system;
+class frmAbout;
+
+// Every section window the main menu opens: the one list (a macro, as an
+// explicit instantiation cannot name an alias).
+#define QUELMARN_SECTION_WINDOWS \
+    frm_hlasky, frm_internet, frm_nastav, frm_poznamky, frm_programy, frm_sit, frm_slozky, frm_system, frmAbout
+using SectionWindows = WindowRegistry<QUELMARN_SECTION_WINDOWS>;
+extern template class WindowRegistry<QUELMARN_SECTION_WINDOWS>;
 
 class main_menu : public QWidget {
     Q_OBJECT
 public:
     explicit main_menu(AppContext& context);
 
-    WindowRegistry& windows() { return windows_; }
+    SectionWindows& windows() { return windows_; }
 
     // "Text1 date Text2time" as the clock shows it.
     static QString clockText(const QString& text1, const QString& text2, const QDateTime& now,
                              const QLocale& locale);
 
-    // The advertisement page's address.
-    static QString advertisementUrl();
+    // The advertisement page's address on the home site.
+    static QString advertisementUrl(const QString& homeSite);
 
     // Names of the windows in the order Konec closes them.
     static const QStringList& closingOrder();
@@ -49,12 +65,13 @@ private:
     void Timer1_Timer();
     void Command6_Click();
     void egg1_aktivuj_Click();
-    void showSection(const QString& name);
+    template <typename Window>
+    void opens(QPushButton* button);
     void loadAdvertisement();
     QString localisationLine() const;
 
     AppContext& context_;
-    WindowRegistry windows_;
+    SectionWindows windows_;
     bool advertisementStarted_ = false;
 
     platform::BrowserView* Webreklama = nullptr;
@@ -81,5 +98,3 @@ private:
     QTimer* Timer1;
 };
 
-// Registers every section window that exists in the registry.
-void registerSectionWindows(WindowRegistry& registry, AppContext& context);

@@ -1,57 +1,39 @@
 #include "main_menu/window_registry.h"
 
-WindowRegistry::~WindowRegistry()
+WindowSlot::~WindowSlot()
 {
-    for (auto& [name, entry] : entries_)
-        delete entry.instance.data();
+    delete instance_.data();
 }
 
-void WindowRegistry::add(const QString& name, Factory factory)
+QWidget* WindowSlot::show()
 {
-    entries_[name].factory = std::move(factory);
-}
-
-QWidget* WindowRegistry::show(const QString& name)
-{
-    auto it = entries_.find(name);
-    if (it == entries_.end() || !it->second.factory)
-        return nullptr;
-    Entry& entry = it->second;
-    if (entry.loading)
-        return nullptr; // it shows itself when its load is over
+    if (!factory_) return nullptr;
+    if (loading_) return nullptr; // it shows itself when its load is over
     // A window closed a moment ago is hidden while it waits to be deleted:
     // it counts as gone.
-    if (!entry.instance || !entry.instance->isVisible()) {
-        entry.loading = true;
+    if (!instance_ || !instance_->isVisible()) {
+        loading_ = true;
         QWidget* created = nullptr;
         try {
-            created = entry.factory(); // constructing the window runs its load
+            created = factory_(); // constructing the window runs its load
         } catch (...) {
-            entry.loading = false;
+            loading_ = false;
             throw;
         }
-        entry.loading = false;
+        loading_ = false;
         created->setAttribute(Qt::WA_DeleteOnClose);
-        entry.instance = created;
+        instance_ = created;
         created->show();
     } else {
-        entry.instance->show();
-        if (entry.instance->isMinimized())
-            entry.instance->showNormal();
+        instance_->show();
+        if (instance_->isMinimized()) instance_->showNormal();
     }
-    entry.instance->raise();
-    entry.instance->activateWindow();
-    return entry.instance;
+    instance_->raise();
+    instance_->activateWindow();
+    return instance_;
 }
 
-QWidget* WindowRegistry::window(const QString& name) const
+void WindowSlot::close()
 {
-    auto it = entries_.find(name);
-    return it == entries_.end() ? nullptr : it->second.instance.data();
-}
-
-void WindowRegistry::close(const QString& name)
-{
-    if (QWidget* open = window(name))
-        open->close();
+    if (instance_) instance_->close();
 }

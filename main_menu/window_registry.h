@@ -2,41 +2,88 @@
 // One window per section for the life of the program: the first show
 // creates (and so loads) it, a later show of an open window only raises it,
 // and a window closed by the user is destroyed and made afresh next time.
+// Windows are named by their class: asking for a class that is not in the
+// registry's list does not compile.
 
 #include <QPointer>
-#include <QString>
+#include <QStringList>
 #include <QWidget>
 #include <functional>
-#include <map>
+#include <tuple>
 
-class WindowRegistry {
+struct AppContext;
+
+// The one window of one section.
+class WindowSlot {
 public:
     using Factory = std::function<QWidget*()>;
 
-    ~WindowRegistry();
+    WindowSlot() = default;
+    WindowSlot(const WindowSlot&) = delete;
+    WindowSlot& operator=(const WindowSlot&) = delete;
+    ~WindowSlot();
 
-    // Registers a section window under its class name ("frm_system").
-    void add(const QString& name, Factory factory);
+    void setFactory(Factory factory) { factory_ = std::move(factory); }
 
-    // Shows the named window modeless, without an owner; returns it, or
-    // nullptr when nothing is registered for the name or the window is still
-    // loading (a load that waits lets the other windows' events run, and a
-    // second click must not make a second window).
-    QWidget* show(const QString& name);
-
-    // The open window of that name, or nullptr.
-    QWidget* window(const QString& name) const;
-
-    // Closes the named window when it is open; does nothing otherwise.
-    void close(const QString& name);
-
-    bool has(const QString& name) const { return entries_.count(name) != 0; }
+    // Shows the window modeless, without an owner; returns it, or nullptr
+    // while it is still loading (a load that waits lets the other windows'
+    // events run, and a second click must not make a second window).
+    QWidget* show();
+    // The open window, or nullptr.
+    QWidget* window() const { return instance_.data(); }
+    // Closes the window when it is open.
+    void close();
 
 private:
-    struct Entry {
-        Factory factory;
-        QPointer<QWidget> instance;
-        bool loading = false;
-    };
-    std::map<QString, Entry> entries_;
+    Factory factory_;
+    QPointer<QWidget> instance_;
+    bool loading_ = false;
+};
+
+template <typename Window>
+struct SlotFor : WindowSlot {};
+
+template <typename... Windows>
+class WindowRegistry {
+public:
+    // Each window is made with the shared context; constructing it runs its
+    // load handler. Defined with the list of windows (sections.cpp), where
+    // every window class is known.
+    explicit WindowRegistry(AppContext& context);
+
+    template <typename Window>
+    QWidget* show()
+    {
+        return slot<Window>().show();
+    }
+    template <typename Window>
+    QWidget* window() const
+    {
+        return std::get<SlotFor<Window>>(slots_).window();
+    }
+    template <typename Window>
+    void close()
+    {
+        slot<Window>().close();
+    }
+    // Puts another window in the place of Window's (tests).
+    template <typename Window>
+    void replace(WindowSlot::Factory factory)
+    {
+        slot<Window>().setFactory(std::move(factory));
+    }
+
+    // The class names of the windows, in the list's order.
+    static QStringList classNames();
+
+    // Closes the open windows, in the order of `classOrder`.
+    void closeInOrder(const QStringList& classOrder);
+
+private:
+    template <typename Window>
+    WindowSlot& slot()
+    {
+        return std::get<SlotFor<Window>>(slots_);
+    }
+    std::tuple<SlotFor<Windows>...> slots_;
 };

@@ -4,10 +4,9 @@
 
 #include "platform/failure.h"
 #include "platform/services/message_box.h"
-#include "platform/sys/codepage.h"
 #include "platform/sys/ostatni_api.h"
 #include "platform/sys/profile.h"
-#include "startup/form1.h"
+#include "ui/form1.h"
 
 namespace {
 
@@ -24,11 +23,6 @@ std::string firstCharacters(const std::string& text, int maxChars)
 
 } // namespace
 
-std::string frm_load::optionsPath(const std::string& windowsDirectory)
-{
-    return windowsDirectory + platform::ostatni_API::pathSeparator() + "options.ini";
-}
-
 std::string frm_load::languageFilePath(const std::string& applicationFolder, const std::string& name)
 {
     return applicationFolder + platform::ostatni_API::pathSeparator() + name;
@@ -41,22 +35,21 @@ std::string frm_load::languageFileName(const std::string& iniPath)
     return firstCharacters(name, maxNameLength);
 }
 
-void frm_load::Form_Load(Form1& table, const Folders& folders, int codePage,
-                         const std::function<void()>& showMainMenu)
+void frm_load::Form_Load(Form1& table, const Configuration& config, const std::function<void()>& showMainMenu)
 {
-    const std::string name = languageFileName(optionsPath(folders.windowsDirectory));   // 1
-    const std::string path = languageFilePath(folders.applicationFolder, name);         // 2
+    const std::string name = languageFileName(config.optionsPath());                    // 1
+    const std::string path = languageFilePath(config.applicationFolder, name);          // 2
     const std::string bytes = platform::ostatni_API::readWholeFile(path);               // 3, 5
-    table.load(bytes, path, codePage);                                                  // 4
+    table.load(bytes, path, config.codePage);                                           // 4
     // 6: nothing to unload, the start-up window is never created as a widget.
     showMainMenu();                                                                     // 7
 }
 
-int frm_load::runOrReport(Form1& table, const std::function<Folders()>& locate,
+int frm_load::runOrReport(Form1& table, const std::function<Configuration()>& configure,
                           platform::MessageBoxService& messages, const std::function<void()>& showMainMenu)
 {
     try {
-        Form_Load(table, locate(), platform::codepage::ansiCodePage(), showMainMenu);
+        Form_Load(table, configure(), showMainMenu);
         return 0;
     } catch (const platform::Failure& failure) {
         const std::string message = std::string("Quelmarn Manager cannot start. ") + failure.what();

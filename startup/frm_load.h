@@ -6,6 +6,8 @@
 #include <functional>
 #include <string>
 
+#include "ui/configuration.h"
+
 class Form1;
 namespace platform {
 class MessageBoxService;
@@ -13,32 +15,25 @@ class MessageBoxService;
 
 class frm_load {
 public:
-    // Where start-up looks: the program's own folder (language files) and
-    // the Windows-directory stand-in (options.ini).
-    struct Folders {
-        std::string applicationFolder;
-        std::string windowsDirectory;
-    };
-
     // At most this many characters of the lokalizace value are used.
-    static constexpr int maxNameLength = 29;
+    static constexpr int maxNameLength = maxLanguageNameLength;
 
-    // Steps 1 to 7 in order; showMainMenu is step 7. A failure (missing or
+    // Steps 1 to 7 in order, in the configuration's folders (options.ini in
+    // the Windows-directory stand-in, the language file in the program's
+    // folder) and code page; showMainMenu is step 7. A failure (missing or
     // unreadable language file, negative record length) throws
     // platform::Failure before the main menu is shown.
-    static void Form_Load(Form1& table, const Folders& folders, int codePage,
-                          const std::function<void()>& showMainMenu);
+    static void Form_Load(Form1& table, const Configuration& config, const std::function<void()>& showMainMenu);
 
-    // Form_Load in the folders locate() finds, with the system's ANSI code
-    // page. A failure is shown in an error message box (and on standard
-    // error) and yields exit status 1, with no main menu; success yields 0.
-    static int runOrReport(Form1& table, const std::function<Folders()>& locate,
+    // Form_Load with the configuration configure() reads. A failure of
+    // either is shown in an error message box (and on standard error) and
+    // yields exit status 1, with no main menu; success yields 0.
+    static int runOrReport(Form1& table, const std::function<Configuration()>& configure,
                            platform::MessageBoxService& messages, const std::function<void()>& showMainMenu);
 
     // Step 1: the language file name from options.ini, default "czech.qlk",
     // cut to its first 29 characters and at a NUL.
     static std::string languageFileName(const std::string& iniPath);
 
-    static std::string optionsPath(const std::string& windowsDirectory);
     static std::string languageFilePath(const std::string& applicationFolder, const std::string& name);
 };

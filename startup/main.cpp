@@ -8,11 +8,11 @@
 
 #include "main_menu/main_menu.h"
 #include "platform/services/qt/qt_services.h"
-#include "platform/sys/ostatni_api.h"
 #include "platform/sys/system_calls.h"
-#include "startup/app_context.h"
 #include "startup/appearance.h"
-#include "startup/form1.h"
+#include "startup/environment.h"
+#include "ui/app_context.h"
+#include "ui/form1.h"
 #include "startup/frm_load.h"
 
 namespace {
@@ -52,18 +52,23 @@ int main(int argc, char* argv[])
     QApplication::setApplicationName(QStringLiteral("Quelmarn Manager"));
     applyAppearance(app);
 
-    platform::QtServices qtServices;
+    // The environment is read once, here; the services that need a value
+    // of it are made once it is known.
+    Configuration config;
+    platform::QtMessageBoxService startupMessages;
     Form1 table;
     platform::NativeSystemCalls systemCalls;
-    AppContext context{table, qtServices.view(), [] { QCoreApplication::exit(0); }, systemCalls.view()};
+    std::unique_ptr<platform::QtServices> qtServices;
+    std::unique_ptr<AppContext> context;
     std::unique_ptr<main_menu> menu;
 
-    const auto locate = [] {
-        return frm_load::Folders{platform::ostatni_API::applicationFolder(),
-                                 platform::ostatni_API::windowsDirectory()};
-    };
-    const int status = frm_load::runOrReport(table, locate, qtServices.messages, [&] {
-        menu = std::make_unique<main_menu>(context);
+    const auto configure = [&config] { return config = readConfiguration(QProcessEnvironment::systemEnvironment()); };
+    const int status = frm_load::runOrReport(table, configure, startupMessages, [&] {
+        qtServices = std::make_unique<platform::QtServices>(config.startPage);
+        context = std::make_unique<AppContext>(AppContext{table, qtServices->view(),
+                                                          [] { QCoreApplication::exit(0); }, systemCalls.view(),
+                                                          config});
+        menu = std::make_unique<main_menu>(*context);
         menu->show();
     });
     if (status != 0)

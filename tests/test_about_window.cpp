@@ -15,13 +15,18 @@
 
 namespace {
 
-template <typename T>
-T* child(QWidget& window, const char* name)
-{
-    T* found = window.findChild<T*>(QLatin1String(name));
-    if (!found) qFatal("no control %s", name);
-    return found;
-}
+using testing::child;
+
+// Opens and closes one section window of the main menu's registry.
+struct SectionOpener {
+    QWidget* (*show)(SectionWindows&) = nullptr;
+    void (*close)(SectionWindows&) = nullptr;
+    template <typename Window>
+    static SectionOpener of()
+    {
+        return {[](SectionWindows& w) { return w.show<Window>(); }, [](SectionWindows& w) { w.close<Window>(); }};
+    }
+};
 
 QStringList aboutLines()
 {
@@ -40,6 +45,8 @@ QStringList linesUnder(const QString& heading)
 }
 
 } // namespace
+
+Q_DECLARE_METATYPE(SectionOpener)
 
 class AboutWindowTest : public QObject {
     Q_OBJECT
@@ -209,22 +216,24 @@ private slots:
     {
         QTest::addColumn<QString>("name");
         QTest::addColumn<QString>("className");
-        QTest::newRow("settings") << "frm_nastav" << "frm_nastav";
-        QTest::newRow("custom messages") << "frm_hlasky" << "frm_hlasky";
-        QTest::newRow("about") << "frmAbout" << "frmAbout";
+        QTest::addColumn<SectionOpener>("opener");
+        QTest::newRow("settings") << "frm_nastav" << "frm_nastav" << SectionOpener::of<frm_nastav>();
+        QTest::newRow("custom messages") << "frm_hlasky" << "frm_hlasky" << SectionOpener::of<frm_hlasky>();
+        QTest::newRow("about") << "frmAbout" << "frmAbout" << SectionOpener::of<frmAbout>();
     }
     void mainMenuOpensEachWindowOnce()
     {
         QFETCH(QString, name);
         QFETCH(QString, className);
+        QFETCH(SectionOpener, opener);
         testing::FakeApp app;
         main_menu menu(app.context);
-        QWidget* first = menu.windows().show(name);
+        QWidget* first = opener.show(menu.windows());
         QVERIFY(first);
         QCOMPARE(QString::fromLatin1(first->metaObject()->className()), className);
         QCOMPARE(first->objectName(), name);
-        QCOMPARE(menu.windows().show(name), first);
-        menu.windows().close(name);
+        QCOMPARE(opener.show(menu.windows()), first);
+        opener.close(menu.windows());
     }
 };
 

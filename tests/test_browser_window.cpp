@@ -2,13 +2,12 @@
 
 #include <QtTest>
 
-#include "main_menu/window_registry.h"
+#include "main_menu/main_menu.h"
 #include "sections/browser/frm_internet.h"
 #include "tests/support/test_support.h"
 
 using platform::fakes::FakeBrowserView;
 
-void registerSectionWindows(WindowRegistry& registry, AppContext& context);
 
 namespace {
 
@@ -17,8 +16,14 @@ namespace {
 const QString homeSite = QStringLiteral("127.0.0.1:18081");
 const QString secondSite = QStringLiteral("127.0.0.1:18082");
 
+void useTestSites(Configuration& config)
+{
+    config.homeSite = homeSite;
+    config.secondSite = secondSite;
+}
+
 struct BrowserWindow {
-    testing::FakeApp app;
+    testing::FakeApp app{useTestSites};
     frm_internet window{app.context};
 
     FakeBrowserView& view()
@@ -42,12 +47,6 @@ struct BrowserWindow {
 class BrowserWindowTest : public QObject {
     Q_OBJECT
 private slots:
-    void initTestCase()
-    {
-        qputenv("QUELMARN_HOME_SITE", homeSite.toUtf8());
-        qputenv("QUELMARN_SECOND_SITE", secondSite.toUtf8());
-    }
-
     void loadNavigatesToTheHomeSiteOnce()
     {
         BrowserWindow b;
@@ -146,17 +145,16 @@ private slots:
 
     void registeredAndLoadedAfreshWhenReopened()
     {
-        testing::FakeApp app;
-        WindowRegistry registry;
-        registerSectionWindows(registry, app.context);
-        QPointer<QWidget> first = registry.show(QStringLiteral("frm_internet"));
+        testing::FakeApp app{useTestSites};
+        SectionWindows registry(app.context);
+        QPointer<QWidget> first = registry.show<frm_internet>();
         QVERIFY(qobject_cast<frm_internet*>(first.data()));
-        QCOMPARE(registry.show(QStringLiteral("frm_internet")), first.data());
+        QCOMPARE(registry.show<frm_internet>(), first.data());
         QCOMPARE(app.fakes.browsers.created.size(), size_t(1));
         first->close();
         QTRY_VERIFY(first.isNull());
 
-        QWidget* second = registry.show(QStringLiteral("frm_internet"));
+        QWidget* second = registry.show<frm_internet>();
         QVERIFY(qobject_cast<frm_internet*>(second));
         QCOMPARE(app.fakes.browsers.created.size(), size_t(1 + 1));
         QCOMPARE(app.fakes.browsers.created.back()->calls,

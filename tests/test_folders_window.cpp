@@ -14,43 +14,20 @@
 
 #include <sys/stat.h>
 
-#include "main_menu/window_registry.h"
+#include "main_menu/main_menu.h"
 #include "platform/failure.h"
 #include "platform/services/qt/qt_services.h"
 #include "sections/folders/frm_slozky.h"
 #include "tests/support/test_support.h"
 
-void registerSectionWindows(WindowRegistry& registry, AppContext& context);
 
 namespace {
 
-template <typename Control>
-Control* child(QWidget& window, const QString& name)
-{
-    auto* found = window.findChild<Control*>(name);
-    if (!found) qFatal("no control %s", qPrintable(name));
-    return found;
-}
+using testing::child;
 
 QLineEdit* box(QWidget& window, int n) { return child<QLineEdit>(window, QStringLiteral("Text%1").arg(n)); }
 QPushButton* button(QWidget& window, int n) { return child<QPushButton>(window, QStringLiteral("Command%1").arg(n)); }
 QString label(QWidget& window, int n) { return child<QLabel>(window, QStringLiteral("Label%1").arg(n))->text(); }
-
-// Sets an environment variable for one test and restores it afterwards.
-struct EnvironmentValue {
-    EnvironmentValue(const char* name, const QByteArray& value) : name_(name), old_(qgetenv(name)), had_(qEnvironmentVariableIsSet(name))
-    {
-        qputenv(name, value);
-    }
-    ~EnvironmentValue()
-    {
-        if (had_) qputenv(name_, old_);
-        else qunsetenv(name_);
-    }
-    const char* name_;
-    QByteArray old_;
-    bool had_;
-};
 
 } // namespace
 
@@ -104,9 +81,9 @@ private slots:
         QFETCH(QByteArray, tmpdir);
         QFETCH(QString, label1);
         QFETCH(QString, label2);
-        EnvironmentValue w("QUELMARN_WINDIR", windir);
-        EnvironmentValue t("TMPDIR", tmpdir);
         testing::FakeApp app;
+        app.config.windowsDirectory = windir.toStdString();
+        app.config.tempFolder = platform::ostatni_API::tempPath(tmpdir.constData());
         frm_slozky window(app.context);
         QCOMPARE(label(window, 1), label1);
         QCOMPARE(label(window, 2), label2);
@@ -257,17 +234,16 @@ private slots:
     void reopeningReadsFoldersAgainAndEmptiesTheBoxes()
     {
         testing::FakeApp app;
-        WindowRegistry registry;
-        registerSectionWindows(registry, app.context);
-        EnvironmentValue w("QUELMARN_WINDIR", "/first");
-        QPointer<QWidget> first = registry.show(QStringLiteral("frm_slozky"));
+        SectionWindows registry(app.context);
+        app.config.windowsDirectory = "/first";
+        QPointer<QWidget> first = registry.show<frm_slozky>();
         QVERIFY(first);
         QCOMPARE(label(*first, 1), QStringLiteral("T70/first"));
         box(*first, 1)->setText(QStringLiteral("typed"));
         first->close();
         QTRY_VERIFY(first.isNull());
-        qputenv("QUELMARN_WINDIR", "/second");
-        QPointer<QWidget> second = registry.show(QStringLiteral("frm_slozky"));
+        app.config.windowsDirectory = "/second";
+        QPointer<QWidget> second = registry.show<frm_slozky>();
         QVERIFY(second);
         QCOMPARE(label(*second, 1), QStringLiteral("T70/second"));
         QVERIFY(box(*second, 1)->text().isEmpty());

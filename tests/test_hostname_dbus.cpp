@@ -173,12 +173,7 @@ private slots:
         mock_->answerWith(error);
         testing::FakeApp app;
         platform::DBusHostRenamer renamer;
-        platform::Services services = app.fakes.view();
-        AppContext context{app.table,
-                           platform::Services{services.programs, services.messages, services.fileDialogs,
-                                              services.browsers, services.pointer, services.runPrompt,
-                                              services.network, renamer, services.shares},
-                           [] {}, app.system.view()};
+        AppContext context{app.table, app.fakes.with(renamer), [] {}, app.system.view(), app.config};
         frm_sit window(context);
         auto* box = window.findChild<QLineEdit*>(QStringLiteral("Text1"));
         box->setText(QStringLiteral("stroj-2"));

@@ -163,12 +163,12 @@ private slots:
         main_menu menu(app.context);
         menu.show();
         CountingFactory factory;
-        menu.windows().add("frm_sit", std::ref(factory));
+        menu.windows().replace<frm_sit>(std::ref(factory));
 
         button(menu, "Command3")->click();
         button(menu, "Command3")->click();
         QCOMPARE(factory.created, 1);
-        QPointer<QWidget> first = menu.windows().window("frm_sit");
+        QPointer<QWidget> first = menu.windows().window<frm_sit>();
         QVERIFY(first && first->isVisible());
         QVERIFY(!first->parentWidget()); // no owner window
         QVERIFY(menu.isVisible()); // the menu stays
@@ -177,7 +177,7 @@ private slots:
         QTRY_VERIFY(first.isNull());
         button(menu, "Command3")->click(); // ...and loaded afresh
         QCOMPARE(factory.created, 2);
-        QVERIFY(menu.windows().window("frm_sit")->isVisible());
+        QVERIFY(menu.windows().window<frm_sit>()->isVisible());
     }
 
     void windowClosedAMomentAgoIsMadeAfresh()
@@ -185,12 +185,12 @@ private slots:
         testing::FakeApp app;
         main_menu menu(app.context);
         CountingFactory factory;
-        menu.windows().add("frm_sit", std::ref(factory));
+        menu.windows().replace<frm_sit>(std::ref(factory));
         button(menu, "Command3")->click();
-        menu.windows().window("frm_sit")->close();
+        menu.windows().window<frm_sit>()->close();
         button(menu, "Command3")->click(); // before the closed one is deleted
         QCOMPARE(factory.created, 2);
-        QTRY_COMPARE(menu.windows().window("frm_sit")->objectName(), QStringLiteral("section2"));
+        QTRY_COMPARE(menu.windows().window<frm_sit>()->objectName(), QStringLiteral("section2"));
     }
 
     void clickDuringALoadThatWaitsMakesNoSecondWindow()
@@ -201,12 +201,12 @@ private slots:
         QWidget* shownDuringLoad = &menu;
         // A load that runs the event loop while it waits, as the network
         // window's does; the user clicks its button again meanwhile.
-        menu.windows().add("frm_sit", [&]() -> QWidget* {
+        menu.windows().replace<frm_sit>([&]() -> QWidget* {
             ++created;
             if (created == 1) {
                 QTimer::singleShot(0, &menu, [&] { button(menu, "Command3")->click(); });
                 QTest::qWait(50);
-                shownDuringLoad = menu.windows().window("frm_sit");
+                shownDuringLoad = menu.windows().window<frm_sit>();
             }
             return new QWidget;
         });
@@ -214,18 +214,7 @@ private slots:
         QCOMPARE(created, 1);
         QCOMPARE(shownDuringLoad, nullptr);
         QVERIFY(app.fakes.messages.calls.empty()); // the second click just waits
-        QVERIFY(menu.windows().window("frm_sit")->isVisible());
-    }
-
-    void sectionNotBuiltSaysSo()
-    {
-        testing::FakeApp app;
-        main_menu menu(app.context);
-        WindowRegistry empty;
-        std::swap(menu.windows(), empty);
-        button(menu, "Command1")->click();
-        QCOMPARE(app.fakes.messages.calls.size(), size_t(1));
-        QVERIFY(app.fakes.messages.calls[0].text.contains("not available yet"));
+        QVERIFY(menu.windows().window<frm_sit>()->isVisible());
     }
 
     void konecClosesEverythingAndEndsTheProgram()
@@ -236,10 +225,12 @@ private slots:
             menu.show();
             std::vector<QPointer<QWidget>> open;
             if (withWindows) {
-                for (const char* name : {"frm_sit", "frm_hlasky", "frmAbout"}) {
-                    menu.windows().add(name, [] { return new QWidget; });
-                    open.emplace_back(menu.windows().show(name));
-                }
+                menu.windows().replace<frm_sit>([] { return new QWidget; });
+                menu.windows().replace<frm_hlasky>([] { return new QWidget; });
+                menu.windows().replace<frmAbout>([] { return new QWidget; });
+                open.emplace_back(menu.windows().show<frm_sit>());
+                open.emplace_back(menu.windows().show<frm_hlasky>());
+                open.emplace_back(menu.windows().show<frmAbout>());
             }
             button(menu, "Command6")->click();
             QCOMPARE(app.endProgramCalls, 1);
@@ -268,9 +259,9 @@ private slots:
         };
         {
             main_menu menu(app.context);
-            menu.windows().add("frm_sit", [] { return new QWidget; });
+            menu.windows().replace<frm_sit>([] { return new QWidget; });
             menu.show();
-            QPointer<QWidget> other = menu.windows().show("frm_sit");
+            QPointer<QWidget> other = menu.windows().show<frm_sit>();
             bool aliveAfterMenuClosed = false;
             QTimer::singleShot(0, &menu, [&] { menu.close(); });
             QTimer::singleShot(300, [&] {

@@ -12,13 +12,7 @@
 
 namespace {
 
-template <typename T>
-T* child(QWidget& window, const QString& name)
-{
-    T* found = window.findChild<T*>(name);
-    if (!found) qFatal("no control %s", qPrintable(name));
-    return found;
-}
+using testing::child;
 
 // Every box gets a text of its own, so that a button reading the wrong box
 // shows up.

@@ -22,6 +22,7 @@
 #include "platform/services/qt/qt_services.h"
 #include "platform/sys/ostatni_api.h"
 #include "sections/network/frm_sit.h"
+#include "startup/environment.h"
 #include "tests/support/test_support.h"
 
 using platform::HostPort;
@@ -31,13 +32,7 @@ Q_DECLARE_METATYPE(InterfaceList)
 
 namespace {
 
-template <typename T = QWidget>
-T* child(QWidget& window, const QString& name)
-{
-    T* found = window.findChild<T*>(name);
-    if (!found) qFatal("no control %s", qPrintable(name));
-    return found;
-}
+using testing::child;
 
 QString caption(QWidget& window, const QString& name)
 {
@@ -46,21 +41,6 @@ QString caption(QWidget& window, const QString& name)
     if (auto* button = qobject_cast<QPushButton*>(control)) return button->text();
     qFatal("%s has no caption", qPrintable(name));
 }
-
-struct Env {
-    Env(const char* name, const QByteArray& value) : name_(name), old_(qgetenv(name)), had_(qEnvironmentVariableIsSet(name))
-    {
-        qputenv(name, value);
-    }
-    ~Env()
-    {
-        if (had_) qputenv(name_, old_);
-        else qunsetenv(name_);
-    }
-    const char* name_;
-    QByteArray old_;
-    bool had_;
-};
 
 double cpuSeconds()
 {
@@ -257,9 +237,13 @@ private slots:
         QFETCH(QByteArray, bound);
         QFETCH(HostPort, target);
         QFETCH(int, boundMs);
-        Env testHost("QUELMARN_TEST_HOST", host);
-        Env limit("QUELMARN_REACHABILITY_TIMEOUT_MS", bound);
+        QProcessEnvironment environment;
+        environment.insert(QStringLiteral("QUELMARN_TEST_HOST"), QString::fromLatin1(host));
+        environment.insert(QStringLiteral("QUELMARN_REACHABILITY_TIMEOUT_MS"), QString::fromLatin1(bound));
+        const Configuration read = readConfiguration(environment);
         testing::FakeApp app;
+        app.config.testHost = read.testHost;
+        app.config.reachabilityBound = read.reachabilityBound;
         frm_sit window(app.context);
         QCOMPARE(app.fakes.network.probes.size(), size_t(1));
         QCOMPARE(app.fakes.network.probes[0].target, target);
@@ -342,9 +326,9 @@ private slots:
                                                                                             : LoopbackServer::Reset);
             target = loopback(listening->port());
         }
-        Env testHost("QUELMARN_TEST_HOST", target);
-        Env limit("QUELMARN_REACHABILITY_TIMEOUT_MS", "5000");
         testing::FakeApp app;
+        app.config.testHost = QString::fromLatin1(target);
+        app.config.reachabilityBound = std::chrono::milliseconds(5000);
         app.fakes.network.realProbe = &realNetwork_;
         QElapsedTimer clock;
         clock.start();
@@ -360,8 +344,8 @@ private slots:
     {
         QTcpServer server;
         QVERIFY(server.listen(QHostAddress::LocalHost, 0));
-        Env testHost("QUELMARN_TEST_HOST", loopback(server.serverPort()));
         testing::FakeApp app;
+        app.config.testHost = QString::fromLatin1(loopback(server.serverPort()));
         app.fakes.network.realProbe = &realNetwork_;
         frm_sit window(app.context);
         QCOMPARE(caption(window, "Label2"), QStringLiteral("T94"));
@@ -378,8 +362,6 @@ private slots:
     {
         SilentPort silent;
         if (!silent.ready()) QSKIP("the loopback listen queue could not be filled on this kernel");
-        Env testHost("QUELMARN_TEST_HOST", loopback(silent.port()));
-        Env limit("QUELMARN_REACHABILITY_TIMEOUT_MS", "1500");
 
         QWidget other;
         other.setObjectName(QStringLiteral("other"));
@@ -399,6 +381,8 @@ private slots:
         tick.start(50);
 
         testing::FakeApp app;
+        app.config.testHost = QString::fromLatin1(loopback(silent.port()));
+        app.config.reachabilityBound = std::chrono::milliseconds(1500);
         app.fakes.network.realProbe = &realNetwork_;
         QElapsedTimer clock;
         clock.start();
@@ -420,9 +404,9 @@ private slots:
     {
         SilentPort silent;
         if (!silent.ready()) QSKIP("the loopback listen queue could not be filled on this kernel");
-        Env testHost("QUELMARN_TEST_HOST", loopback(silent.port()));
-        Env limit("QUELMARN_REACHABILITY_TIMEOUT_MS", "3000");
         testing::FakeApp app;
+        app.config.testHost = QString::fromLatin1(loopback(silent.port()));
+        app.config.reachabilityBound = std::chrono::milliseconds(3000);
         app.fakes.network.realProbe = &realNetwork_;
         QElapsedTimer clock;
         clock.start();

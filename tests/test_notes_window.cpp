@@ -43,8 +43,6 @@ QStringList entries(const QString& folder)
 class NotesWindowTest : public QObject {
     Q_OBJECT
 private slots:
-    void initTestCase() { qputenv("QUELMARN_CODEPAGE", "1250"); }
-
     void loadSetsTitleCaptionsAndGeometry()
     {
         testing::FakeApp app;
@@ -372,10 +370,7 @@ private slots:
         QTemporaryDir dir;
         testing::FakeApp app;
         platform::QtFileDialogService realDialogs;
-        AppContext context{app.table,
-                           platform::Services{app.fakes.programs, app.fakes.messages, realDialogs, app.fakes.browsers,
-                                              app.fakes.pointer},
-                           [] {}, app.system.view()};
+        AppContext context{app.table, app.fakes.with(realDialogs), [] {}, app.system.view(), app.config};
         frm_poznamky window(context);
         note(window)->setPlainText("abc");
         bool typed = false;

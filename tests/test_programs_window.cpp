@@ -5,7 +5,7 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
-#include "main_menu/window_registry.h"
+#include "main_menu/main_menu.h"
 #include "platform/failure.h"
 #include "platform/services/qt/qt_services.h"
 #include "sections/programs/frm_programy.h"
@@ -14,7 +14,6 @@
 using platform::fakes::FakeMessageBoxService;
 using platform::fakes::FakeProgramStarter;
 
-void registerSectionWindows(WindowRegistry& registry, AppContext& context);
 
 namespace {
 
@@ -251,19 +250,17 @@ private slots:
     void reopenedWindowStartsEmptyWithAFreshDialog()
     {
         testing::FakeApp app;
-        WindowRegistry registry;
-        registerSectionWindows(registry, app.context);
-        QVERIFY(registry.has(QStringLiteral("frm_programy")));
-        QPointer<QWidget> first = registry.show(QStringLiteral("frm_programy"));
+        SectionWindows registry(app.context);
+        QPointer<QWidget> first = registry.show<frm_programy>();
         QVERIFY(qobject_cast<frm_programy*>(first.data()));
-        QCOMPARE(registry.show(QStringLiteral("frm_programy")), first.data());
+        QCOMPARE(registry.show<frm_programy>(), first.data());
         app.fakes.fileDialogs.answers.push_back(QStringLiteral("/opt/chosen"));
         browseButton(*first, 1)->click();
         pathBox(*first, 3)->setText(QStringLiteral("/opt/typed"));
         first->close();
         QTRY_VERIFY(first.isNull());
 
-        QWidget* second = registry.show(QStringLiteral("frm_programy"));
+        QWidget* second = registry.show<frm_programy>();
         QVERIFY(second);
         for (int row = 1; row <= 5; ++row) QVERIFY(pathBox(*second, row)->text().isEmpty());
         browseButton(*second, 1)->click(); // cancelled: no answers left
@@ -335,9 +332,7 @@ private slots:
 
         testing::FakeApp app;
         platform::QtProgramStarter starter;
-        AppContext context{app.table,
-                           platform::Services{starter, app.fakes.messages, app.fakes.fileDialogs, app.fakes.browsers, app.fakes.pointer},
-                           [] {}, app.system.view()};
+        AppContext context{app.table, app.fakes.with(starter), [] {}, app.system.view(), app.config};
         frm_programy window(context);
         pathBox(window, 1)->setText(withBlanks);
         pathBox(window, 2)->setText(tool + QStringLiteral(" first \"second arg\""));
@@ -362,9 +357,7 @@ private slots:
 
         testing::FakeApp app;
         platform::QtProgramStarter starter;
-        AppContext context{app.table,
-                           platform::Services{starter, app.fakes.messages, app.fakes.fileDialogs, app.fakes.browsers, app.fakes.pointer},
-                           [] {}, app.system.view()};
+        AppContext context{app.table, app.fakes.with(starter), [] {}, app.system.view(), app.config};
         frm_programy window(context);
         for (int row = 1; row <= 5; ++row) pathBox(window, row)->setText(programs[row - 1] + QStringLiteral(" r"));
         button(window, 11)->click();

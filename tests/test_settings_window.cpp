@@ -13,7 +13,7 @@
 #include "platform/sys/profile.h"
 #include "startup/appearance.h"
 #include "startup/frm_load.h"
-#include "startup/frm_nastav.h"
+#include "sections/settings/frm_nastav.h"
 #include "tests/support/test_support.h"
 
 namespace {
@@ -23,32 +23,20 @@ namespace {
 struct SettingsFixture {
     QTemporaryDir workDir;
     QTemporaryDir windowsDir;
-    QString previousDir = QDir::currentPath();
     testing::FakeApp app;
 
     explicit SettingsFixture(const QStringList& files = {"czech.qlk", "english.qlk", "slovak.qlk"})
     {
         for (const QString& name : files)
             testing::writeFile(workDir.path() + "/" + name, "x");
-        QDir::setCurrent(workDir.path());
-        qputenv("QUELMARN_WINDIR", windowsDir.path().toLocal8Bit());
-    }
-    ~SettingsFixture()
-    {
-        QDir::setCurrent(previousDir);
-        qunsetenv("QUELMARN_WINDIR");
+        app.config.workingFolder = workDir.path();
+        app.config.windowsDirectory = windowsDir.path().toStdString();
     }
     QString optionsPath() const { return windowsDir.path() + "/options.ini"; }
     std::string options() const { return testing::readFile(optionsPath()); }
 };
 
-template <typename T>
-T* child(QWidget& window, const char* name)
-{
-    T* found = window.findChild<T*>(QLatin1String(name));
-    if (!found) qFatal("no control %s", name);
-    return found;
-}
+using testing::child;
 
 QStringList listed(QWidget& window)
 {
@@ -132,7 +120,7 @@ private slots:
         // An offered name comes back unchanged from options.ini at start-up.
         if (offered) {
             QTemporaryDir dir;
-            const std::string ini = frm_load::optionsPath(dir.path().toStdString());
+            const std::string ini = optionsPath(dir.path().toStdString());
             platform::profile::writeString(ini, "OPTIONS", "lokalizace", QFile::encodeName(name).toStdString());
             QCOMPARE(QFile::decodeName(QByteArray::fromStdString(frm_load::languageFileName(ini))), name);
         }
@@ -211,7 +199,7 @@ private slots:
         // whoever runs the test.
         const QString blocker = f.windowsDir.path() + "/not-a-folder";
         testing::writeFile(blocker, "x");
-        qputenv("QUELMARN_WINDIR", blocker.toLocal8Bit());
+        f.app.config.windowsDirectory = blocker.toStdString();
 
         frm_nastav window(f.app.context);
         select(window, "english.qlk");

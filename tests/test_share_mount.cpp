@@ -34,13 +34,7 @@ void whenDialogOpens(QWidget& owner, const std::function<void(QDialog&)>& act)
     });
 }
 
-template <typename T>
-T* in(QWidget& dialog, const char* name)
-{
-    T* found = dialog.findChild<T*>(QLatin1String(name));
-    if (!found) qFatal("no control %s", name);
-    return found;
-}
+using testing::child;
 
 // Answers every question of the server from a list; cancels when it runs out.
 class ListPrompt : public platform::CredentialPrompt {
@@ -135,8 +129,8 @@ private slots:
         QWidget owner;
         bool closedAfterConnect = false;
         whenDialogOpens(owner, [&](QDialog& dialog) {
-            in<QLineEdit>(dialog, "address")->setText(QStringLiteral("smb://nas/fotky"));
-            in<QPushButton>(dialog, "connect")->click();
+            child<QLineEdit>(dialog, "address")->setText(QStringLiteral("smb://nas/fotky"));
+            child<QPushButton>(dialog, "connect")->click();
             closedAfterConnect = !dialog.isVisible();
         });
         service.connectNetworkDrive(&owner);
@@ -155,11 +149,11 @@ private slots:
         QString status;
         bool stillOpen = false;
         whenDialogOpens(owner, [&](QDialog& dialog) {
-            in<QLineEdit>(dialog, "address")->setText(QStringLiteral("http://nas/"));
-            in<QPushButton>(dialog, "connect")->click();
-            status = in<QLabel>(dialog, "status")->text();
+            child<QLineEdit>(dialog, "address")->setText(QStringLiteral("http://nas/"));
+            child<QPushButton>(dialog, "connect")->click();
+            status = child<QLabel>(dialog, "status")->text();
             stillOpen = dialog.isVisible();
-            in<QPushButton>(dialog, "cancel")->click();
+            child<QPushButton>(dialog, "cancel")->click();
         });
         service.connectNetworkDrive(&owner);
         QVERIFY(mounter.urls.isEmpty());
@@ -173,7 +167,7 @@ private slots:
         platform::QtShareDialogService service(mounter);
         QWidget owner;
         whenDialogOpens(owner, [&](QDialog& dialog) {
-            in<QLineEdit>(dialog, "address")->setText(QStringLiteral("smb://nas/fotky"));
+            child<QLineEdit>(dialog, "address")->setText(QStringLiteral("smb://nas/fotky"));
             dialog.reject();
         });
         service.connectNetworkDrive(&owner);
@@ -189,8 +183,8 @@ private slots:
         platform::QtShareDialogService service(mounter);
         QWidget owner;
         whenDialogOpens(owner, [&](QDialog& dialog) {
-            in<QLineEdit>(dialog, "address")->setText(QStringLiteral("smb://nas/fotky"));
-            in<QPushButton>(dialog, "connect")->click();
+            child<QLineEdit>(dialog, "address")->setText(QStringLiteral("smb://nas/fotky"));
+            child<QPushButton>(dialog, "connect")->click();
         });
         try {
             service.connectNetworkDrive(&owner);
@@ -226,19 +220,19 @@ private slots:
             QTimer::singleShot(0, &shareDialog, [&] {
                 auto* ask = shareDialog.findChild<QDialog*>(QStringLiteral("CredentialDialog"));
                 if (!ask) qFatal("no credentials dialog");
-                userShown = in<QLineEdit>(*ask, "user")->text();
-                domainShown = in<QLineEdit>(*ask, "domain")->isVisibleTo(ask);
-                auto* password = in<QLineEdit>(*ask, "password");
+                userShown = child<QLineEdit>(*ask, "user")->text();
+                domainShown = child<QLineEdit>(*ask, "domain")->isVisibleTo(ask);
+                auto* password = child<QLineEdit>(*ask, "password");
                 passwordHidden = password->echoMode() == QLineEdit::Password;
-                in<QLineEdit>(*ask, "user")->setText(QStringLiteral("petr"));
+                child<QLineEdit>(*ask, "user")->setText(QStringLiteral("petr"));
                 password->setText(QStringLiteral("tajne heslo"));
                 if (confirm) ask->accept();
                 else ask->reject();
             });
-            in<QLineEdit>(shareDialog, "address")->setText(QStringLiteral("smb://nas/fotky"));
-            in<QPushButton>(shareDialog, "connect")->click();
+            child<QLineEdit>(shareDialog, "address")->setText(QStringLiteral("smb://nas/fotky"));
+            child<QPushButton>(shareDialog, "connect")->click();
             shareStillOpen = shareDialog.isVisible();
-            status = in<QLabel>(shareDialog, "status")->text();
+            status = child<QLabel>(shareDialog, "status")->text();
             if (shareStillOpen) shareDialog.reject();
         });
         service.connectNetworkDrive(&owner);
@@ -280,10 +274,10 @@ private slots:
         QTimer::singleShot(0, &owner, [&] {
             auto* question = owner.findChild<QDialog*>(QStringLiteral("QuestionDialog"));
             if (!question) qFatal("no question dialog");
-            shownQuestion = in<QLabel>(*question, "message")->text();
+            shownQuestion = child<QLabel>(*question, "message")->text();
             for (const char* name : {"answer0", "answer1"})
-                shownAnswers << in<QPushButton>(*question, name)->text();
-            in<QPushButton>(*question, press.toLatin1().constData())->click();
+                shownAnswers << child<QPushButton>(*question, name)->text();
+            child<QPushButton>(*question, press.toLatin1().constData())->click();
         });
         const std::optional<int> answer = prompt.choose(QStringLiteral("The host key of nas is not known. Continue?"),
                                                         {QStringLiteral("Log In Anyway"), QStringLiteral("Cancel Login")});
@@ -328,7 +322,8 @@ private slots:
             return gio.exitCode() == 0 ? QString::fromUtf8(gio.readAllStandardOutput()) : QString();
         };
 
-        platform::GioShareMounter mounter;
+        const auto native = platform::makeNativeShareMounter();
+        platform::ShareMounter& mounter = *native;
         ListPrompt wrong;
         wrong.answers = {Credentials{QStringLiteral("quelmarn"), {}, QStringLiteral("spatne"), false}};
         bool mounted = true;
@@ -365,7 +360,8 @@ private slots:
         if (!busProblem_.isEmpty()) QSKIP(qPrintable(busProblem_));
         if (!QFile::exists(QStringLiteral("/usr/libexec/gvfsd-ftp"))) QSKIP("GVfs is not installed here");
         const QString url = QStringLiteral("ftp://127.0.0.1:%1/").arg(freePort());
-        platform::GioShareMounter mounter;
+        const auto native = platform::makeNativeShareMounter();
+        platform::ShareMounter& mounter = *native;
         ListPrompt prompt;
         try {
             mounter.mount(url, prompt);

@@ -14,9 +14,12 @@ namespace {
 struct StartupFixture {
     QTemporaryDir appFolder;
     QTemporaryDir windowsFolder;
-    frm_load::Folders folders() const
+    Configuration folders() const
     {
-        return {appFolder.path().toStdString(), windowsFolder.path().toStdString()};
+        Configuration config;
+        config.applicationFolder = appFolder.path().toStdString();
+        config.windowsDirectory = windowsFolder.path().toStdString();
+        return config;
     }
     void writeOptions(const std::string& ini) const { testing::writeFile(windowsFolder.path() + "/options.ini", ini); }
     void writeLanguage(const QString& name, const std::string& bytes) const
@@ -57,7 +60,7 @@ private slots:
         QFETCH(QString, name);
         StartupFixture f;
         if (ini != "<none>") f.writeOptions(ini.toStdString());
-        const std::string iniPath = frm_load::optionsPath(f.windowsFolder.path().toStdString());
+        const std::string iniPath = optionsPath(f.windowsFolder.path().toStdString());
         QCOMPARE(QString::fromStdString(frm_load::languageFileName(iniPath)), name);
     }
 
@@ -68,7 +71,7 @@ private slots:
         f.writeLanguage("english.qlk", allRecords("en"));
         Form1 table;
         int menus = 0;
-        frm_load::Form_Load(table, f.folders(), 1250, [&] {
+        frm_load::Form_Load(table, f.folders(), [&] {
             QCOMPARE(table.text(67), QStringLiteral("cz16")); // the table is full before the menu loads
             ++menus;
         });
@@ -76,7 +79,7 @@ private slots:
 
         f.writeOptions("[OPTIONS]\r\nlokalizace=english.qlk\r\n");
         Form1 english;
-        frm_load::Form_Load(english, f.folders(), 1250, [&] { ++menus; });
+        frm_load::Form_Load(english, f.folders(), [&] { ++menus; });
         QCOMPARE(english.text(16), QStringLiteral("en17"));
         QCOMPARE(menus, 2);
     }
@@ -86,7 +89,7 @@ private slots:
         StartupFixture f;
         f.writeLanguage("czech.qlk", allRecords("old"));
         Form1 table;
-        frm_load::Form_Load(table, f.folders(), 1250, [] {});
+        frm_load::Form_Load(table, f.folders(), [] {});
         f.writeLanguage("czech.qlk", allRecords("new")); // the file is closed: no lock stops this
         QCOMPARE(table.text(1), QStringLiteral("old1"));
     }

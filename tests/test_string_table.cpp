@@ -3,8 +3,8 @@
 #include <QtTest>
 
 #include "platform/failure.h"
-#include "startup/form1.h"
-#include "startup/language_file.h"
+#include "ui/form1.h"
+#include "languages/language_file.h"
 #include "tests/support/test_support.h"
 
 namespace {

@@ -14,6 +14,7 @@
 #include "platform/services/pointer_display.h"
 #include "platform/services/settings_applets.h"
 #include "platform/services/shutdown_dialog.h"
+#include "platform/sys/desktop.h"
 #include "sections/system/frm_system.h"
 #include "tests/support/test_support.h"
 
@@ -415,7 +416,7 @@ private slots:
             checked = true;
             if (dialog->isVisible()) dialog->findChild<QPushButton*>(QStringLiteral("cancel"))->click();
         });
-        QCOMPARE(platform::qtShutdownDialog().ask(&owner, request), choice);
+        QCOMPARE(platform::QtShutdownDialogService().ask(&owner, request), choice);
         QVERIFY(checked);
     }
 
@@ -468,13 +469,7 @@ private slots:
     {
         testing::FakeApp app;
         platform::QtPointerDisplay display([] { return true; });
-        platform::Services services = app.context.services;
-        AppContext context{app.table,
-                           platform::Services{services.programs, services.messages, services.fileDialogs,
-                                              services.browsers, services.pointer, services.runPrompt,
-                                              services.network, services.hostNames, services.shares,
-                                              services.applets, display, services.shutdownDialog},
-                           [] {}, app.system.view()};
+        AppContext context{app.table, app.fakes.with(display), [] {}, app.system.view(), app.config};
         auto* first = new frm_system(context);
         first->setAttribute(Qt::WA_DeleteOnClose);
         first->show();
@@ -505,7 +500,7 @@ private slots:
 
     void desktopNames_data()
     {
-        using platform::off_reset_logout::Desktop;
+        using platform::desktop::Desktop;
         QTest::addColumn<QString>("value");
         QTest::addColumn<int>("desktop");
         QTest::newRow("GNOME") << "GNOME" << int(Desktop::Gnome);
@@ -523,7 +518,7 @@ private slots:
     {
         QFETCH(QString, value);
         QFETCH(int, desktop);
-        QCOMPARE(int(platform::off_reset_logout::desktopFromList(value.toStdString())), desktop);
+        QCOMPARE(int(platform::desktop::desktopFromList(value.toStdString())), desktop);
     }
 };
 

@@ -1,6 +1,7 @@
 // The real browser view (Qt WebEngine) and the browser window on top of it,
 // against a small HTTP server on loopback that this test runs itself.
 
+#include <optional>
 #include <QApplication>
 #include <QHash>
 #include <QPointer>
@@ -123,9 +124,7 @@ private slots:
     void initTestCase()
     {
         QVERIFY(server_.start());
-        qputenv("QUELMARN_HOME_SITE", server_.site().toUtf8());
-        qputenv("QUELMARN_SECOND_SITE", server_.site().toUtf8());
-        qputenv("QUELMARN_START_PAGE", server_.url(QStringLiteral("/start")).toUtf8());
+        factory_.emplace(server_.url(QStringLiteral("/start")));
     }
 
     void init()
@@ -133,7 +132,7 @@ private slots:
         server_.requests.clear();
         host_ = std::make_unique<QWidget>();
         host_->resize(400, 300);
-        view_ = factory_.create(host_.get());
+        view_ = factory_->create(host_.get());
         view_->resize(400, 300);
         host_->show();
         engine_ = engineOf(view_);
@@ -216,9 +215,8 @@ private slots:
     void browserWindowOnTheRealEngine()
     {
         testing::FakeApp app;
-        AppContext context{app.table,
-                           platform::Services{app.fakes.programs, app.fakes.messages, app.fakes.fileDialogs, factory_, app.fakes.pointer},
-                           [] {}, app.system.view()};
+        app.config.homeSite = app.config.secondSite = server_.site();
+        AppContext context{app.table, app.fakes.with(*factory_), [] {}, app.system.view(), app.config};
         frm_internet window(context);
         window.show();
         QWebEngineView* engine = engineOf(window.findChild<platform::BrowserView*>(QStringLiteral("WebBrowser1")));
@@ -254,7 +252,7 @@ private slots:
 
 private:
     LoopbackServer server_;
-    platform::WebEngineBrowserFactory factory_;
+    std::optional<platform::WebEngineBrowserFactory> factory_;
     std::unique_ptr<QWidget> host_;
     platform::BrowserView* view_ = nullptr;
     QWebEngineView* engine_ = nullptr;

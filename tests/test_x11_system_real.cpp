@@ -43,14 +43,8 @@ double shownKilobytes(const QString& text, const QString& prefix)
 struct RealApp {
     testing::FakeApp fake;
     platform::NativeSystemCalls native;
-    AppContext context{fake.table, realServices(), [] {}, native.view()};
-
-    platform::Services realServices()
-    {
-        platform::Services services = fake.fakes.view();
-        return platform::Services{services.programs, services.messages, services.fileDialogs, services.browsers,
-                                  platform::qtPointerPosition()};
-    }
+    std::unique_ptr<platform::PointerPosition> pointer = platform::makeNativePointerPosition();
+    AppContext context{fake.table, fake.fakes.with(*pointer), [] {}, native.view(), fake.config};
 };
 
 } // namespace

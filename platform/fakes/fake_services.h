@@ -4,6 +4,7 @@
 #include <QStringList>
 #include <deque>
 #include <optional>
+#include <type_traits>
 #include <vector>
 
 #include "platform/services/services.h"
@@ -192,6 +193,22 @@ public:
     }
 };
 
+namespace detail {
+template <typename Service>
+Service& pick(Service& fake)
+{
+    return fake;
+}
+template <typename Service, typename First, typename... Rest>
+Service& pick(Service& fake, First& first, Rest&... rest)
+{
+    if constexpr (std::is_base_of_v<Service, First>)
+        return first;
+    else
+        return pick<Service>(fake, rest...);
+}
+} // namespace detail
+
 // A set of fakes with the Services view windows take.
 struct FakeServices {
     FakeProgramStarter programs;
@@ -206,10 +223,25 @@ struct FakeServices {
     FakeSettingsApplets applets;
     FakePointerDisplay pointerDisplay;
     FakeShutdownDialog shutdownDialog;
-    Services view()
+    Services view() { return with(); }
+    // The fakes' view with the given services in place of the fakes of
+    // their kind (a real file dialog, a recording starter, ...).
+    template <typename... Instead>
+    Services with(Instead&... instead)
     {
-        return Services{programs,  messages, fileDialogs, browsers,       pointer,       runPrompt,
-                        network,   hostNames, shares,     applets,        pointerDisplay, shutdownDialog};
+        using detail::pick;
+        return Services{pick<ProgramStarter>(programs, instead...),
+                        pick<MessageBoxService>(messages, instead...),
+                        pick<FileDialogService>(fileDialogs, instead...),
+                        pick<BrowserFactory>(browsers, instead...),
+                        pick<PointerPosition>(pointer, instead...),
+                        pick<RunPromptService>(runPrompt, instead...),
+                        pick<NetworkService>(network, instead...),
+                        pick<HostRenamer>(hostNames, instead...),
+                        pick<ShareDialogService>(shares, instead...),
+                        pick<SettingsApplets>(applets, instead...),
+                        pick<PointerDisplay>(pointerDisplay, instead...),
+                        pick<ShutdownDialogService>(shutdownDialog, instead...)};
     }
 };
 

@@ -14,7 +14,4 @@ public:
     virtual bool setComputerName(const QString& name) = 0;
 };
 
-// Stands in until a real service is handed over; refuses every name.
-HostRenamer& unavailableHostRenamer();
-
 } // namespace platform

@@ -2,9 +2,6 @@
 
 #include <QtGlobal>
 
-#include "platform/failure.h"
-#include "platform/services/host_names.h"
-#include "platform/services/share_connect.h"
 
 namespace platform {
 
@@ -38,13 +35,6 @@ HostPort parseHostPort(const QString& text, quint16 defaultPort)
     return {trimmed, defaultPort};
 }
 
-std::chrono::milliseconds reachabilityBound()
-{
-    bool ok = false;
-    const qint64 ms = qEnvironmentVariable("QUELMARN_REACHABILITY_TIMEOUT_MS").toLongLong(&ok);
-    return std::chrono::milliseconds(ok && ms > 0 ? ms : 10000);
-}
-
 QString firstUpIpv4Address(const std::vector<InterfaceFacts>& interfaces)
 {
     for (const InterfaceFacts& facts : interfaces) {
@@ -55,50 +45,6 @@ QString firstUpIpv4Address(const std::vector<InterfaceFacts>& interfaces)
         }
     }
     return QStringLiteral("127.0.0.1");
-}
-
-namespace {
-
-class UnavailableNetwork : public NetworkService {
-    [[noreturn]] static void fail() { throw Failure("The network facts are not available in this build."); }
-
-public:
-    QString localHostName() override { fail(); }
-    QString localAddress() override { fail(); }
-    bool reachable(const HostPort&, std::chrono::milliseconds) override { fail(); }
-};
-
-class UnavailableRenamer : public HostRenamer {
-public:
-    bool setComputerName(const QString&) override { return false; }
-};
-
-class UnavailableShares : public ShareDialogService {
-public:
-    void connectNetworkDrive(QWidget*) override
-    {
-        throw Failure("Connecting network shares is not available in this build.");
-    }
-};
-
-} // namespace
-
-NetworkService& unavailableNetworkService()
-{
-    static UnavailableNetwork network;
-    return network;
-}
-
-HostRenamer& unavailableHostRenamer()
-{
-    static UnavailableRenamer renamer;
-    return renamer;
-}
-
-ShareDialogService& unavailableShareDialogService()
-{
-    static UnavailableShares shares;
-    return shares;
 }
 
 } // namespace platform

@@ -22,10 +22,6 @@ struct HostPort {
 // default port where none (or no valid one) is given.
 HostPort parseHostPort(const QString& text, quint16 defaultPort);
 
-// How long a reachability test may wait: $QUELMARN_REACHABILITY_TIMEOUT_MS
-// when it holds a positive number, else 10 s.
-std::chrono::milliseconds reachabilityBound();
-
 // One network interface as far as choosing the local address goes.
 struct InterfaceFacts {
     bool up = false;
@@ -50,8 +46,5 @@ public:
     // before returning. True when the target accepted the connection.
     virtual bool reachable(const HostPort& target, std::chrono::milliseconds bound) = 0;
 };
-
-// Stands in until a real service is handed over; every call throws Failure.
-NetworkService& unavailableNetworkService();
 
 } // namespace platform

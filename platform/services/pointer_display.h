@@ -33,7 +33,4 @@ private:
     std::optional<int> count_;
 };
 
-// The program's one count.
-PointerDisplay& programPointerDisplay();
-
 } // namespace platform

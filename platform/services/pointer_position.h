@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QPoint>
+#include <memory>
 
 namespace platform {
 
@@ -12,7 +13,8 @@ public:
     virtual QPoint position() = 0;
 };
 
-// The real pointer (QCursor::pos(); the global position on X11).
-PointerPosition& qtPointerPosition();
+// The real pointer: watched over its own X11 connection where there is
+// one, else QCursor::pos(). Needs the QApplication.
+std::unique_ptr<PointerPosition> makeNativePointerPosition();
 
 } // namespace platform

@@ -17,8 +17,4 @@ public:
     virtual void run(QWidget* owner) = 0;
 };
 
-// Stands in where no run prompt was handed over: every run() is a Failure
-// that says so.
-RunPromptService& unavailableRunPrompt();
-
 } // namespace platform

@@ -1,7 +1,8 @@
 #pragma once
 // Everything a window may ask of the platform, handed to it at creation.
 // Windows never create message boxes, file dialogs, processes or browser
-// engines themselves; tests hand them recording fakes instead.
+// engines themselves; tests hand them recording fakes instead. Every member
+// must be given: a service left out does not compile.
 
 #include "platform/services/browser_view.h"
 #include "platform/services/file_dialog.h"
@@ -24,13 +25,13 @@ struct Services {
     FileDialogService& fileDialogs;
     BrowserFactory& browsers;
     PointerPosition& pointer;
-    RunPromptService& runPrompt = unavailableRunPrompt();
-    NetworkService& network = unavailableNetworkService();
-    HostRenamer& hostNames = unavailableHostRenamer();
-    ShareDialogService& shares = unavailableShareDialogService();
-    SettingsApplets& applets = desktopSettingsApplets();
-    PointerDisplay& pointerDisplay = programPointerDisplay();
-    ShutdownDialogService& shutdownDialog = qtShutdownDialog();
+    RunPromptService& runPrompt;
+    NetworkService& network;
+    HostRenamer& hostNames;
+    ShareDialogService& shares;
+    SettingsApplets& applets;
+    PointerDisplay& pointerDisplay;
+    ShutdownDialogService& shutdownDialog;
 };
 
 } // namespace platform

@@ -5,7 +5,7 @@
 
 #include "platform/failure.h"
 #include "platform/services/program_starter.h"
-#include "platform/sys/off_reset_logout.h"
+#include "platform/sys/desktop.h"
 
 namespace platform {
 
@@ -107,11 +107,11 @@ QString controlPanelCommandLine(const SettingsApplet& applet)
 QStringList candidateCommandLines(const SettingsApplet& applet, const QString& xdgCurrentDesktop)
 {
     QStringList candidates;
-    switch (off_reset_logout::desktopFromList(xdgCurrentDesktop.toStdString())) {
-    case off_reset_logout::Desktop::Gnome: candidates << applet.gnome; break;
-    case off_reset_logout::Desktop::Kde: candidates << applet.kde; break;
-    case off_reset_logout::Desktop::Xfce: candidates << applet.xfce; break;
-    case off_reset_logout::Desktop::Other: break;
+    switch (desktop::desktopFromList(xdgCurrentDesktop.toStdString())) {
+    case desktop::Desktop::Gnome: candidates << applet.gnome; break;
+    case desktop::Desktop::Kde: candidates << applet.kde; break;
+    case desktop::Desktop::Xfce: candidates << applet.xfce; break;
+    case desktop::Desktop::Other: break;
     }
     for (const QString& line : applet.anyDesktop)
         if (!candidates.contains(line)) candidates << line;
@@ -149,13 +149,13 @@ SystemInformationProgram systemInformationProgram(const QString& xdgCurrentDeskt
 {
     QStringList names = programs({"hardinfo", "kinfocenter", "gnome-system-monitor", "xfce4-taskmanager"});
     // The desktop's own program comes first.
-    switch (off_reset_logout::desktopFromList(xdgCurrentDesktop.toStdString())) {
-    case off_reset_logout::Desktop::Kde: names.move(names.indexOf(QStringLiteral("kinfocenter")), 0); break;
-    case off_reset_logout::Desktop::Gnome:
+    switch (desktop::desktopFromList(xdgCurrentDesktop.toStdString())) {
+    case desktop::Desktop::Kde: names.move(names.indexOf(QStringLiteral("kinfocenter")), 0); break;
+    case desktop::Desktop::Gnome:
         names.move(names.indexOf(QStringLiteral("gnome-system-monitor")), 0);
         break;
-    case off_reset_logout::Desktop::Xfce: names.move(names.indexOf(QStringLiteral("xfce4-taskmanager")), 0); break;
-    case off_reset_logout::Desktop::Other: break;
+    case desktop::Desktop::Xfce: names.move(names.indexOf(QStringLiteral("xfce4-taskmanager")), 0); break;
+    case desktop::Desktop::Other: break;
     }
     for (const QString& name : names) {
         const QString path = findProgram(name);
@@ -174,12 +174,6 @@ SystemInformationProgram DesktopSettingsApplets::systemInformation()
 {
     return systemInformationProgram(qEnvironmentVariable("XDG_CURRENT_DESKTOP"),
                                     [](const QString& program) { return QStandardPaths::findExecutable(program); });
-}
-
-SettingsApplets& desktopSettingsApplets()
-{
-    static DesktopSettingsApplets applets;
-    return applets;
 }
 
 } // namespace platform

@@ -89,7 +89,4 @@ public:
     SystemInformationProgram systemInformation() override;
 };
 
-// The program's one instance of the above.
-SettingsApplets& desktopSettingsApplets();
-
 } // namespace platform

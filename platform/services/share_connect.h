@@ -72,7 +72,4 @@ public:
     virtual void connectNetworkDrive(QWidget* owner) = 0;
 };
 
-// Stands in until a real service is handed over; every call throws Failure.
-ShareDialogService& unavailableShareDialogService();
-
 } // namespace platform

@@ -30,6 +30,9 @@ public:
 
 // A dialog with one button per choice, the buttons named "powerOff",
 // "reboot", "logOff" and "cancel".
-ShutdownDialogService& qtShutdownDialog();
+class QtShutdownDialogService : public ShutdownDialogService {
+public:
+    ShutdownChoice ask(QWidget* owner, const ShutdownRequest& request) override;
+};
 
 } // namespace platform

@@ -12,11 +12,6 @@
 
 namespace platform::off_reset_logout {
 
-// The desktop named first in $XDG_CURRENT_DESKTOP that this topic knows.
-enum class Desktop { Gnome, Kde, Xfce, Other };
-Desktop currentDesktop();
-Desktop desktopFromList(const std::string& xdgCurrentDesktop);
-
 // What logind answers to CanPowerOff / CanReboot.
 enum class Ability {
     Yes,       // allowed

@@ -28,6 +28,9 @@ char pathSeparator();
 // with a trailing separator. System directory: the folder of the system's
 // shared libraries (the one the C library is loaded from).
 unsigned GetWindowsDirectoryA(char* buffer, unsigned size);
+unsigned fillBuffer(const std::string& path, char* buffer, unsigned size); // the same contract
+// The temporary folder for a $TMPDIR value (unset or empty: /tmp).
+std::string tempPath(const char* tmpdir);
 unsigned GetTempPathA(unsigned size, char* buffer);
 unsigned GetSystemDirectoryA(char* buffer, unsigned size);
 

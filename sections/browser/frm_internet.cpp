@@ -2,8 +2,8 @@
 
 #include "platform/services/browser_view.h"
 #include "platform/services/guard.h"
-#include "platform/services/sites.h"
-#include "startup/controls.h"
+#include "ui/controls.h"
+#include "ui/version.h"
 
 namespace {
 
@@ -16,11 +16,11 @@ const QString scheme = QStringLiteral("http://");
 frm_internet::frm_internet(AppContext& context, QWidget* parent) : QWidget(parent), context_(context)
 {
     setObjectName(QStringLiteral("frm_internet"));
-    setWindowTitle(QStringLiteral("Quelmarn Manager 0.05 - Internetový prohlížeč"));
+    setWindowTitle(QStringLiteral("Quelmarn Manager " QUELMARN_VERSION " - Internetový prohlížeč"));
     setFixedSize(862, 661);
 
-    const QString homeSite = platform::sites::homeSite();
-    const QString secondSite = platform::sites::secondSite();
+    const QString homeSite = context_.config.homeSite;
+    const QString secondSite = context_.config.secondSite;
 
     Command1 = makeButton(this, "Command1", QStringLiteral("Domů"), {0, 0, 49, 49});
     Command2 = makeButton(this, "Command2", QStringLiteral("Zpět"), {48, 0, 49, 49});
@@ -42,21 +42,18 @@ frm_internet::frm_internet(AppContext& context, QWidget* parent) : QWidget(paren
 
     // Only the Go button navigates; Enter in the address box does nothing.
     auto& messages = context_.services.messages;
-    platform::connectGuarded(Command1, &QPushButton::clicked, this, messages, [this] { Command1_Click(); });
-    platform::connectGuarded(Command2, &QPushButton::clicked, this, messages, [this] { Command2_Click(); });
-    platform::connectGuarded(Command3, &QPushButton::clicked, this, messages, [this] { Command3_Click(); });
-    platform::connectGuarded(Command4, &QPushButton::clicked, this, messages, [this] { Command4_Click(); });
-    platform::connectGuarded(Command5, &QPushButton::clicked, this, messages, [this] { Command5_Click(); });
-    platform::connectGuarded(Command6, &QPushButton::clicked, this, messages, [this] { Command6_Click(); });
-    platform::connectGuarded(Command7, &QPushButton::clicked, this, messages, [this] { Command7_Click(); });
-    platform::connectGuarded(Command8, &QPushButton::clicked, this, messages, [this] { Command8_Click(); });
+    connectClicks(this, messages,
+                  {{Command1, &frm_internet::Command1_Click}, {Command2, &frm_internet::Command2_Click},
+                   {Command3, &frm_internet::Command3_Click}, {Command4, &frm_internet::Command4_Click},
+                   {Command5, &frm_internet::Command5_Click}, {Command6, &frm_internet::Command6_Click},
+                   {Command7, &frm_internet::Command7_Click}, {Command8, &frm_internet::Command8_Click}});
 
     Form_Load();
 }
 
 void frm_internet::Form_Load()
 {
-    WebBrowser1->navigate(scheme + platform::sites::homeSite());
+    WebBrowser1->navigate(scheme + context_.config.homeSite);
 
     setWindowTitle(QStringLiteral("Quelmarn Manager - ") + context_.T(108));
     Command1->setText(context_.T(101));
@@ -76,5 +73,5 @@ void frm_internet::Command6_Click() { WebBrowser1->reload(); }
 // The typed text is neither trimmed nor examined: a typed scheme is doubled,
 // and the fixed "http://" label in front of the box tells the user why.
 void frm_internet::Command5_Click() { WebBrowser1->navigate(scheme + Text1->text()); }
-void frm_internet::Command7_Click() { WebBrowser1->navigate(scheme + platform::sites::homeSite()); }
-void frm_internet::Command8_Click() { WebBrowser1->navigate(scheme + platform::sites::secondSite()); }
+void frm_internet::Command7_Click() { WebBrowser1->navigate(scheme + context_.config.homeSite); }
+void frm_internet::Command8_Click() { WebBrowser1->navigate(scheme + context_.config.secondSite); }

@@ -6,17 +6,12 @@
 #include "platform/services/guard.h"
 #include "platform/sys/file_operations.h"
 #include "platform/sys/ostatni_api.h"
-#include "startup/controls.h"
+#include "ui/controls.h"
 
 namespace {
 
 // The system calls fill a buffer of this many characters.
 constexpr int folderBufferSize = 255;
-
-QLineEdit* makePathBox(QWidget* parent, const QString& name, const QRect& geometry)
-{
-    return placed(new QLineEdit(parent), name, geometry);
-}
 
 // A fresh folder buffer, all code-0 characters, filled by one query.
 template <typename Query>
@@ -45,29 +40,40 @@ frm_slozky::frm_slozky(AppContext& context, QWidget* parent)
     Label3 = makeLabel(Frame1, QStringLiteral("Label3"), QStringLiteral("Systémová složka Windows"), {8, 56, 457, 17});
     Command1 = makeButton(this, QStringLiteral("Command1"), QStringLiteral("Spustit!"), {8, 96, 473, 17});
 
-    Frame2 = makeFrame(this, QStringLiteral("Frame2"), QStringLiteral("Kopírování"), {8, 120, 473, 105});
-    Label4 = makeLabel(Frame2, QStringLiteral("Label4"), QStringLiteral("Zdroj:"), {8, 16, 49, 17});
-    Text1 = makePathBox(Frame2, QStringLiteral("Text1"), {40, 16, 409, 19});
-    Command5 = makeButton(Frame2, QStringLiteral("Command5"), QStringLiteral("..."), {448, 16, 17, 17});
-    Label5 = makeLabel(Frame2, QStringLiteral("Label5"), QStringLiteral("Cíl:"), {8, 48, 33, 17});
-    Text2 = makePathBox(Frame2, QStringLiteral("Text2"), {40, 48, 409, 19});
-    Command6 = makeButton(Frame2, QStringLiteral("Command6"), QStringLiteral("..."), {448, 48, 17, 17});
-    Command2 = makeButton(Frame2, QStringLiteral("Command2"), QStringLiteral("Akce"), {184, 72, 73, 25});
-
-    Frame3 = makeFrame(this, QStringLiteral("Frame3"), QStringLiteral("Přesouvání"), {8, 232, 473, 105});
-    Label6 = makeLabel(Frame3, QStringLiteral("Label6"), QStringLiteral("Zdroj:"), {8, 16, 49, 17});
-    Text3 = makePathBox(Frame3, QStringLiteral("Text3"), {40, 16, 409, 19});
-    Command7 = makeButton(Frame3, QStringLiteral("Command7"), QStringLiteral("..."), {448, 16, 17, 17});
-    Label7 = makeLabel(Frame3, QStringLiteral("Label7"), QStringLiteral("Cíl:"), {8, 48, 33, 17});
-    Text4 = makePathBox(Frame3, QStringLiteral("Text4"), {40, 48, 409, 19});
-    Command8 = makeButton(Frame3, QStringLiteral("Command8"), QStringLiteral("..."), {448, 48, 17, 17});
-    Command3 = makeButton(Frame3, QStringLiteral("Command3"), QStringLiteral("Akce"), {184, 72, 73, 25});
-
-    Frame4 = makeFrame(this, QStringLiteral("Frame4"), QStringLiteral("Mazání"), {8, 344, 473, 105});
-    Label8 = makeLabel(Frame4, QStringLiteral("Label8"), QStringLiteral("Zdroj:"), {8, 24, 49, 17});
-    Text5 = makePathBox(Frame4, QStringLiteral("Text5"), {40, 24, 409, 19});
-    Command9 = makeButton(Frame4, QStringLiteral("Command9"), QStringLiteral("..."), {448, 24, 17, 17});
-    Command4 = makeButton(Frame4, QStringLiteral("Command4"), QStringLiteral("Akce"), {184, 72, 73, 25});
+    // The three forms (copy, move, delete): a frame, its path rows (label
+    // Label<n>, box Text<n>, browse button), then its action button.
+    struct PathRow {
+        QLabel*& label;
+        int labelNumber;
+        const char* caption;
+        int labelWidth;
+        QLineEdit*& box;
+        int boxNumber;
+        QPushButton*& browse;
+        int browseNumber;
+        int top;
+    };
+    const auto makeForm = [this](QGroupBox*& frame, int frameNumber, const char* title, int top,
+                                 std::initializer_list<PathRow> rows, QPushButton*& action, int actionNumber) {
+        frame = makeFrame(this, QStringLiteral("Frame%1").arg(frameNumber), QString::fromUtf8(title),
+                          {8, top, 473, 105});
+        for (const PathRow& row : rows) {
+            row.label = makeLabel(frame, QStringLiteral("Label%1").arg(row.labelNumber),
+                                  QString::fromUtf8(row.caption), {8, row.top, row.labelWidth, 17});
+            row.box = makeTextBox(frame, QStringLiteral("Text%1").arg(row.boxNumber), {40, row.top, 409, 19});
+            row.browse = makeButton(frame, QStringLiteral("Command%1").arg(row.browseNumber), QStringLiteral("..."),
+                                    {448, row.top, 17, 17});
+        }
+        action = makeButton(frame, QStringLiteral("Command%1").arg(actionNumber), QStringLiteral("Akce"),
+                            {184, 72, 73, 25});
+    };
+    makeForm(Frame2, 2, "Kopírování", 120,
+             {{Label4, 4, "Zdroj:", 49, Text1, 1, Command5, 5, 16}, {Label5, 5, "Cíl:", 33, Text2, 2, Command6, 6, 48}},
+             Command2, 2);
+    makeForm(Frame3, 3, "Přesouvání", 232,
+             {{Label6, 6, "Zdroj:", 49, Text3, 3, Command7, 7, 16}, {Label7, 7, "Cíl:", 33, Text4, 4, Command8, 8, 48}},
+             Command3, 3);
+    makeForm(Frame4, 4, "Mazání", 344, {{Label8, 8, "Zdroj:", 49, Text5, 5, Command9, 9, 24}}, Command4, 4);
 
     // The source and destination labels overlap their path boxes; the boxes
     // stay on top so that they can be clicked everywhere.
@@ -75,15 +81,12 @@ frm_slozky::frm_slozky(AppContext& context, QWidget* parent)
     for (QPushButton* browseButton : {Command5, Command6, Command7, Command8, Command9}) browseButton->raise();
 
     auto& messages = context_.services.messages;
-    platform::connectGuarded(Command1, &QPushButton::clicked, this, messages, [this] { Command1_Click(); });
-    platform::connectGuarded(Command2, &QPushButton::clicked, this, messages, [this] { Command2_Click(); });
-    platform::connectGuarded(Command3, &QPushButton::clicked, this, messages, [this] { Command3_Click(); });
-    platform::connectGuarded(Command4, &QPushButton::clicked, this, messages, [this] { Command4_Click(); });
-    platform::connectGuarded(Command5, &QPushButton::clicked, this, messages, [this] { Command5_Click(); });
-    platform::connectGuarded(Command6, &QPushButton::clicked, this, messages, [this] { Command6_Click(); });
-    platform::connectGuarded(Command7, &QPushButton::clicked, this, messages, [this] { Command7_Click(); });
-    platform::connectGuarded(Command8, &QPushButton::clicked, this, messages, [this] { Command8_Click(); });
-    platform::connectGuarded(Command9, &QPushButton::clicked, this, messages, [this] { Command9_Click(); });
+    connectClicks(this, messages,
+                  {{Command1, &frm_slozky::Command1_Click}, {Command2, &frm_slozky::Command2_Click},
+                   {Command3, &frm_slozky::Command3_Click}, {Command4, &frm_slozky::Command4_Click},
+                   {Command5, &frm_slozky::Command5_Click}, {Command6, &frm_slozky::Command6_Click},
+                   {Command7, &frm_slozky::Command7_Click}, {Command8, &frm_slozky::Command8_Click},
+                   {Command9, &frm_slozky::Command9_Click}});
 
     Form_Load();
 }
@@ -98,8 +101,9 @@ QString frm_slozky::cutAtNul(const char* buffer, int size)
 void frm_slozky::Form_Load()
 {
     namespace api = platform::ostatni_API;
-    Label1->setText(context_.T(70) + queryFolder([](char* b, unsigned n) { api::GetWindowsDirectoryA(b, n); }));
-    Label2->setText(context_.T(71) + queryFolder([](char* b, unsigned n) { api::GetTempPathA(n, b); }));
+    const Configuration& config = context_.config;
+    Label1->setText(context_.T(70) + queryFolder([&](char* b, unsigned n) { api::fillBuffer(config.windowsDirectory, b, n); }));
+    Label2->setText(context_.T(71) + queryFolder([&](char* b, unsigned n) { api::fillBuffer(config.tempFolder, b, n); }));
     Label3->setText(context_.T(72) + queryFolder([](char* b, unsigned n) { api::GetSystemDirectoryA(b, n); }));
     setWindowTitle(QStringLiteral("Quelmarn Manager - ") + context_.T(68));
     Frame1->setTitle(context_.T(69));

@@ -12,7 +12,7 @@
 #include <QWidget>
 
 #include "platform/services/file_dialog.h"
-#include "startup/app_context.h"
+#include "ui/app_context.h"
 
 class frm_slozky : public QWidget {
     Q_OBJECT

@@ -2,6 +2,8 @@
 
 #include "platform/services/guard.h"
 #include "platform/services/message_box.h"
+#include "ui/controls.h"
+#include "ui/version.h"
 
 namespace {
 
@@ -15,24 +17,16 @@ struct FrameControls {
     QPushButton* button;
 };
 
-template <typename T>
-T* named(T* widget, const char* name, const QRect& geometry)
-{
-    widget->setObjectName(QLatin1String(name));
-    widget->setGeometry(geometry);
-    return widget;
-}
-
 FrameControls makeFrame(QWidget* window, const char* const names[6], const QString& caption,
                         const QString& textCaption, const QString& titleCaption, int top)
 {
     FrameControls c;
-    c.frame = named(new QGroupBox(caption, window), names[0], {0, top, 369, 121});
-    c.textLabel = named(new QLabel(textCaption, c.frame), names[1], {8, 16, 105, 17});
-    c.textBox = named(new QLineEdit(c.frame), names[2], {8, 32, 353, 19});
-    c.titleLabel = named(new QLabel(titleCaption, c.frame), names[3], {8, 56, 73, 17});
-    c.titleBox = named(new QLineEdit(c.frame), names[4], {8, 72, 353, 19});
-    c.button = named(new QPushButton(QStringLiteral("GENERUJ!"), c.frame), names[5], {8, 96, 353, 17});
+    c.frame = placed(new QGroupBox(caption, window), names[0], {0, top, 369, 121});
+    c.textLabel = placed(new QLabel(textCaption, c.frame), names[1], {8, 16, 105, 17});
+    c.textBox = placed(new QLineEdit(c.frame), names[2], {8, 32, 353, 19});
+    c.titleLabel = placed(new QLabel(titleCaption, c.frame), names[3], {8, 56, 73, 17});
+    c.titleBox = placed(new QLineEdit(c.frame), names[4], {8, 72, 353, 19});
+    c.button = placed(new QPushButton(QStringLiteral("GENERUJ!"), c.frame), names[5], {8, 96, 353, 17});
     c.textLabel->setTextFormat(Qt::PlainText);
     c.titleLabel->setTextFormat(Qt::PlainText);
     return c;
@@ -43,7 +37,7 @@ FrameControls makeFrame(QWidget* window, const char* const names[6], const QStri
 frm_hlasky::frm_hlasky(AppContext& context) : context_(context)
 {
     setObjectName(QStringLiteral("frm_hlasky"));
-    setWindowTitle(QStringLiteral("Quelmarn Manager 0.05 - Vlastní hlášky"));
+    setWindowTitle(QStringLiteral("Quelmarn Manager " QUELMARN_VERSION " - Vlastní hlášky"));
     setFixedSize(373, 379);
 
     static const char* const info[6] = {"Frame1", "Label1", "Text1", "Label2", "Text2", "Command1"};
@@ -79,9 +73,9 @@ frm_hlasky::frm_hlasky(AppContext& context) : context_(context)
     Command3 = f3.button;
 
     auto& messages = context_.services.messages;
-    platform::connectGuarded(Command1, &QPushButton::clicked, this, messages, [this] { Command1_Click(); });
-    platform::connectGuarded(Command2, &QPushButton::clicked, this, messages, [this] { Command2_Click(); });
-    platform::connectGuarded(Command3, &QPushButton::clicked, this, messages, [this] { Command3_Click(); });
+    connectClicks(this, messages,
+                  {{Command1, &frm_hlasky::Command1_Click}, {Command2, &frm_hlasky::Command2_Click},
+                   {Command3, &frm_hlasky::Command3_Click}});
 
     Form_Load();
 }

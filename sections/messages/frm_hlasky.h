@@ -9,7 +9,7 @@
 #include <QPushButton>
 #include <QWidget>
 
-#include "startup/app_context.h"
+#include "ui/app_context.h"
 
 class frm_hlasky : public QWidget {
     Q_OBJECT

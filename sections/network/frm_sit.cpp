@@ -3,8 +3,7 @@
 #include "platform/services/guard.h"
 #include "platform/services/message_box.h"
 #include "platform/services/network.h"
-#include "platform/services/sites.h"
-#include "startup/controls.h"
+#include "ui/controls.h"
 
 const QString frm_sit::waitingText = QStringLiteral("Zjišťuji internetový status...");
 
@@ -24,8 +23,7 @@ frm_sit::frm_sit(AppContext& context) : context_(context)
     Command2 = makeButton(this, "Command2", QStringLiteral("Připojit síťový disk"), {8, 104, 609, 17});
 
     auto& messages = context_.services.messages;
-    platform::connectGuarded(Command1, &QPushButton::clicked, this, messages, [this] { Command1_Click(); });
-    platform::connectGuarded(Command2, &QPushButton::clicked, this, messages, [this] { Command2_Click(); });
+    connectClicks(this, messages, {{Command1, &frm_sit::Command1_Click}, {Command2, &frm_sit::Command2_Click}});
 
     Form_Load();
 }
@@ -40,8 +38,8 @@ void frm_sit::Form_Load()
 
     // The window is still hidden: it comes into view with the result.
     Label2->setText(waitingText);
-    const bool reached = network.reachable(platform::parseHostPort(platform::sites::testHost(), 80),
-                                           platform::reachabilityBound());
+    const bool reached = network.reachable(platform::parseHostPort(context_.config.testHost, 80),
+                                           context_.config.reachabilityBound);
     Label2->setText(context_.T(reached ? 94 : 93));
 
     setWindowTitle(QStringLiteral("Quelmarn Manager - ") + context_.T(87));

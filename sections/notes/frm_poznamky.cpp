@@ -11,7 +11,7 @@
 #include "platform/services/guard.h"
 #include "platform/sys/codepage.h"
 #include "platform/sys/file_operations.h"
-#include "startup/controls.h"
+#include "ui/controls.h"
 
 namespace {
 
@@ -68,9 +68,9 @@ frm_poznamky::frm_poznamky(AppContext& context, QWidget* parent)
     Command2 = makeButton(this, QStringLiteral("Command2"), QStringLiteral("Storno"), {392, 336, 57, 25});
 
     auto& messages = context_.services.messages;
-    platform::connectGuarded(Command1, &QPushButton::clicked, this, messages, [this] { Command1_Click(); });
-    platform::connectGuarded(Command2, &QPushButton::clicked, this, messages, [this] { Command2_Click(); });
-    platform::connectGuarded(Command3, &QPushButton::clicked, this, messages, [this] { Command3_Click(); });
+    connectClicks(this, messages,
+                  {{Command1, &frm_poznamky::Command1_Click}, {Command2, &frm_poznamky::Command2_Click},
+                   {Command3, &frm_poznamky::Command3_Click}});
 
     Form_Load();
 }
@@ -155,7 +155,7 @@ void frm_poznamky::Command1_Click()
 
     // The raw text keeps no-break spaces; blocks are joined by U+2029.
     const QString note = Text1->document()->toRawText() + QLatin1Char('\n');
-    const int codePage = platform::codepage::ansiCodePage();
+    const int codePage = context_.config.codePage;
     const platform::codepage::Encoded encoded =
         platform::codepage::fromUtf8(toFileText(note).toStdString(), codePage);
     if (!encoded.unstorable.empty()) {
@@ -185,7 +185,7 @@ void frm_poznamky::Command3_Click()
         CommonDialog1.ShowOpen();
         const QString text = decodeFileText(
             platform::file_operations::readOrCreate(CommonDialog1.FileName.toStdString()),
-            platform::codepage::ansiCodePage());
+            context_.config.codePage);
         // Straight into the document, as the box's own setPlainText does but
         // without its second pass that gives every character the format it
         // already has. Replacing the text empties the undo history anyway;

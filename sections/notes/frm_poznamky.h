@@ -9,7 +9,7 @@
 #include <string>
 
 #include "platform/services/file_dialog.h"
-#include "startup/app_context.h"
+#include "ui/app_context.h"
 
 class frm_poznamky : public QWidget {
     Q_OBJECT

@@ -2,26 +2,14 @@
 
 #include "platform/failure.h"
 #include "platform/services/guard.h"
-#include "startup/controls.h"
-
-namespace {
-
-
-QLineEdit* makePathBox(QWidget* parent, const QString& name, const QRect& geometry)
-{
-    auto* box = new QLineEdit(parent);
-    box->setObjectName(name);
-    box->setGeometry(geometry);
-    return box;
-}
-
-} // namespace
+#include "ui/controls.h"
+#include "ui/version.h"
 
 frm_programy::frm_programy(AppContext& context, QWidget* parent)
     : QWidget(parent), context_(context), CommonDialog1(context.services.fileDialogs)
 {
     setObjectName(QStringLiteral("frm_programy"));
-    setWindowTitle(QStringLiteral("EXE Programy - Quelmarn Manager 0.05 Beta"));
+    setWindowTitle(QStringLiteral("EXE Programy - Quelmarn Manager " QUELMARN_VERSION " Beta"));
     setFixedSize(575, 154);
 
     // Row r (1..5): path box Text<r>, browse Command<2r-1>, run Command<2r>.
@@ -30,7 +18,7 @@ frm_programy::frm_programy(AppContext& context, QWidget* parent)
                                &Command6, &Command7, &Command8, &Command9, &Command10};
     for (int row = 0; row < 5; ++row) {
         const int top = 8 + 24 * row;
-        *pathBoxes[row] = makePathBox(this, QStringLiteral("Text%1").arg(row + 1), {8, top, 473, 19});
+        *pathBoxes[row] = makeTextBox(this, QStringLiteral("Text%1").arg(row + 1), {8, top, 473, 19});
         *buttons[2 * row] = makeButton(this, QStringLiteral("Command%1").arg(2 * row + 1), QStringLiteral("..."),
                                        {480, top, 25, 17});
         *buttons[2 * row + 1] = makeButton(this, QStringLiteral("Command%1").arg(2 * row + 2),
@@ -40,17 +28,13 @@ frm_programy::frm_programy(AppContext& context, QWidget* parent)
                            {8, 128, 561, 25});
 
     auto& messages = context_.services.messages;
-    platform::connectGuarded(Command1, &QPushButton::clicked, this, messages, [this] { Command1_Click(); });
-    platform::connectGuarded(Command2, &QPushButton::clicked, this, messages, [this] { Command2_Click(); });
-    platform::connectGuarded(Command3, &QPushButton::clicked, this, messages, [this] { Command3_Click(); });
-    platform::connectGuarded(Command4, &QPushButton::clicked, this, messages, [this] { Command4_Click(); });
-    platform::connectGuarded(Command5, &QPushButton::clicked, this, messages, [this] { Command5_Click(); });
-    platform::connectGuarded(Command6, &QPushButton::clicked, this, messages, [this] { Command6_Click(); });
-    platform::connectGuarded(Command7, &QPushButton::clicked, this, messages, [this] { Command7_Click(); });
-    platform::connectGuarded(Command8, &QPushButton::clicked, this, messages, [this] { Command8_Click(); });
-    platform::connectGuarded(Command9, &QPushButton::clicked, this, messages, [this] { Command9_Click(); });
-    platform::connectGuarded(Command10, &QPushButton::clicked, this, messages, [this] { Command10_Click(); });
-    platform::connectGuarded(Command11, &QPushButton::clicked, this, messages, [this] { Command11_Click(); });
+    connectClicks(this, messages,
+                  {{Command1, &frm_programy::Command1_Click}, {Command2, &frm_programy::Command2_Click},
+                   {Command3, &frm_programy::Command3_Click}, {Command4, &frm_programy::Command4_Click},
+                   {Command5, &frm_programy::Command5_Click}, {Command6, &frm_programy::Command6_Click},
+                   {Command7, &frm_programy::Command7_Click}, {Command8, &frm_programy::Command8_Click},
+                   {Command9, &frm_programy::Command9_Click}, {Command10, &frm_programy::Command10_Click},
+                   {Command11, &frm_programy::Command11_Click}});
 
     Form_Load();
 }

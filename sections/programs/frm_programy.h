@@ -9,7 +9,7 @@
 #include <array>
 
 #include "platform/services/file_dialog.h"
-#include "startup/app_context.h"
+#include "ui/app_context.h"
 
 class frm_programy : public QWidget {
     Q_OBJECT

@@ -1,11 +1,11 @@
 #include "sections/system/frm_system.h"
 
-#include <QFontInfo>
 #include <QPainter>
-#include <QRegularExpression>
 
 #include "platform/services/guard.h"
-#include "startup/controls.h"
+#include "ui/controls.h"
+#include "ui/fit_text.h"
+#include "ui/version.h"
 
 namespace {
 
@@ -15,11 +15,6 @@ QLabel* makeFixedLabel(QWidget* parent, const QString& name, const QString& text
     QLabel* label = makeLabel(parent, name, text, geometry);
     label->setFixedSize(geometry.size());
     return label;
-}
-
-QPushButton* makeButton(QWidget* parent, int number, const QString& caption, const QRect& geometry)
-{
-    return ::makeButton(parent, QStringLiteral("Command%1").arg(number), caption, geometry);
 }
 
 
@@ -60,23 +55,6 @@ private:
     QPoint to_;
 };
 
-// Shrinks a word-wrapped label's font until every word fits its width and
-// the wrapped text its height, so that a long word is not cut off.
-void fitWrappedText(QLabel* label)
-{
-    QFont font = label->font();
-    if (font.pixelSize() <= 0) font.setPixelSize(QFontInfo(font).pixelSize());
-    const QStringList words = label->text().split(QRegularExpression(QStringLiteral("\\s+")), Qt::SkipEmptyParts);
-    for (; font.pixelSize() > 8; font.setPixelSize(font.pixelSize() - 1)) {
-        const QFontMetrics metrics(font);
-        bool wordsFit = true;
-        for (const QString& word : words) wordsFit = wordsFit && metrics.horizontalAdvance(word) <= label->width();
-        const QRect wrapped = metrics.boundingRect(QRect(0, 0, label->width(), 10000), Qt::TextWordWrap, label->text());
-        if (wordsFit && wrapped.height() <= label->height()) break;
-    }
-    label->setFont(font);
-}
-
 QTimer* makeTimer(QObject* parent, const char* name, int interval)
 {
     auto* timer = new QTimer(parent);
@@ -87,6 +65,69 @@ QTimer* makeTimer(QObject* parent, const char* name, int interval)
 }
 
 } // namespace
+
+struct frm_system::ButtonRow {
+    int number;
+    Holder holder;
+    QRect geometry;
+    const char* caption;
+    int entry;                        // TextN of the caption
+    void (frm_system::*click)();      // nullptr: the settings page `role`
+    platform::SettingsRole role;
+};
+
+const std::array<frm_system::ButtonRow, 29>& frm_system::buttonRows()
+{
+    using platform::SettingsRole;
+    using H = Holder;
+    constexpr auto none = SettingsRole::Modems; // not used where a row has its own handler
+    // Two columns of ten rows in Frame2, 24 pixels apart.
+    const auto left = [](int row) { return QRect(8, 16 + row * 24, 161, 25); };
+    const auto right = [](int row) { return QRect(168, 16 + row * 24, 145, 25); };
+    // In the order the buttons are made, which is their tab order.
+    static const std::array<ButtonRow, 29> rows{{
+        {1, H::Window, {8, 80, 297, 25}, "Zobrazit systémové informace!", 22, &frm_system::Command1_Click, none},
+        {5, H::Frame1, {16, 8, 257, 17}, "Start>Vypnout", 23, &frm_system::Command5_Click, none},
+        {4, H::Frame1, {16, 24, 257, 17}, "Odhlásit uživatele", 24, &frm_system::Command4_Click, none},
+        {24, H::Frame3, {8, 16, 57, 17}, "Schovat", 26, &frm_system::Command24_Click, none},
+        {25, H::Frame3, {8, 32, 57, 13}, "Zobrazit", 27, &frm_system::Command25_Click, none},
+        {6, H::Frame2, left(0), "Datum a čas", 46, nullptr, SettingsRole::DateAndTime},
+        {2, H::Frame2, right(0), "Modemy", 56, nullptr, SettingsRole::Modems},
+        {7, H::Frame2, left(1), "Herní zařízení", 47, nullptr, SettingsRole::GameControllers},
+        {3, H::Frame2, right(1), "Multimédia", 57, nullptr, SettingsRole::Multimedia},
+        {8, H::Frame2, left(2), "Hesla", 48, nullptr, SettingsRole::Passwords},
+        {14, H::Frame2, right(2), "Obrazovka", 58, nullptr, SettingsRole::Display},
+        {9, H::Frame2, left(3), "Myš", 49, nullptr, SettingsRole::Mouse},
+        {15, H::Frame2, right(3), "ODBC", 59, nullptr, SettingsRole::Odbc},
+        {10, H::Frame2, left(4), "Klávesnice", 50, nullptr, SettingsRole::Keyboard},
+        {16, H::Frame2, right(4), "Přidat/odebrat programy", 60, nullptr, SettingsRole::AddRemovePrograms},
+        {11, H::Frame2, left(5), "Tiskárny", 51, nullptr, SettingsRole::Printers},
+        {17, H::Frame2, right(5), "Přidat hardware", 61, nullptr, SettingsRole::AddHardware},
+        {12, H::Frame2, left(6), "Fonty", 52, nullptr, SettingsRole::Fonts},
+        {18, H::Frame2, right(6), "Řízení spotřeby", 62, nullptr, SettingsRole::PowerManagement},
+        // Command13 has no row of its own in the left column; it takes the
+        // free row between Command12 and Command20.
+        {13, H::Frame2, left(7), "Místní nastavení", 53, nullptr, SettingsRole::RegionalSettings},
+        {19, H::Frame2, right(7), "Síť", 63, nullptr, SettingsRole::Network},
+        {20, H::Frame2, left(8), "Systém", 54, nullptr, SettingsRole::System},
+        {21, H::Frame2, right(8), "Motivy", 64, nullptr, SettingsRole::Themes},
+        {22, H::Frame2, left(9), "Zvuky", 55, nullptr, SettingsRole::Sounds},
+        {23, H::Frame2, right(9), "Ćasové pásmo", 65, nullptr, SettingsRole::TimeZone},
+        {26, H::Frame5, {8, 16, 81, 17}, "Skrýt Taskbar", 33, &frm_system::Command26_Click, none},
+        {27, H::Frame5, {88, 16, 89, 17}, "Zobrazit TaskBar", 34, &frm_system::Command27_Click, none},
+        {28, H::Frame5, {184, 16, 89, 17}, "Skrýt Start", 35, &frm_system::Command28_Click, none},
+        {29, H::Frame5, {272, 16, 81, 17}, "Zobrazit Start", 36, &frm_system::Command29_Click, none},
+    }};
+    return rows;
+}
+
+void frm_system::placeButtons(Holder holder, QWidget* parent)
+{
+    for (const ButtonRow& row : buttonRows())
+        if (row.holder == holder)
+            Command[row.number] = makeButton(parent, QStringLiteral("Command%1").arg(row.number),
+                                             QString::fromUtf8(row.caption), row.geometry);
+}
 
 platform::pamet::MemoryStatus& frm_system::memoryStatus()
 {
@@ -110,15 +151,13 @@ frm_system::frm_system(AppContext& context) : context_(context)
     win_bezi->setGeometry(8, 56, 297, 17);
     win_bezi->setFixedSize(297, 17);
     win_bezi->setAttribute(Qt::WA_OpaquePaintEvent);
-    Command[1] = makeButton(this, 1, QStringLiteral("Zobrazit systémové informace!"), {8, 80, 297, 25});
+    placeButtons(Holder::Window, this);
 
     Frame1 = makeFrame(this, "Frame1", QString(), {8, 104, 297, 57});
-    Command[5] = makeButton(Frame1, 5, QStringLiteral("Start>Vypnout"), {16, 8, 257, 17});
-    Command[4] = makeButton(Frame1, 4, QStringLiteral("Odhlásit uživatele"), {16, 24, 257, 17});
+    placeButtons(Holder::Frame1, Frame1);
 
     Frame3 = makeFrame(this, "Frame3", QStringLiteral("Myš"), {8, 160, 297, 81});
-    Command[24] = makeButton(Frame3, 24, QStringLiteral("Schovat"), {8, 16, 57, 17});
-    Command[25] = makeButton(Frame3, 25, QStringLiteral("Zobrazit"), {8, 32, 57, 13});
+    placeButtons(Holder::Frame3, Frame3);
     lbl_existence_mysi = makeFixedLabel(Frame3, QStringLiteral("lbl_existence_myši"), QStringLiteral("Existuje myš?"),
                                    {72, 16, 137, 17});
     lbl_tlacitka_mysi = makeFixedLabel(Frame3, QStringLiteral("lbl_tlacitka_mysi"), QString(), {72, 32, 129, 17});
@@ -131,33 +170,10 @@ frm_system::frm_system(AppContext& context) : context_(context)
     Line2 = new DrawnLine(Frame3, "Line2", {208, 48}, {232, 40});
 
     Frame2 = makeFrame(this, "Frame2", QStringLiteral("Dialogy"), {312, 0, 329, 265});
-    struct Placed {
-        int number;
-        const char* caption;
-    };
-    // Command13 has no row of its own in the left column; it takes the
-    // free row between Command12 and Command20.
-    const Placed left[] = {{6, "Datum a čas"}, {7, "Herní zařízení"}, {8, "Hesla"},
-                           {9, "Myš"},         {10, "Klávesnice"},    {11, "Tiskárny"},
-                           {12, "Fonty"},      {13, "Místní nastavení"}, {20, "Systém"},
-                           {22, "Zvuky"}};
-    const Placed right[] = {{2, "Modemy"},           {3, "Multimédia"},          {14, "Obrazovka"},
-                            {15, "ODBC"},             {16, "Přidat/odebrat programy"}, {17, "Přidat hardware"},
-                            {18, "Řízení spotřeby"}, {19, "Síť"},                {21, "Motivy"},
-                            {23, "Ćasové pásmo"}};
-    for (int row = 0; row < 10; ++row) {
-        const int top = 16 + row * 24;
-        Command[left[row].number] =
-            makeButton(Frame2, left[row].number, QString::fromUtf8(left[row].caption), {8, top, 161, 25});
-        Command[right[row].number] =
-            makeButton(Frame2, right[row].number, QString::fromUtf8(right[row].caption), {168, top, 145, 25});
-    }
+    placeButtons(Holder::Frame2, Frame2);
 
     Frame5 = makeFrame(this, "Frame5", QStringLiteral("TaskBar"), {0, 256, 361, 41});
-    Command[26] = makeButton(Frame5, 26, QStringLiteral("Skrýt Taskbar"), {8, 16, 81, 17});
-    Command[27] = makeButton(Frame5, 27, QStringLiteral("Zobrazit TaskBar"), {88, 16, 89, 17});
-    Command[28] = makeButton(Frame5, 28, QStringLiteral("Skrýt Start"), {184, 16, 89, 17});
-    Command[29] = makeButton(Frame5, 29, QStringLiteral("Zobrazit Start"), {272, 16, 81, 17});
+    placeButtons(Holder::Frame5, Frame5);
 
     Frame4 = makeFrame(this, "Frame4", QStringLiteral("Paměť"), {8, 296, 545, 177});
     lblPhysUsed = makeFixedLabel(Frame4, QStringLiteral("lblPhysUsed"), QStringLiteral("Použito fyzické paměti:"),
@@ -193,40 +209,9 @@ frm_system::frm_system(AppContext& context) : context_(context)
 
 void frm_system::connectButtons()
 {
-    auto& messages = context_.services.messages;
-    const auto on = [this, &messages](int number, void (frm_system::*handler)()) {
-        platform::connectGuarded(Command[number], &QPushButton::clicked, this, messages,
-                                 [this, handler] { (this->*handler)(); });
-    };
-    on(1, &frm_system::Command1_Click);
-    on(4, &frm_system::Command4_Click);
-    on(5, &frm_system::Command5_Click);
-    on(24, &frm_system::Command24_Click);
-    on(25, &frm_system::Command25_Click);
-    on(26, &frm_system::Command26_Click);
-    on(27, &frm_system::Command27_Click);
-    on(28, &frm_system::Command28_Click);
-    on(29, &frm_system::Command29_Click);
-    on(2, &frm_system::Command2_Click);
-    on(3, &frm_system::Command3_Click);
-    on(6, &frm_system::Command6_Click);
-    on(7, &frm_system::Command7_Click);
-    on(8, &frm_system::Command8_Click);
-    on(9, &frm_system::Command9_Click);
-    on(10, &frm_system::Command10_Click);
-    on(11, &frm_system::Command11_Click);
-    on(12, &frm_system::Command12_Click);
-    on(13, &frm_system::Command13_Click);
-    on(14, &frm_system::Command14_Click);
-    on(15, &frm_system::Command15_Click);
-    on(16, &frm_system::Command16_Click);
-    on(17, &frm_system::Command17_Click);
-    on(18, &frm_system::Command18_Click);
-    on(19, &frm_system::Command19_Click);
-    on(20, &frm_system::Command20_Click);
-    on(21, &frm_system::Command21_Click);
-    on(22, &frm_system::Command22_Click);
-    on(23, &frm_system::Command23_Click);
+    for (const ButtonRow& row : buttonRows())
+        platform::connectGuarded(Command[row.number], &QPushButton::clicked, this, context_.services.messages,
+                                 [this, &row] { row.click ? (this->*row.click)() : openSettings(row.role); });
 }
 
 void frm_system::Command1_Click()
@@ -238,27 +223,6 @@ void frm_system::Command1_Click()
         context_.services.messages.show(QStringLiteral("Soubor ") + program.path + QStringLiteral(" neexistuje!"),
                                         platform::PlainOk);
 }
-
-void frm_system::Command2_Click() { openSettings(platform::SettingsRole::Modems); }
-void frm_system::Command3_Click() { openSettings(platform::SettingsRole::Multimedia); }
-void frm_system::Command6_Click() { openSettings(platform::SettingsRole::DateAndTime); }
-void frm_system::Command7_Click() { openSettings(platform::SettingsRole::GameControllers); }
-void frm_system::Command8_Click() { openSettings(platform::SettingsRole::Passwords); }
-void frm_system::Command9_Click() { openSettings(platform::SettingsRole::Mouse); }
-void frm_system::Command10_Click() { openSettings(platform::SettingsRole::Keyboard); }
-void frm_system::Command11_Click() { openSettings(platform::SettingsRole::Printers); }
-void frm_system::Command12_Click() { openSettings(platform::SettingsRole::Fonts); }
-void frm_system::Command13_Click() { openSettings(platform::SettingsRole::RegionalSettings); }
-void frm_system::Command14_Click() { openSettings(platform::SettingsRole::Display); }
-void frm_system::Command15_Click() { openSettings(platform::SettingsRole::Odbc); }
-void frm_system::Command16_Click() { openSettings(platform::SettingsRole::AddRemovePrograms); }
-void frm_system::Command17_Click() { openSettings(platform::SettingsRole::AddHardware); }
-void frm_system::Command18_Click() { openSettings(platform::SettingsRole::PowerManagement); }
-void frm_system::Command19_Click() { openSettings(platform::SettingsRole::Network); }
-void frm_system::Command20_Click() { openSettings(platform::SettingsRole::System); }
-void frm_system::Command21_Click() { openSettings(platform::SettingsRole::Themes); }
-void frm_system::Command22_Click() { openSettings(platform::SettingsRole::Sounds); }
-void frm_system::Command23_Click() { openSettings(platform::SettingsRole::TimeZone); }
 
 void frm_system::openSettings(platform::SettingsRole role)
 {
@@ -325,7 +289,7 @@ void frm_system::Command29_Click()
 void frm_system::Form_Load()
 {
     const AppContext& c = context_;
-    setWindowTitle(QStringLiteral("Quelmarn Manager 0.05 - ") + c.T(67));
+    setWindowTitle(QStringLiteral("Quelmarn Manager " QUELMARN_VERSION " - ") + c.T(67));
 
     verze_sys->setText(number_format::version(c.system.ostatni_API.osVersion()));
 
@@ -353,28 +317,15 @@ void frm_system::Form_Load()
 
     Label1->setText(c.T(16));
     Label2->setText(c.T(17));
-    Command[1]->setText(c.T(22));
-    Command[5]->setText(c.T(23));
-    Command[4]->setText(c.T(24));
+    for (const ButtonRow& row : buttonRows()) Command[row.number]->setText(c.T(row.entry));
     Frame3->setTitle(c.T(25));
-    Command[24]->setText(c.T(26));
-    Command[25]->setText(c.T(27));
     Label3->setText(c.T(31));
-    fitWrappedText(Label3);
+    shrinkToFit(Label3, Label3->font());
     Frame5->setTitle(c.T(32));
-    for (int n = 26; n <= 29; ++n) Command[n]->setText(c.T(n + 7));
     Frame4->setTitle(c.T(37));
     lblPhysUsed->setText(c.T(38));
     lblVirtUsed->setText(c.T(39));
     Frame2->setTitle(c.T(66));
-    for (int n = 6; n <= 13; ++n) Command[n]->setText(c.T(n + 40));
-    Command[20]->setText(c.T(54));
-    Command[22]->setText(c.T(55));
-    Command[2]->setText(c.T(56));
-    Command[3]->setText(c.T(57));
-    for (int n = 14; n <= 19; ++n) Command[n]->setText(c.T(n + 44));
-    Command[21]->setText(c.T(64));
-    Command[23]->setText(c.T(65));
 }
 
 void frm_system::writeMemoryLabels()

@@ -24,7 +24,7 @@
 #include "platform/sys/pamet.h"
 #include "sections/system/live_label.h"
 #include "sections/system/number_format.h"
-#include "startup/app_context.h"
+#include "ui/app_context.h"
 
 class frm_system : public QWidget {
     Q_OBJECT
@@ -94,27 +94,14 @@ private:
     void Command28_Click(); // hide the Start button
     void Command29_Click(); // show the Start button
     // Command2, Command3 and Command6 to Command23: one settings page each.
-    void Command2_Click();
-    void Command3_Click();
-    void Command6_Click();
-    void Command7_Click();
-    void Command8_Click();
-    void Command9_Click();
-    void Command10_Click();
-    void Command11_Click();
-    void Command12_Click();
-    void Command13_Click();
-    void Command14_Click();
-    void Command15_Click();
-    void Command16_Click();
-    void Command17_Click();
-    void Command18_Click();
-    void Command19_Click();
-    void Command20_Click();
-    void Command21_Click();
-    void Command22_Click();
-    void Command23_Click();
     void openSettings(platform::SettingsRole role);
+
+    // Where each button sits, its first caption, the table entry of its
+    // caption and what a click does: one row per button.
+    enum class Holder { Window, Frame1, Frame2, Frame3, Frame5 };
+    struct ButtonRow;
+    static const std::array<ButtonRow, 29>& buttonRows();
+    void placeButtons(Holder holder, QWidget* parent);
     void connectButtons();
     void souradnice_mysi();
     void writeMemoryLabels();

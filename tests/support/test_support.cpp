@@ -5,7 +5,7 @@
 #include <QtTest>
 
 #include "platform/sys/codepage.h"
-#include "startup/language_file.h"
+#include "languages/language_file.h"
 
 namespace testing {
 
@@ -39,11 +39,25 @@ QString builtLanguageFolder()
     return folder;
 }
 
-FakeApp::FakeApp()
-    : context{table, fakes.view(), [this] { ++endProgramCalls; }, system.view()}
+Configuration testConfiguration(const QString& folder)
+{
+    Configuration config;
+    config.applicationFolder = builtLanguageFolder().toStdString();
+    config.windowsDirectory = folder.toStdString();
+    config.workingFolder = folder;
+    config.codePage = 1250;
+    config.homeSite = config.secondSite = config.testHost = QStringLiteral("127.0.0.1:9");
+    config.startPage = QStringLiteral("http://127.0.0.1:9/");
+    return config;
+}
+
+FakeApp::FakeApp(const std::function<void(Configuration&)>& adjust)
+    : config(testConfiguration(folder.path())),
+      context{table, fakes.view(), [this] { ++endProgramCalls; }, system.view(), config}
 {
     for (int n = 1; n <= 134; ++n)
         table.setText(n, QStringLiteral("T%1").arg(n));
+    if (adjust) adjust(config);
 }
 
 PrivateBus::~PrivateBus()

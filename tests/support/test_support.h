@@ -2,14 +2,16 @@
 // Shared pieces of the tests: crafted language files and a window context
 // built on recording fakes.
 
+#include <QObject>
 #include <QProcess>
 #include <QString>
+#include <QTemporaryDir>
 #include <map>
 #include <string>
 
 #include "platform/fakes/fake_services.h"
 #include "platform/fakes/fake_system_calls.h"
-#include "startup/app_context.h"
+#include "ui/app_context.h"
 
 namespace testing {
 
@@ -20,16 +22,34 @@ std::string languageFileBytes(const std::function<QString(int record)>& text);
 void writeFile(const QString& path, const std::string& bytes);
 std::string readFile(const QString& path);
 
+// The window's control of that name; ends the test run loudly when it has
+// none.
+template <typename Control = QWidget>
+Control* child(QObject& window, const QString& name)
+{
+    auto* found = window.findChild<Control*>(name);
+    if (!found) qFatal("no control %s", qPrintable(name));
+    return found;
+}
+
 // Folder holding the czech.qlk and english.qlk the build packed.
 QString builtLanguageFolder();
 
+// A configuration for tests: every network target on 127.0.0.1 port 9
+// (nothing listens there), code page 1250, and the folders in `folder`.
+Configuration testConfiguration(const QString& folder);
+
 // A string table whose every entry TextN reads "TN", and fakes around it.
+// Tests change `config` before they make a window.
 struct FakeApp {
-    FakeApp();
+    // `adjust` changes the test configuration before the context is made.
+    explicit FakeApp(const std::function<void(Configuration&)>& adjust = {});
     Form1 table;
     platform::fakes::FakeServices fakes;
     platform::fakes::FakeSystemCalls system;
     int endProgramCalls = 0;
+    QTemporaryDir folder;
+    Configuration config;
     AppContext context;
 };
 

@@ -4,15 +4,14 @@
 #include <QWebEngineView>
 
 #include "platform/services/qt/qt_services.h"
-#include "platform/services/sites.h"
 
 namespace platform {
 namespace {
 
 class WebEngineBrowserView : public BrowserView {
 public:
-    explicit WebEngineBrowserView(QWidget* parent)
-        : BrowserView(parent), view_(new QWebEngineView(this)), homePage_(sites::startPage())
+    WebEngineBrowserView(QWidget* parent, const QString& homePage)
+        : BrowserView(parent), view_(new QWebEngineView(this)), homePage_(homePage)
     {
         view_->setObjectName(QStringLiteral("webEngineView"));
         auto* layout = new QVBoxLayout(this);
@@ -42,7 +41,7 @@ private:
 
 BrowserView* WebEngineBrowserFactory::create(QWidget* parent)
 {
-    return new WebEngineBrowserView(parent);
+    return new WebEngineBrowserView(parent, startPage_);
 }
 
 } // namespace platform

@@ -41,10 +41,4 @@ void QtPointerDisplay::apply(int from, int to)
     if (from < 0 && to >= 0) QGuiApplication::restoreOverrideCursor();
 }
 
-PointerDisplay& programPointerDisplay()
-{
-    static QtPointerDisplay display;
-    return display;
-}
-
 } // namespace platform

@@ -2,6 +2,7 @@
 // The real services: Qt widgets, QProcess and Qt WebEngine.
 
 #include <QDBusConnection>
+#include <memory>
 
 #include "platform/services/services.h"
 
@@ -22,9 +23,14 @@ public:
     std::optional<QString> show(const FileDialogRequest& request) override;
 };
 
+// Views whose Home button opens startPage.
 class WebEngineBrowserFactory : public BrowserFactory {
 public:
+    explicit WebEngineBrowserFactory(QString startPage) : startPage_(std::move(startPage)) {}
     BrowserView* create(QWidget* parent) override;
+
+private:
+    QString startPage_;
 };
 
 // The run prompt as a Qt dialog; its Browse button uses the file dialogs.
@@ -63,11 +69,8 @@ private:
     QDBusConnection bus_;
 };
 
-// Mounts shares through GIO/GVfs, as the desktop's file manager does.
-class GioShareMounter : public ShareMounter {
-public:
-    bool mount(const QString& url, CredentialPrompt& prompt) override;
-};
+// Mounts shares as the desktop's file manager does (GIO/GVfs on Linux).
+std::unique_ptr<ShareMounter> makeNativeShareMounter();
 
 // Asks for user name, domain and password, and puts the server's
 // questions, in dialogs owned by `owner`.
@@ -100,21 +103,27 @@ struct SplitCommand {
 };
 SplitCommand splitCommandLine(const QString& commandLine);
 
-// The real services for the life of the program.
+// The real services, owned for the life of the program; made after the
+// QApplication.
 struct QtServices {
+    explicit QtServices(const QString& startPage) : browsers(startPage) {}
     QtProgramStarter programs;
     QtMessageBoxService messages;
     QtFileDialogService fileDialogs;
     WebEngineBrowserFactory browsers;
+    std::unique_ptr<PointerPosition> pointer = makeNativePointerPosition();
     QtRunPrompt runPrompt{fileDialogs};
     QtNetworkService network;
     DBusHostRenamer hostNames;
-    GioShareMounter shareMounter;
-    QtShareDialogService shares{shareMounter};
+    std::unique_ptr<ShareMounter> shareMounter = makeNativeShareMounter();
+    QtShareDialogService shares{*shareMounter};
+    DesktopSettingsApplets applets;
+    QtPointerDisplay pointerDisplay;
+    QtShutdownDialogService shutdownDialog;
     Services view()
     {
-        return Services{programs,  messages, fileDialogs, browsers, qtPointerPosition(), runPrompt,
-                        network, hostNames, shares};
+        return Services{programs, messages, fileDialogs, browsers, *pointer,      runPrompt,
+                        network,  hostNames, shares,     applets,  pointerDisplay, shutdownDialog};
     }
 };
 

@@ -7,13 +7,6 @@
 
 namespace platform {
 
-namespace {
-
-class QtShutdownDialogService : public ShutdownDialogService {
-public:
-    ShutdownChoice ask(QWidget* owner, const ShutdownRequest& request) override;
-};
-
 ShutdownChoice QtShutdownDialogService::ask(QWidget* owner, const ShutdownRequest& request)
 {
     QDialog dialog(owner);
@@ -46,14 +39,6 @@ ShutdownChoice QtShutdownDialogService::ask(QWidget* owner, const ShutdownReques
     dialog.setMinimumWidth(std::max(240, widest + 48));
     dialog.exec();
     return choice;
-}
-
-} // namespace
-
-ShutdownDialogService& qtShutdownDialog()
-{
-    static QtShutdownDialogService dialog;
-    return dialog;
 }
 
 } // namespace platform

@@ -11,6 +11,7 @@
 #include <unistd.h>
 
 #include "platform/failure.h"
+#include "platform/sys/desktop.h"
 
 namespace platform::off_reset_logout {
 
@@ -19,6 +20,9 @@ namespace {
 // A request to the session manager or logind returns at once; a bus that
 // does not answer within this time counts as one that refused.
 constexpr int callTimeoutMs = 10000;
+
+using desktop::currentDesktop;
+using desktop::Desktop;
 
 class DBusCalls : public Calls {
 public:

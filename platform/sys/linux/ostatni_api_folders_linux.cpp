@@ -6,7 +6,6 @@
 #include <unistd.h>
 
 namespace platform::ostatni_API {
-namespace {
 
 unsigned fillBuffer(const std::string& path, char* buffer, unsigned size)
 {
@@ -16,12 +15,18 @@ unsigned fillBuffer(const std::string& path, char* buffer, unsigned size)
     return unsigned(path.size());
 }
 
-std::string tempPath()
+std::string tempPath(const char* tmpdir)
 {
-    const char* dir = std::getenv("TMPDIR");
-    std::string path = dir && *dir ? dir : "/tmp";
+    std::string path = tmpdir && *tmpdir ? tmpdir : "/tmp";
     if (path.back() != '/') path += '/';
     return path;
+}
+
+namespace {
+
+std::string environmentTempPath()
+{
+    return tempPath(std::getenv("TMPDIR"));
 }
 
 // The folder the C library was loaded from, links resolved
@@ -53,7 +58,7 @@ unsigned GetWindowsDirectoryA(char* buffer, unsigned size)
 
 unsigned GetTempPathA(unsigned size, char* buffer)
 {
-    return fillBuffer(tempPath(), buffer, size);
+    return fillBuffer(environmentTempPath(), buffer, size);
 }
 
 unsigned GetSystemDirectoryA(char* buffer, unsigned size)

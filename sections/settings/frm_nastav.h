@@ -11,7 +11,7 @@
 #include <QPushButton>
 #include <QWidget>
 
-#include "startup/app_context.h"
+#include "ui/app_context.h"
 
 class frm_nastav : public QWidget {
     Q_OBJECT

@@ -89,10 +89,9 @@ private:
 
 } // namespace
 
-PointerPosition& qtPointerPosition()
+std::unique_ptr<PointerPosition> makeNativePointerPosition()
 {
-    static WatchedPointerPosition pointer;
-    return pointer;
+    return std::make_unique<WatchedPointerPosition>();
 }
 
 } // namespace platform

@@ -88,7 +88,18 @@ void mounted(GObject* source, GAsyncResult* result, gpointer data)
     state->wait->quit();
 }
 
+// Mounts shares through GIO/GVfs, as the desktop's file manager does.
+class GioShareMounter : public ShareMounter {
+public:
+    bool mount(const QString& url, CredentialPrompt& prompt) override;
+};
+
 } // namespace
+
+std::unique_ptr<ShareMounter> makeNativeShareMounter()
+{
+    return std::make_unique<GioShareMounter>();
+}
 
 bool GioShareMounter::mount(const QString& url, CredentialPrompt& prompt)
 {

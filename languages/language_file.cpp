@@ -1,4 +1,4 @@
-#include "startup/language_file.h"
+#include "languages/language_file.h"
 
 #include <cstdint>
 

@@ -1,17 +1,20 @@
 #pragma once
-// What every window is created with: the string table and the platform.
+// What every window is created with: the string table, the platform and
+// the configuration.
 
 #include <functional>
 
 #include "platform/services/services.h"
 #include "platform/sys/system_calls.h"
-#include "startup/form1.h"
+#include "ui/configuration.h"
+#include "ui/form1.h"
 
 struct AppContext {
     const Form1& table;
     platform::Services services;
     std::function<void()> endProgram; // ends the process at once
     platform::SystemCalls system; // the running system's (fakes in tests)
+    const Configuration& config;
 
     const QString& T(int n) const { return table.text(n); }
 };

@@ -4,9 +4,14 @@
 
 #include <QGroupBox>
 #include <QLabel>
+#include <QLineEdit>
 #include <QPushButton>
 #include <QRect>
 #include <QString>
+#include <initializer_list>
+#include <utility>
+
+#include "platform/services/guard.h"
 
 template <typename Control>
 Control* placed(Control* control, const QString& name, const QRect& geometry)
@@ -32,4 +37,20 @@ inline QPushButton* makeButton(QWidget* parent, const QString& name, const QStri
 inline QGroupBox* makeFrame(QWidget* parent, const QString& name, const QString& caption, const QRect& geometry)
 {
     return placed(new QGroupBox(caption, parent), name, geometry);
+}
+
+inline QLineEdit* makeTextBox(QWidget* parent, const QString& name, const QRect& geometry)
+{
+    return placed(new QLineEdit(parent), name, geometry);
+}
+
+// Connects each button's click to its handler, a member of the window,
+// through the guard that shows a failure in an error box.
+template <typename Window>
+void connectClicks(Window* window, platform::MessageBoxService& messages,
+                   std::initializer_list<std::pair<QPushButton*, void (Window::*)()>> clicks)
+{
+    for (const auto& [button, handler] : clicks)
+        platform::connectGuarded(button, &QPushButton::clicked, window, messages,
+                                 [window, handler = handler] { (window->*handler)(); });
 }

@@ -1,15 +1,14 @@
-#include "startup/frm_nastav.h"
+#include "sections/settings/frm_nastav.h"
 
 #include <QDir>
 #include <QFile>
 
 #include "platform/failure.h"
 #include "platform/services/guard.h"
-#include "platform/services/sites.h"
 #include "platform/sys/ostatni_api.h"
 #include "platform/sys/profile.h"
-#include "startup/frm_load.h"
-#include "startup/controls.h"
+#include "ui/controls.h"
+#include "ui/fit_text.h"
 
 namespace {
 
@@ -19,21 +18,6 @@ QLabel* makeHelpLabel(QWidget* parent, const char* name, const QString& text, co
     label->setWordWrap(true);
     label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     return label;
-}
-
-// A help text that does not fit its label at the label's font is set a
-// little smaller, down to a legible minimum, so that it is not cut off; the
-// tooltip still holds it whole.
-void fitTextToHeight(QLabel* label, const QFont& base)
-{
-    constexpr int smallestPixelSize = 8;
-    QFont font = base;
-    int size = QFontInfo(base).pixelSize();
-    label->setFont(font);
-    while (label->heightForWidth(label->width()) > label->height() && size > smallestPixelSize) {
-        font.setPixelSize(--size);
-        label->setFont(font);
-    }
 }
 
 } // namespace
@@ -57,7 +41,7 @@ frm_nastav::frm_nastav(AppContext& context) : context_(context)
     Label7 = makeHelpLabel(Frame2, "Label7", QStringLiteral("Kde seženu nové lokalizace do Quelmarne?"),
                        {264, 8, 169, 33});
     Label8 = makeHelpLabel(Frame2, "Label8",
-                       QStringLiteral("Z pravidla je lze nalézt na našem oficiální webu ") + platform::sites::homeSite()
+                       QStringLiteral("Z pravidla je lze nalézt na našem oficiální webu ") + context_.config.homeSite
                            + QStringLiteral(" . "),
                        {264, 40, 185, 41});
     Label9 = makeHelpLabel(Frame2, "Label9",
@@ -117,7 +101,7 @@ const QString& frm_nastav::noticeTitle()
 
 bool frm_nastav::isStorableName(const QString& fileName)
 {
-    if (fileName.isEmpty() || fileName.toUcs4().size() > frm_load::maxNameLength) return false;
+    if (fileName.isEmpty() || fileName.toUcs4().size() > maxLanguageNameLength) return false;
     for (const QChar c : fileName)
         if (c.category() == QChar::Other_Control) return false;
     const std::string bytes = QFile::encodeName(fileName).toStdString();
@@ -139,8 +123,8 @@ QStringList frm_nastav::languageFiles(const QString& folder)
 
 void frm_nastav::fillFileList()
 {
-    // No folder of its own: the process's current working directory.
-    File2->addItems(languageFiles(QDir::currentPath()));
+    // No folder of its own: the folder the program was started in.
+    File2->addItems(languageFiles(context_.config.workingFolder));
 }
 
 void frm_nastav::Form_Load()
@@ -161,16 +145,16 @@ void frm_nastav::Form_Load()
     QFont questionFont = font();
     questionFont.setBold(true);
     for (QLabel* question : {Label7, Label9, Label11})
-        fitTextToHeight(question, questionFont);
+        shrinkToFit(question, questionFont);
     for (QLabel* answer : {Label8, Label10, Label12})
-        fitTextToHeight(answer, font());
+        shrinkToFit(answer, font());
 }
 
 void frm_nastav::File2_Click()
 {
     const QString name = File2->selectedItems().constFirst()->text();
     try {
-        platform::profile::writeString(frm_load::optionsPath(platform::ostatni_API::windowsDirectory()),
+        platform::profile::writeString(context_.config.optionsPath(),
                                        "OPTIONS", "lokalizace", QFile::encodeName(name).toStdString());
     } catch (const platform::Failure&) {
         // An options.ini that cannot be written is not reported: the next

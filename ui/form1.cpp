@@ -1,8 +1,8 @@
-#include "startup/form1.h"
+#include "ui/form1.h"
 
 #include "platform/failure.h"
 #include "platform/sys/codepage.h"
-#include "startup/language_file.h"
+#include "languages/language_file.h"
 
 namespace {
 void checkEntry(int n)

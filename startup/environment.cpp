@@ -1,0 +1,42 @@
+#include "startup/environment.h"
+
+#include <QDir>
+
+#include "platform/sys/codepage.h"
+#include "platform/sys/ostatni_api.h"
+
+namespace {
+
+QString valueOr(const QProcessEnvironment& environment, const char* name, const QString& fallback)
+{
+    const QString value = environment.value(QLatin1String(name));
+    return value.isEmpty() ? fallback : value;
+}
+
+std::chrono::milliseconds reachabilityBound(const QString& text)
+{
+    bool ok = false;
+    const qint64 ms = text.toLongLong(&ok);
+    return std::chrono::milliseconds(ok && ms > 0 ? ms : 10000);
+}
+
+} // namespace
+
+Configuration readConfiguration(const QProcessEnvironment& environment)
+{
+    Configuration config;
+    config.applicationFolder = platform::ostatni_API::applicationFolder();
+    config.windowsDirectory = platform::ostatni_API::windowsDirectory();
+    const QByteArray tmpdir = environment.value(QStringLiteral("TMPDIR")).toLocal8Bit();
+    config.tempFolder = platform::ostatni_API::tempPath(tmpdir.constData());
+    config.workingFolder = QDir::currentPath();
+    config.codePage = platform::codepage::ansiCodePage();
+    config.homeSite = valueOr(environment, "QUELMARN_HOME_SITE", QStringLiteral("www.quelmarn.example"));
+    // Short enough to be read whole on the browser's 89-pixel link button.
+    config.secondSite = valueOr(environment, "QUELMARN_SECOND_SITE", QStringLiteral("qmtym.example"));
+    config.startPage = valueOr(environment, "QUELMARN_START_PAGE", QStringLiteral("http://") + config.homeSite + '/');
+    // The reachability test needs a web server that is always up.
+    config.testHost = valueOr(environment, "QUELMARN_TEST_HOST", QStringLiteral("www.wikipedia.org"));
+    config.reachabilityBound = reachabilityBound(environment.value(QStringLiteral("QUELMARN_REACHABILITY_TIMEOUT_MS")));
+    return config;
+}

@@ -1,0 +1,15 @@
+#pragma once
+
+#include <QProcessEnvironment>
+
+#include "ui/configuration.h"
+
+// The configuration from `environment` (the process's own at start-up) and
+// the running system, read once. Throws platform::Failure when a folder
+// cannot be found.
+//
+// QUELMARN_HOME_SITE, QUELMARN_SECOND_SITE, QUELMARN_TEST_HOST: host or
+// host:port; QUELMARN_START_PAGE: a full URL; QUELMARN_REACHABILITY_TIMEOUT_MS:
+// a positive number of milliseconds, else 10 s; TMPDIR: the temporary
+// folder. Each value that is not set or empty has its default.
+Configuration readConfiguration(const QProcessEnvironment& environment);

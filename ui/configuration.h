@@ -1,0 +1,28 @@
+#pragma once
+// What the program takes from its environment: read once, at start-up, and
+// handed to every window in the context, so that no window asks the
+// environment itself and tests set each value directly.
+
+#include <QString>
+#include <chrono>
+#include <string>
+
+struct Configuration {
+    std::string applicationFolder; // the program's own folder: the language files
+    std::string windowsDirectory;  // the Windows-directory stand-in: options.ini
+    std::string tempFolder;        // with a trailing separator
+    QString workingFolder;         // the settings window lists its *.qlk files
+    int codePage = 1250;           // ANSI code page of language files and notes
+    QString homeSite;              // host or host:port
+    QString secondSite;            // the browser's second link
+    QString startPage;             // the browser's home page, a full URL
+    QString testHost;              // the reachability test's host[:port]
+    std::chrono::milliseconds reachabilityBound{10000};
+
+    std::string optionsPath() const;
+};
+
+// options.ini, section OPTIONS, key lokalizace: the language file's name,
+// of which at most this many characters are used.
+constexpr int maxLanguageNameLength = 29;
+std::string optionsPath(const std::string& windowsDirectory);
