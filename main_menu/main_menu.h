@@ -1,16 +1,18 @@
 #pragma once
 // Quelmarn Manager's main window.
 //
-// Architecture: start-up (startup/) fills the string table Form1 from the
-// language file and creates main_menu with an AppContext: the table, the
-// platform services (platform/services, faked in tests) and the way to end
-// the process. main_menu opens every other window through one
+// Architecture: start-up (startup/) reads the environment once into a
+// Configuration, fills the string table Form1 from the language file and
+// creates main_menu with an AppContext (ui/): the table, the configuration,
+// the platform services and system calls (faked in tests) and the way to
+// end the process. main_menu opens every other window through one typed
 // WindowRegistry, so each section exists at most once; each window takes
-// its captions from the table when it is created. Everything that touches
-// the operating system lives in platform/: system calls in plain C++ by
-// topic (platform/sys), services for windows behind small interfaces.
-// Every event handler runs through platform::connectGuarded, which shows a
-// platform::Failure in an error message box and lets the program go on.
+// its captions, settings and platform from the context when it is created.
+// Everything that touches the operating system lives in platform/: system
+// calls in plain C++ by topic (platform/sys), services for windows behind
+// small interfaces (platform/services). Every event handler runs through
+// platform::connectGuarded, which shows a platform::Failure in an error
+// message box and lets the program go on.
 
 #include <QLabel>
 #include <QPushButton>

@@ -8,6 +8,7 @@
 
 #include "main_menu/main_menu.h"
 #include "platform/services/qt/qt_services.h"
+#include "platform/sys/file_operations.h"
 #include "platform/sys/system_calls.h"
 #include "startup/appearance.h"
 #include "startup/environment.h"
@@ -27,6 +28,8 @@ bool haveDisplay()
 
 int main(int argc, char* argv[])
 {
+    // Before any thread runs: reading the mask means setting it for a moment.
+    platform::file_operations::readUmaskOnce();
     if (!haveDisplay()) {
         std::fprintf(stderr,
                      "quelmarn: there is no display to show the program on (DISPLAY and WAYLAND_DISPLAY "

@@ -43,27 +43,11 @@ QStringList entries(const QString& folder)
 
 std::string bytesOf(size_t size, char fill) { return std::string(size, fill); }
 
-// A device that fills up: writes pass until `budget` bytes went through,
-// then the rest fails with ENOSPC after a partial write.
-struct FillingDevice {
-    explicit FillingDevice(size_t budget)
-    {
-        auto left = std::make_shared<size_t>(budget);
-        fo::setWriteFunctionForTesting([left](int fd, const void* data, size_t size) -> ssize_t {
-            if (*left == 0) {
-                errno = ENOSPC;
-                return -1;
-            }
-            const size_t now = std::min(size, *left);
-            const ssize_t n = ::write(fd, data, now);
-            if (n > 0) *left -= size_t(n);
-            return n;
-        });
-    }
-    ~FillingDevice() { fo::setWriteFunctionForTesting({}); }
-    FillingDevice(const FillingDevice&) = delete;
-    FillingDevice& operator=(const FillingDevice&) = delete;
-};
+// File operations on a device that fills up after `budget` bytes.
+std::unique_ptr<fo::Calls> fillingDevice(size_t budget)
+{
+    return fo::makeNative(testing::fillingDevice(budget));
+}
 
 // A size-limited tmpfs mounted for one test, unmounted at its end.
 struct SmallTmpfs {
@@ -361,18 +345,18 @@ private slots:
         const QStringList before = entries(dir.path());
         QString copyMessage, newCopyMessage, saveMessage;
         {
-            FillingDevice full(3 << 20);
-            copyMessage = failureOf([&] { fo::copyFile(s(dir.filePath("source")), s(dir.filePath("destination"))); });
+            const auto full = fillingDevice(3 << 20);
+            copyMessage = failureOf([&] { full->copyFile(s(dir.filePath("source")), s(dir.filePath("destination"))); });
         }
         {
             // A copy to a new name, which is not flushed, fails as well and
             // leaves no partial file under either name.
-            FillingDevice full(3 << 20);
-            newCopyMessage = failureOf([&] { fo::copyFile(s(dir.filePath("source")), s(dir.filePath("fresh"))); });
+            const auto full = fillingDevice(3 << 20);
+            newCopyMessage = failureOf([&] { full->copyFile(s(dir.filePath("source")), s(dir.filePath("fresh"))); });
         }
         {
-            FillingDevice full(3);
-            saveMessage = failureOf([&] { fo::replaceFile(s(dir.filePath("note.txt")), "new note, longer"); });
+            const auto full = fillingDevice(3);
+            saveMessage = failureOf([&] { full->replaceFile(s(dir.filePath("note.txt")), "new note, longer"); });
         }
         QVERIFY2(copyMessage.contains("No space left on device"), qPrintable(copyMessage));
         QVERIFY(copyMessage.contains(dir.filePath("destination")));
@@ -391,8 +375,8 @@ private slots:
         QTemporaryDir other(QStringLiteral("/dev/shm/quelmarn-test-XXXXXX"));
         QString moveMessage;
         {
-            FillingDevice full(1 << 20);
-            moveMessage = failureOf([&] { fo::moveFile(s(dir.filePath("source")), s(other.filePath("moved"))); });
+            const auto full = fillingDevice(1 << 20);
+            moveMessage = failureOf([&] { full->moveFile(s(dir.filePath("source")), s(other.filePath("moved"))); });
         }
         QVERIFY2(moveMessage.contains("No space left on device"), qPrintable(moveMessage));
         QCOMPARE(readFile(dir.filePath("source")), bytesOf(10 << 20, 'n'));

@@ -335,20 +335,8 @@ private slots:
         frm_poznamky window(app.context);
         note(window)->setPlainText(QString(fault == 3 ? 100000 : 5000, QChar('x')));
         app.fakes.fileDialogs.answers = {path};
-        if (fault == 0) {
-            auto left = std::make_shared<size_t>(1000);
-            platform::file_operations::setWriteFunctionForTesting([left](int fd, const void* data, size_t size) -> ssize_t {
-                if (*left == 0) {
-                    errno = ENOSPC;
-                    return -1;
-                }
-                const ssize_t n = ::write(fd, data, std::min(size, *left));
-                if (n > 0) *left -= size_t(n);
-                return n;
-            });
-        }
+        if (fault == 0) app.system.files.through = platform::file_operations::makeNative(testing::fillingDevice(1000));
         save(window);
-        platform::file_operations::setWriteFunctionForTesting({});
         const QStringList after = entries(folder);
         const std::string kept = testing::readFile(path);
         if (mounted) ::umount2(qPrintable(folder), MNT_DETACH);

@@ -85,21 +85,7 @@ private:
     QStringList failing_;
 };
 
-struct EnvironmentVariable {
-    EnvironmentVariable(const char* name, const QByteArray& value)
-        : name_(name), old_(qgetenv(name)), had_(qEnvironmentVariableIsSet(name))
-    {
-        qputenv(name, value);
-    }
-    ~EnvironmentVariable()
-    {
-        if (had_) qputenv(name_, old_);
-        else qunsetenv(name_);
-    }
-    const char* name_;
-    QByteArray old_;
-    bool had_;
-};
+using testing::EnvironmentVariable;
 
 
 } // namespace

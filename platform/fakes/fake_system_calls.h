@@ -158,6 +158,30 @@ private:
     SystemCallLog& log_;
 };
 
+// The file operations a test chooses, the native ones unless it puts others
+// in `through` (native ones on a device that fills up, say).
+class SwitchableFileOperations : public file_operations::Calls {
+public:
+    std::unique_ptr<file_operations::Calls> through = file_operations::makeNative();
+    void copyFile(const std::string& source, const std::string& destination) override
+    {
+        through->copyFile(source, destination);
+    }
+    void moveFile(const std::string& source, const std::string& destination) override
+    {
+        through->moveFile(source, destination);
+    }
+    void deleteFile(const std::string& path, bool force) override { through->deleteFile(path, force); }
+    std::string readOrCreate(const std::string& path) override { return through->readOrCreate(path); }
+    void adviseWholeFileBuffer(void* data, std::size_t size) override { through->adviseWholeFileBuffer(data, size); }
+    void replaceFile(const std::string& path, const std::string& bytes) override
+    {
+        through->replaceFile(path, bytes);
+    }
+};
+
+// The fakes, with the real file operations and profile functions: tests
+// give the windows files of their own in temporary folders.
 struct FakeSystemCalls {
     SystemCallLog log;
     FakeStartMode start{log};
@@ -166,7 +190,9 @@ struct FakeSystemCalls {
     FakeOstatniApi other{log};
     FakeSession session{log};
     FakeTaskbar taskbar{log};
-    SystemCalls view() { return SystemCalls{start, mouse, memory, other, session, taskbar}; }
+    SwitchableFileOperations files;
+    std::unique_ptr<profile::Calls> profile = profile::makeNative();
+    SystemCalls view() { return SystemCalls{start, mouse, memory, other, session, taskbar, files, *profile}; }
 };
 
 } // namespace platform::fakes

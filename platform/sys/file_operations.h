@@ -14,6 +14,7 @@
 
 #include <cstddef>
 #include <functional>
+#include <memory>
 #include <string>
 #include <sys/types.h>
 
@@ -52,11 +53,30 @@ bool hasWildcards(const std::string& path);
 // Matches a name against a pattern of '*' (any run) and '?' (one byte).
 bool wildcardMatch(const std::string& pattern, const std::string& name);
 
-// Test seam: every data write of the unit goes through this function when
-// it is set (a function that fails part-way stands for a device that fills
-// up). It returns bytes written or -1 with errno set, like write(2). An
-// empty function restores the system's own fast paths.
+// Reads the process's file-creation mask, which new files' permission bits
+// follow. Reading it sets it for a moment, so the program does so once at
+// start-up, before other threads run.
+void readUmaskOnce();
+
+// Writes bytes, like write(2): the count written, or -1 with errno set.
 using WriteFunction = std::function<ssize_t(int fd, const void* data, std::size_t size)>;
-void setWriteFunctionForTesting(WriteFunction write);
+
+// The operations a window asks for, behind an interface so that tests can
+// put other ones in their place; the native ones are the functions above.
+class Calls {
+public:
+    virtual ~Calls() = default;
+    virtual void copyFile(const std::string& source, const std::string& destination) = 0;
+    virtual void moveFile(const std::string& source, const std::string& destination) = 0;
+    virtual void deleteFile(const std::string& path, bool force) = 0;
+    virtual std::string readOrCreate(const std::string& path) = 0;
+    virtual void adviseWholeFileBuffer(void* data, std::size_t size) = 0;
+    virtual void replaceFile(const std::string& path, const std::string& bytes) = 0;
+};
+
+// The native operations. With `write` set, every data write of copies,
+// moves and replaced files goes through it (one that fails part-way stands
+// for a device that fills up); empty, the system's own fast paths serve.
+std::unique_ptr<Calls> makeNative(WriteFunction write = {});
 
 } // namespace platform::file_operations

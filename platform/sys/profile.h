@@ -4,6 +4,7 @@
 // and keeps every other line byte for byte, creating the file, its folder and
 // the section when they are missing.
 
+#include <memory>
 #include <optional>
 #include <string>
 
@@ -26,5 +27,18 @@ std::string withValue(const std::string& iniText, const std::string& section,
 // Writes the value; throws platform::Failure when the file cannot be written.
 void writeString(const std::string& iniPath, const std::string& section, const std::string& key,
                  const std::string& value);
+
+// The file reads and writes of this topic, behind an interface so that
+// tests can put other ones in their place.
+class Calls {
+public:
+    virtual ~Calls() = default;
+    virtual std::optional<std::string> readString(const std::string& iniPath, const std::string& section,
+                                                  const std::string& key) = 0;
+    virtual void writeString(const std::string& iniPath, const std::string& section, const std::string& key,
+                             const std::string& value) = 0;
+};
+
+std::unique_ptr<Calls> makeNative();
 
 } // namespace platform::profile

@@ -4,11 +4,13 @@
 
 #include <memory>
 
+#include "platform/sys/file_operations.h"
 #include "platform/sys/jak_byl_system_nastartovan.h"
 #include "platform/sys/mys.h"
 #include "platform/sys/off_reset_logout.h"
 #include "platform/sys/ostatni_api.h"
 #include "platform/sys/pamet.h"
+#include "platform/sys/profile.h"
 #include "platform/sys/taskbar.h"
 
 namespace platform {
@@ -20,6 +22,8 @@ struct SystemCalls {
     ::platform::ostatni_API::Calls& ostatni_API;
     ::platform::off_reset_logout::Calls& off_reset_logout;
     ::platform::taskbar::Calls& taskbar;
+    ::platform::file_operations::Calls& file_operations;
+    ::platform::profile::Calls& profile;
 };
 
 // The running system's backends, owned for the life of the program.
@@ -36,6 +40,8 @@ private:
     std::unique_ptr<ostatni_API::Calls> other_;
     std::unique_ptr<off_reset_logout::Calls> session_;
     std::unique_ptr<taskbar::Calls> taskbar_; // remembers the panels it hid
+    std::unique_ptr<file_operations::Calls> files_;
+    std::unique_ptr<profile::Calls> profile_;
 };
 
 } // namespace platform

@@ -129,19 +129,19 @@ void frm_slozky::Command1_Click()
 
 void frm_slozky::Command2_Click()
 {
-    platform::file_operations::copyFile(pathText(Text1), pathText(Text2));
+    context_.system.file_operations.copyFile(pathText(Text1), pathText(Text2));
     context_.services.messages.show(context_.T(130), platform::PlainOk);
 }
 
 void frm_slozky::Command3_Click()
 {
-    platform::file_operations::moveFile(pathText(Text3), pathText(Text4));
+    context_.system.file_operations.moveFile(pathText(Text3), pathText(Text4));
     context_.services.messages.show(context_.T(131), platform::PlainOk);
 }
 
 void frm_slozky::Command4_Click()
 {
-    platform::file_operations::deleteFile(pathText(Text5), true);
+    context_.system.file_operations.deleteFile(pathText(Text5), true);
     context_.services.messages.show(context_.T(132), platform::PlainOk);
 }
 

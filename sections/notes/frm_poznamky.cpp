@@ -172,7 +172,7 @@ void frm_poznamky::Command1_Click()
             platform::WarningOk);
         return;
     }
-    platform::file_operations::replaceFile(CommonDialog1.FileName.toStdString(), encoded.bytes);
+    context_.system.file_operations.replaceFile(CommonDialog1.FileName.toStdString(), encoded.bytes);
 }
 
 void frm_poznamky::Command3_Click()
@@ -184,7 +184,7 @@ void frm_poznamky::Command3_Click()
         CommonDialog1.Filter = context_.T(99) + QStringLiteral("|*.txt");
         CommonDialog1.ShowOpen();
         const QString text = decodeFileText(
-            platform::file_operations::readOrCreate(CommonDialog1.FileName.toStdString()),
+            context_.system.file_operations.readOrCreate(CommonDialog1.FileName.toStdString()),
             context_.config.codePage);
         // Straight into the document, as the box's own setPlainText does but
         // without its second pass that gives every character the format it

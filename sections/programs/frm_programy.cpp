@@ -13,28 +13,34 @@ frm_programy::frm_programy(AppContext& context, QWidget* parent)
     setFixedSize(575, 154);
 
     // Row r (1..5): path box Text<r>, browse Command<2r-1>, run Command<2r>.
-    QLineEdit** pathBoxes[] = {&Text1, &Text2, &Text3, &Text4, &Text5};
-    QPushButton** buttons[] = {&Command1, &Command2, &Command3, &Command4, &Command5,
-                               &Command6, &Command7, &Command8, &Command9, &Command10};
-    for (int row = 0; row < 5; ++row) {
-        const int top = 8 + 24 * row;
-        *pathBoxes[row] = makeTextBox(this, QStringLiteral("Text%1").arg(row + 1), {8, top, 473, 19});
-        *buttons[2 * row] = makeButton(this, QStringLiteral("Command%1").arg(2 * row + 1), QStringLiteral("..."),
-                                       {480, top, 25, 17});
-        *buttons[2 * row + 1] = makeButton(this, QStringLiteral("Command%1").arg(2 * row + 2),
-                                           QStringLiteral("Spustit!"), {504, top, 65, 17});
+    struct Row {
+        QLineEdit*& path;
+        QPushButton*& browse;
+        void (frm_programy::*browseClick)();
+        QPushButton*& run;
+        void (frm_programy::*runClick)();
+    };
+    const Row rows[] = {
+        {Text1, Command1, &frm_programy::Command1_Click, Command2, &frm_programy::Command2_Click},
+        {Text2, Command3, &frm_programy::Command3_Click, Command4, &frm_programy::Command4_Click},
+        {Text3, Command5, &frm_programy::Command5_Click, Command6, &frm_programy::Command6_Click},
+        {Text4, Command7, &frm_programy::Command7_Click, Command8, &frm_programy::Command8_Click},
+        {Text5, Command9, &frm_programy::Command9_Click, Command10, &frm_programy::Command10_Click},
+    };
+    auto& messages = context_.services.messages;
+    for (int r = 0; r < 5; ++r) {
+        const int top = 8 + 24 * r;
+        const Row& row = rows[r];
+        row.path = makeTextBox(this, QStringLiteral("Text%1").arg(r + 1), {8, top, 473, 19});
+        row.browse = makeButton(this, QStringLiteral("Command%1").arg(2 * r + 1), QStringLiteral("..."),
+                                {480, top, 25, 17});
+        row.run = makeButton(this, QStringLiteral("Command%1").arg(2 * r + 2), QStringLiteral("Spustit!"),
+                             {504, top, 65, 17});
+        connectClicks(this, messages, {{row.browse, row.browseClick}, {row.run, row.runClick}});
     }
     Command11 = makeButton(this, QStringLiteral("Command11"), QStringLiteral("Spustit všechny zadané programy!"),
                            {8, 128, 561, 25});
-
-    auto& messages = context_.services.messages;
-    connectClicks(this, messages,
-                  {{Command1, &frm_programy::Command1_Click}, {Command2, &frm_programy::Command2_Click},
-                   {Command3, &frm_programy::Command3_Click}, {Command4, &frm_programy::Command4_Click},
-                   {Command5, &frm_programy::Command5_Click}, {Command6, &frm_programy::Command6_Click},
-                   {Command7, &frm_programy::Command7_Click}, {Command8, &frm_programy::Command8_Click},
-                   {Command9, &frm_programy::Command9_Click}, {Command10, &frm_programy::Command10_Click},
-                   {Command11, &frm_programy::Command11_Click}});
+    connectClicks(this, messages, {{Command11, &frm_programy::Command11_Click}});
 
     Form_Load();
 }

@@ -154,8 +154,8 @@ void frm_nastav::File2_Click()
 {
     const QString name = File2->selectedItems().constFirst()->text();
     try {
-        platform::profile::writeString(context_.config.optionsPath(),
-                                       "OPTIONS", "lokalizace", QFile::encodeName(name).toStdString());
+        context_.system.profile.writeString(context_.config.optionsPath(), "OPTIONS", "lokalizace",
+                                            QFile::encodeName(name).toStdString());
     } catch (const platform::Failure&) {
         // An options.ini that cannot be written is not reported: the next
         // start simply keeps the previous language.

@@ -3,6 +3,10 @@
 #include <QDeadlineTimer>
 #include <QFile>
 #include <QtTest>
+#include <algorithm>
+#include <cerrno>
+#include <memory>
+#include <unistd.h>
 
 #include "platform/sys/codepage.h"
 #include "languages/language_file.h"
@@ -30,6 +34,34 @@ std::string readFile(const QString& path)
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly)) return {};
     return file.readAll().toStdString();
+}
+
+EnvironmentVariable::EnvironmentVariable(const char* name, const QByteArray& value)
+    : name_(name), old_(qgetenv(name)), had_(qEnvironmentVariableIsSet(name))
+{
+    qputenv(name, value);
+}
+
+EnvironmentVariable::~EnvironmentVariable()
+{
+    if (had_)
+        qputenv(name_, old_);
+    else
+        qunsetenv(name_);
+}
+
+platform::file_operations::WriteFunction fillingDevice(size_t budget)
+{
+    auto left = std::make_shared<size_t>(budget);
+    return [left](int fd, const void* data, size_t size) -> ssize_t {
+        if (*left == 0) {
+            errno = ENOSPC;
+            return -1;
+        }
+        const ssize_t n = ::write(fd, data, std::min(size, *left));
+        if (n > 0) *left -= size_t(n);
+        return n;
+    };
 }
 
 QString builtLanguageFolder()

@@ -32,6 +32,25 @@ Control* child(QObject& window, const QString& name)
     return found;
 }
 
+// Sets an environment variable for one test and restores it afterwards;
+// only for the system-call backends that read the environment themselves.
+class EnvironmentVariable {
+public:
+    EnvironmentVariable(const char* name, const QByteArray& value);
+    ~EnvironmentVariable();
+    EnvironmentVariable(const EnvironmentVariable&) = delete;
+    EnvironmentVariable& operator=(const EnvironmentVariable&) = delete;
+
+private:
+    const char* name_;
+    QByteArray old_;
+    bool had_;
+};
+
+// Writes like write(2) until `budget` bytes went through, then fails with
+// ENOSPC after a partial write: a device that fills up.
+platform::file_operations::WriteFunction fillingDevice(size_t budget);
+
 // Folder holding the czech.qlk and english.qlk the build packed.
 QString builtLanguageFolder();
 

@@ -20,12 +20,6 @@
 namespace platform::file_operations {
 namespace {
 
-WriteFunction& writeHook()
-{
-    static WriteFunction hook;
-    return hook;
-}
-
 std::string quoted(const std::string& path) { return "\"" + path + "\""; }
 
 std::string reason(int error) { return std::strerror(error); }
@@ -95,12 +89,11 @@ bool isFolder(const std::string& path)
     return ::stat(path.c_str(), &st) == 0 && S_ISDIR(st.st_mode);
 }
 
-// Writes all bytes through the hook or write(2).
-int writeAll(int fd, const char* data, size_t size)
+// Writes all bytes through `write`, or write(2) when it is empty.
+int writeAll(int fd, const char* data, size_t size, const WriteFunction& write)
 {
-    const WriteFunction& hook = writeHook();
     while (size > 0) {
-        const ssize_t n = hook ? hook(fd, data, size) : ::write(fd, data, size);
+        const ssize_t n = write ? write(fd, data, size) : ::write(fd, data, size);
         if (n < 0) {
             if (errno == EINTR) continue;
             return errno;
@@ -112,7 +105,7 @@ int writeAll(int fd, const char* data, size_t size)
     return 0;
 }
 
-int pumpByBlocks(int in, int out)
+int pumpByBlocks(int in, int out, const WriteFunction& write)
 {
     std::vector<char> block(size_t(4) << 20);
     for (;;) {
@@ -122,15 +115,16 @@ int pumpByBlocks(int in, int out)
             return errno;
         }
         if (n == 0) return 0;
-        if (int error = writeAll(out, block.data(), size_t(n))) return error;
+        if (int error = writeAll(out, block.data(), size_t(n), write)) return error;
     }
 }
 
 // Copies the rest of `in` to `out`: in-kernel where the system can, else in
-// large blocks. Returns 0 or the errno of the failure.
-int pumpData(int in, int out)
+// large blocks (always through `write` when it is set). Returns 0 or the
+// errno of the failure.
+int pumpData(int in, int out, const WriteFunction& write)
 {
-    if (writeHook()) return pumpByBlocks(in, out);
+    if (write) return pumpByBlocks(in, out, write);
     bool rangeWorks = true;
     bool sendfileWorks = true;
     bool anyCopied = false;
@@ -151,7 +145,7 @@ int pumpData(int in, int out)
                 continue;
             }
         } else {
-            return pumpByBlocks(in, out);
+            return pumpByBlocks(in, out, write);
         }
         if (n < 0) {
             if (errno == EINTR) continue;
@@ -191,12 +185,22 @@ void syncFolder(const std::string& folder)
     if (dir.fd >= 0) ::fsync(dir.fd);
 }
 
+// The process's file-creation mask. Reading it means setting it for a
+// moment, which other threads would see: it is read once, before they run.
+mode_t& creationMask()
+{
+    static mode_t mask = [] {
+        const mode_t read = ::umask(0);
+        ::umask(read);
+        return read;
+    }();
+    return mask;
+}
+
 // The default permission bits of a new file (0666 less the umask).
 mode_t newFileMode()
 {
-    const mode_t mask = ::umask(0);
-    ::umask(mask);
-    return 0666 & ~mask;
+    return 0666 & ~creationMask();
 }
 
 // An existing file that is to be replaced: its real path (through a
@@ -226,11 +230,11 @@ enum class Flush { ToDisk, Lazily };
 // crash, so it is left to the system's write-back, as cp does; its close is
 // still checked, since some file systems report write errors only there.
 void writeCopy(TempFile& temp, int in, const struct stat& source, const std::string& target,
-               const std::string& action, Flush flush)
+               const std::string& action, Flush flush, const WriteFunction& write)
 {
     createTemp(temp, folderOf(target), lastPart(target), action);
     if (int error = reserve(temp.fd, source.st_size)) fail(action, error);
-    if (int error = pumpData(in, temp.fd)) fail(action, error);
+    if (int error = pumpData(in, temp.fd, write)) fail(action, error);
     if (::fchmod(temp.fd, source.st_mode & 0777) != 0) fail(action, errno);
     if (flush == Flush::ToDisk) {
         if (::fsync(temp.fd) != 0) fail(action, errno);
@@ -262,7 +266,7 @@ int openSource(const std::string& source, struct stat& info, const std::string& 
     return fd;
 }
 
-void copyOne(const std::string& source, const std::string& target)
+void copyOne(const std::string& source, const std::string& target, const WriteFunction& write)
 {
     const std::string action = "The file " + quoted(source) + " cannot be copied to " + quoted(target);
     struct stat sourceInfo {};
@@ -279,7 +283,7 @@ void copyOne(const std::string& source, const std::string& target)
         fail(action, errno);
     }
     TempFile temp;
-    writeCopy(temp, in.fd, sourceInfo, real, action, replacing ? Flush::ToDisk : Flush::Lazily);
+    writeCopy(temp, in.fd, sourceInfo, real, action, replacing ? Flush::ToDisk : Flush::Lazily, write);
     if (::rename(temp.path.c_str(), real.c_str()) != 0) fail(action, errno);
     temp.installed();
     if (replacing) syncFolder(folderOf(real));
@@ -296,12 +300,13 @@ int installWithoutReplacing(const std::string& temp, const std::string& target)
     return 0;
 }
 
-void moveAcrossFileSystems(const std::string& source, const std::string& target, const std::string& action)
+void moveAcrossFileSystems(const std::string& source, const std::string& target, const std::string& action,
+                           const WriteFunction& write)
 {
     struct stat sourceInfo {};
     const Descriptor in(openSource(source, sourceInfo, action));
     TempFile temp;
-    writeCopy(temp, in.fd, sourceInfo, target, action, Flush::ToDisk);
+    writeCopy(temp, in.fd, sourceInfo, target, action, Flush::ToDisk, write);
     // Keep what a move keeps: times, and the owner where allowed.
     const struct timespec times[2] = {sourceInfo.st_atim, sourceInfo.st_mtim};
     ::futimens(temp.fd, times);
@@ -319,7 +324,7 @@ void moveAcrossFileSystems(const std::string& source, const std::string& target,
              errno);
 }
 
-void moveOne(const std::string& source, const std::string& target)
+void moveOne(const std::string& source, const std::string& target, const WriteFunction& write)
 {
     const std::string action = "The file " + quoted(source) + " cannot be moved to " + quoted(target);
     struct stat sourceInfo {};
@@ -335,7 +340,7 @@ void moveOne(const std::string& source, const std::string& target)
     }
     if (error == EEXIST) throw Failure(action + ": " + quoted(target) + " already exists.");
     if (error != EXDEV) fail(action, error);
-    moveAcrossFileSystems(source, target, action);
+    moveAcrossFileSystems(source, target, action, write);
 }
 
 void deleteOne(const std::string& path, bool force)
@@ -425,18 +430,36 @@ bool wildcardMatch(const std::string& pattern, const std::string& name)
     return p == pattern.size();
 }
 
-void copyFile(const std::string& source, const std::string& destination)
+namespace {
+
+void copyFileWith(const std::string& source, const std::string& destination, const WriteFunction& write)
 {
     requireText(source, "file to copy");
     requireText(destination, "destination");
-    forEachSource(source, destination, copyOne);
+    forEachSource(source, destination,
+                  [&write](const std::string& from, const std::string& to) { copyOne(from, to, write); });
+}
+
+void moveFileWith(const std::string& source, const std::string& destination, const WriteFunction& write)
+{
+    requireText(source, "file to move");
+    requireText(destination, "destination");
+    forEachSource(source, destination,
+                  [&write](const std::string& from, const std::string& to) { moveOne(from, to, write); });
+}
+
+void replaceFileWith(const std::string& path, const std::string& bytes, const WriteFunction& write);
+
+} // namespace
+
+void copyFile(const std::string& source, const std::string& destination)
+{
+    copyFileWith(source, destination, {});
 }
 
 void moveFile(const std::string& source, const std::string& destination)
 {
-    requireText(source, "file to move");
-    requireText(destination, "destination");
-    forEachSource(source, destination, moveOne);
+    moveFileWith(source, destination, {});
 }
 
 void deleteFile(const std::string& path, bool force)
@@ -488,6 +511,18 @@ void adviseWholeFileBuffer(void* data, std::size_t size)
 
 void replaceFile(const std::string& path, const std::string& bytes)
 {
+    replaceFileWith(path, bytes, {});
+}
+
+void readUmaskOnce()
+{
+    creationMask();
+}
+
+namespace {
+
+void replaceFileWith(const std::string& path, const std::string& bytes, const WriteFunction& write)
+{
     requireText(path, "file to write");
     const std::string action = "The file " + quoted(path) + " cannot be written";
     std::string real = path;
@@ -502,7 +537,7 @@ void replaceFile(const std::string& path, const std::string& bytes)
     TempFile temp;
     createTemp(temp, folderOf(real), lastPart(real), action);
     if (int error = reserve(temp.fd, off_t(bytes.size()))) fail(action, error);
-    if (int error = writeAll(temp.fd, bytes.data(), bytes.size())) fail(action, error);
+    if (int error = writeAll(temp.fd, bytes.data(), bytes.size(), write)) fail(action, error);
     if (::fchmod(temp.fd, mode) != 0) fail(action, errno);
     if (::fsync(temp.fd) != 0) fail(action, errno);
     if (::rename(temp.path.c_str(), real.c_str()) != 0) fail(action, errno);
@@ -510,9 +545,37 @@ void replaceFile(const std::string& path, const std::string& bytes)
     syncFolder(folderOf(real));
 }
 
-void setWriteFunctionForTesting(WriteFunction write)
+class NativeCalls : public Calls {
+public:
+    explicit NativeCalls(WriteFunction write) : write_(std::move(write)) {}
+    void copyFile(const std::string& source, const std::string& destination) override
+    {
+        copyFileWith(source, destination, write_);
+    }
+    void moveFile(const std::string& source, const std::string& destination) override
+    {
+        moveFileWith(source, destination, write_);
+    }
+    void deleteFile(const std::string& path, bool force) override { file_operations::deleteFile(path, force); }
+    std::string readOrCreate(const std::string& path) override { return file_operations::readOrCreate(path); }
+    void adviseWholeFileBuffer(void* data, std::size_t size) override
+    {
+        file_operations::adviseWholeFileBuffer(data, size);
+    }
+    void replaceFile(const std::string& path, const std::string& bytes) override
+    {
+        replaceFileWith(path, bytes, write_);
+    }
+
+private:
+    WriteFunction write_;
+};
+
+} // namespace
+
+std::unique_ptr<Calls> makeNative(WriteFunction write)
 {
-    writeHook() = std::move(write);
+    return std::make_unique<NativeCalls>(std::move(write));
 }
 
 } // namespace platform::file_operations
