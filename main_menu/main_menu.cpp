@@ -190,6 +190,8 @@ void main_menu::loadAdvertisement()
     Webreklama->setObjectName(QStringLiteral("Webreklama"));
     Webreklama->setGeometry(113, 0, 521, 73);
     Webreklama->show();
+    // The engine's error page, cut to the banner, says nothing a user can use.
+    Webreklama->setOfflinePage(QStringLiteral("qrc:/main_menu/offline/index.html"));
     Webreklama->navigate(advertisementUrl(context_.config.homeSite));
 }
 

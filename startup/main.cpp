@@ -50,7 +50,12 @@ int main(int argc, char* argv[])
     // wins (QT_QUICK_BACKEND=rhi brings OpenGL back).
     if (!qEnvironmentVariableIsSet("QT_QUICK_BACKEND"))
         qputenv("QT_QUICK_BACKEND", "software");
-    QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
+    // Web views that draw with OpenGL need the application's shared context,
+    // set up before the application starts. Making it loads the OpenGL
+    // driver, which on a machine without a GPU takes longer than the rest of
+    // the start-up; software drawing needs none.
+    if (qgetenv("QT_QUICK_BACKEND") != "software")
+        QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Quelmarn Manager"));
     applyAppearance(app);

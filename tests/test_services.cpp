@@ -125,6 +125,33 @@ private slots:
         QVERIFY_THROWS_EXCEPTION(Failure, starter.start(notExecutable, MinimizedFocus));
     }
 
+    void browserModuleMissingOrBrokenIsAFailure_data()
+    {
+        QTest::addColumn<QByteArray>("moduleBytes"); // empty: no module file
+        QTest::addColumn<QString>("reason");
+        QTest::newRow("missing") << QByteArray() << "was not found. Looked in: ";
+        QTest::newRow("not a module") << QByteArray("not a library") << "cannot be loaded: ";
+    }
+    void browserModuleMissingOrBrokenIsAFailure()
+    {
+        QFETCH(QByteArray, moduleBytes);
+        QFETCH(QString, reason);
+        QTemporaryDir dir;
+        if (!moduleBytes.isEmpty()) testing::writeFile(dir.filePath("quelmarn_webengine.so"), moduleBytes.toStdString());
+        WebEngineBrowserFactory factory(QString(), {dir.path()});
+        QWidget host;
+        try {
+            factory.create(&host);
+            QFAIL("a view was made without the module");
+        } catch (const Failure& failure) {
+            const QString message = QString::fromUtf8(failure.what());
+            QVERIFY2(message.contains(reason) && message.contains(dir.path()), qPrintable(message));
+        }
+        QVERIFY(host.children().isEmpty());
+        // The built module is found beside the program first.
+        QCOMPARE(browserModuleFolders().value(0), QCoreApplication::applicationDirPath());
+    }
+
     void guardShowsFailuresAndTheProgramGoesOn()
     {
         fakes::FakeMessageBoxService messages;

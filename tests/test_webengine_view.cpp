@@ -13,6 +13,7 @@
 #include <QtTest>
 #include <memory>
 
+#include "main_menu/main_menu.h"
 #include "platform/services/qt/qt_services.h"
 #include "sections/browser/frm_internet.h"
 #include "tests/support/test_support.h"
@@ -83,6 +84,24 @@ private:
     QTcpServer server_;
     QHash<QTcpSocket*, QByteArray> buffers_;
 };
+
+// host:port on loopback where nothing listens: connections are refused.
+QString refusingSite()
+{
+    QTcpServer probe;
+    if (!probe.listen(QHostAddress::LocalHost, 0)) qFatal("no free loopback port");
+    const quint16 port = probe.serverPort();
+    probe.close();
+    return QStringLiteral("127.0.0.1:%1").arg(port);
+}
+
+QString htmlOf(QWebEngineView* engine)
+{
+    auto html = std::make_shared<std::optional<QString>>();
+    engine->page()->toHtml([html](const QString& text) { *html = text; });
+    QTest::qWaitFor([&] { return html->has_value(); }, loadTimeout);
+    return html->value_or(QString());
+}
 
 QWebEngineView* engineOf(QWidget* browserView)
 {
@@ -247,6 +266,43 @@ private slots:
         click("Command1");
         QTRY_COMPARE_WITH_TIMEOUT(engine->title(), QStringLiteral("Start"), loadTimeout);
         QCOMPARE(server_.requests, (QStringList{"/", "/one", "/two", "/one", "/two", "/start"}));
+        QVERIFY(app.fakes.messages.calls.empty());
+    }
+
+    void failedLoad_data()
+    {
+        QTest::addColumn<bool>("banner");
+        QTest::addColumn<QString>("shownText");
+        QTest::newRow("main menu banner: the program's offline page") << true << "Stránka programu teď není dostupná";
+        QTest::newRow("browser window: the engine's error page") << false << "ERR_CONNECTION_REFUSED";
+    }
+    void failedLoad()
+    {
+        QFETCH(bool, banner);
+        QFETCH(QString, shownText);
+        testing::FakeApp app;
+        app.config.homeSite = refusingSite();
+        AppContext context{app.table, app.fakes.with(*factory_), [] {}, app.system.view(), app.config};
+        std::unique_ptr<QWidget> window;
+        if (banner)
+            window = std::make_unique<main_menu>(context);
+        else
+            window = std::make_unique<frm_internet>(context);
+        window->show();
+        const QString viewName = banner ? QStringLiteral("Webreklama") : QStringLiteral("WebBrowser1");
+        QTRY_VERIFY(window->findChild<platform::BrowserView*>(viewName)); // the banner comes after the first paint
+        QWebEngineView* engine = engineOf(window->findChild<platform::BrowserView*>(viewName));
+
+        QTRY_VERIFY_WITH_TIMEOUT(htmlOf(engine).contains(shownText), loadTimeout);
+        const QString failedUrl = banner ? main_menu::advertisementUrl(app.config.homeSite)
+                                         : QStringLiteral("http://%1/").arg(app.config.homeSite);
+        if (banner) {
+            QCOMPARE(engine->url().adjusted(QUrl::RemoveFragment), QUrl(QStringLiteral("qrc:/main_menu/offline/index.html")));
+            // Its one link leads back to the page that failed.
+            QVERIFY(htmlOf(engine).contains(QStringLiteral("<a href=\"%1\">").arg(failedUrl)));
+        } else {
+            QCOMPARE(engine->url(), QUrl(failedUrl));
+        }
         QVERIFY(app.fakes.messages.calls.empty());
     }
 

@@ -66,6 +66,8 @@ public:
     void goForward() override { calls << QStringLiteral("forward"); }
     void stop() override { calls << QStringLiteral("stop"); }
     void reload() override { calls << QStringLiteral("reload"); }
+    QString offlinePage;
+    void setOfflinePage(const QString& url) override { offlinePage = url; }
 };
 
 class FakeBrowserFactory : public BrowserFactory {

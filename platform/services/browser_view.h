@@ -4,19 +4,28 @@
 
 namespace platform {
 
-// An embedded web browser placed on a window. Every call returns at once;
-// loading goes on inside the view. Back or forward with no page in that
+// What an embedded web browser does. Every call returns at once; loading
+// goes on inside the browser. Back or forward with no page in that
 // direction does nothing.
-class BrowserView : public QWidget {
-    Q_OBJECT
+class BrowserOperations {
 public:
-    using QWidget::QWidget;
+    virtual ~BrowserOperations() = default;
     virtual void navigate(const QString& url) = 0;
     virtual void goHome() = 0;
     virtual void goBack() = 0;
     virtual void goForward() = 0;
     virtual void stop() = 0;
     virtual void reload() = 0;
+    // A page that then fails to load is replaced by this one instead of the
+    // engine's own error page.
+    virtual void setOfflinePage(const QString& url) = 0;
+};
+
+// An embedded web browser placed on a window.
+class BrowserView : public QWidget, public BrowserOperations {
+    Q_OBJECT
+public:
+    using QWidget::QWidget;
 };
 
 class BrowserFactory {

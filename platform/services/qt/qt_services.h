@@ -1,5 +1,6 @@
 #pragma once
-// The real services: Qt widgets, QProcess and Qt WebEngine.
+// The real services: Qt widgets, QProcess and, through a module loaded at
+// run time, Qt WebEngine.
 
 #include <QDBusConnection>
 #include <memory>
@@ -23,14 +24,25 @@ public:
     std::optional<QString> show(const FileDialogRequest& request) override;
 };
 
-// Views whose Home button opens startPage.
+// Beside the program (the build folder), then the installed module folder
+// (lib/quelmarn under the program's prefix).
+QStringList browserModuleFolders();
+
+class BrowserEngineModule;
+
+// Browser views on Qt WebEngine whose Home button opens startPage. The
+// engine is in a module that is loaded when the first view is made, from
+// the first of `moduleFolders` that holds it; a module that is missing or
+// broken throws Failure.
 class WebEngineBrowserFactory : public BrowserFactory {
 public:
-    explicit WebEngineBrowserFactory(QString startPage) : startPage_(std::move(startPage)) {}
+    explicit WebEngineBrowserFactory(QString startPage, QStringList moduleFolders = browserModuleFolders());
     BrowserView* create(QWidget* parent) override;
 
 private:
     QString startPage_;
+    QStringList folders_;
+    BrowserEngineModule* module_ = nullptr;
 };
 
 // The run prompt as a Qt dialog; its Browse button uses the file dialogs.

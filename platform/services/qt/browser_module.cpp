@@ -1,0 +1,104 @@
+// Browser views whose engine lives in the web-engine module. Loading the
+// module maps Qt WebEngine into the process, which takes longer than
+// starting the rest of the program; it is done when the first view is
+// made, once the main menu is on the screen.
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QFileInfo>
+#include <QOpenGLContext>
+#include <QPluginLoader>
+#include <QVBoxLayout>
+
+#include "platform/failure.h"
+#include "platform/services/qt/browser_engine.h"
+#include "platform/services/qt/qt_services.h"
+#include "platform/sys/ostatni_api.h"
+
+// Qt GUI's own (its private header is not installed): the OpenGL context
+// that Qt WebEngine shares.
+QT_BEGIN_NAMESPACE
+QOpenGLContext* qt_gl_global_share_context();
+void qt_gl_set_global_share_context(QOpenGLContext* context);
+QT_END_NAMESPACE
+
+namespace platform {
+namespace {
+
+const QString moduleFileName = QStringLiteral("quelmarn_webengine.so");
+
+class ModuleBrowserView : public BrowserView {
+public:
+    ModuleBrowserView(QWidget* parent, BrowserEngineModule& module, const QString& homePage)
+        : BrowserView(parent), engine_(module.create(this, homePage))
+    {
+        auto* layout = new QVBoxLayout(this);
+        layout->setContentsMargins(0, 0, 0, 0);
+        layout->addWidget(engine_->widget());
+    }
+
+    void navigate(const QString& url) override { engine_->navigate(url); }
+    void goHome() override { engine_->goHome(); }
+    void goBack() override { engine_->goBack(); }
+    void goForward() override { engine_->goForward(); }
+    void stop() override { engine_->stop(); }
+    void reload() override { engine_->reload(); }
+    void setOfflinePage(const QString& url) override { engine_->setOfflinePage(url); }
+
+private:
+    BrowserEngine* engine_; // its widget is our child
+};
+
+// Qt WebEngine reads the application's shared OpenGL context as soon as
+// it is loaded. Qt makes that context at start-up only when asked to
+// (main.cpp asks when web views draw with OpenGL). Views that draw in
+// software never use it, so an empty one serves: a real one would load the
+// OpenGL driver for nothing.
+void provideShareContext()
+{
+    if (!qt_gl_global_share_context())
+        qt_gl_set_global_share_context(new QOpenGLContext(QCoreApplication::instance()));
+}
+
+BrowserEngineModule& loadModule(const QStringList& folders)
+{
+    provideShareContext();
+    for (const QString& folder : folders) {
+        const QString path = QDir(folder).filePath(moduleFileName);
+        if (!QFileInfo::exists(path)) continue;
+        // Never unloaded: the engine's threads live until the process ends.
+        auto* loader = new QPluginLoader(path);
+        auto* module = qobject_cast<BrowserEngineModule*>(loader->instance());
+        if (!module)
+            throw Failure("The web browser module \"" + path.toStdString()
+                          + "\" cannot be loaded: " + loader->errorString().toStdString());
+        return *module;
+    }
+    throw Failure("The web browser module \"" + moduleFileName.toStdString()
+                  + "\" was not found. Looked in: " + folders.join(QStringLiteral(", ")).toStdString());
+}
+
+} // namespace
+
+QStringList browserModuleFolders()
+{
+    const QString program = QString::fromStdString(ostatni_API::applicationFolder());
+    const QString installed = QStringLiteral(QUELMARN_MODULE_DIR);
+    QStringList folders{program};
+    folders << QDir::cleanPath(QDir::isAbsolutePath(installed) ? installed : program + QStringLiteral("/../") + installed);
+    folders.removeDuplicates();
+    return folders;
+}
+
+WebEngineBrowserFactory::WebEngineBrowserFactory(QString startPage, QStringList moduleFolders)
+    : startPage_(std::move(startPage)), folders_(std::move(moduleFolders))
+{
+}
+
+BrowserView* WebEngineBrowserFactory::create(QWidget* parent)
+{
+    if (!module_) module_ = &loadModule(folders_);
+    return new ModuleBrowserView(parent, *module_, startPage_);
+}
+
+} // namespace platform
