@@ -4,7 +4,6 @@
 #include <QStandardPaths>
 
 #include "platform/failure.h"
-#include "platform/services/program_starter.h"
 #include "platform/sys/desktop.h"
 
 namespace platform {
@@ -43,52 +42,60 @@ QString programOf(const QString& commandLine)
 const std::vector<SettingsApplet>& settingsAppletTable()
 {
     using R = SettingsRole;
-    constexpr int normal = NormalFocus;
-    constexpr int minimised = MinimizedFocus;
-    static const std::vector<SettingsApplet> table = {
-        {R::Modems, QStringLiteral("Modems"), QStringLiteral("modem.cpl"), normal, gcc("wwan"),
-         kcm("kcm_networkmanagement"), {}, programs({"modem-manager-gui", "nm-connection-editor"})},
-        {R::Multimedia, QStringLiteral("Multimedia"), QStringLiteral("mmsys.cpl,,4"), normal, gcc("sound"),
-         kcm("kcm_pulseaudio"), {}, programs({"pavucontrol", "pavucontrol-qt"})},
-        {R::DateAndTime, QStringLiteral("Date and time"), QStringLiteral("timedate.cpl,,0"), normal, gcc("datetime"),
-         kcm("kcm_clock"), {}, {}},
-        {R::GameControllers, QStringLiteral("Game controllers"), QStringLiteral("joy.cpl,,0"), normal, {},
-         kcm("kcm_joystick"), {}, programs({"jstest-gtk"})},
-        {R::Passwords, QStringLiteral("Passwords"), QStringLiteral("password.cpl"), normal, gcc("user-accounts"),
-         kcm("kcm_users"), programs({"mugshot"}), programs({"mugshot"})},
-        {R::Mouse, QStringLiteral("Mouse"), QStringLiteral("main.cpl @0"), minimised, gcc("mouse"), kcm("kcm_mouse"),
-         programs({"xfce4-mouse-settings"}), programs({"lxinput"})},
-        {R::Keyboard, QStringLiteral("Keyboard"), QStringLiteral("main.cpl @1"), minimised, gcc("keyboard"),
-         kcm("kcm_keyboard"), programs({"xfce4-keyboard-settings"}), programs({"lxinput"})},
-        {R::Printers, QStringLiteral("Printers"), QStringLiteral("main.cpl @2"), minimised, gcc("printers"),
-         kcm("kcm_printer_manager"), {}, programs({"system-config-printer"})},
-        {R::Fonts, QStringLiteral("Fonts"), QStringLiteral("main.cpl @3"), minimised, {}, kcm("kcm_fonts"),
-         programs({"xfce4-appearance-settings"}), programs({"font-manager", "gnome-tweaks"})},
-        {R::RegionalSettings, QStringLiteral("Regional settings"), QStringLiteral("intl.cpl,,0"), normal,
-         gcc("region"), kcm("kcm_regionandlang"), {}, {}},
-        {R::Display, QStringLiteral("Display"), QStringLiteral("desk.cpl,,1"), normal, gcc("display"),
-         kcm("kcm_kscreen"), programs({"xfce4-display-settings"}), programs({"arandr", "lxrandr"})},
-        {R::Odbc, QStringLiteral("ODBC data sources"), QStringLiteral("oddbccp32.cpl"), normal, {}, {}, {},
-         programs({"iodbcadm-gtk", "ODBCManageDataSourcesQ5", "ODBCManageDataSourcesQ4"})},
-        {R::AddRemovePrograms, QStringLiteral("Add or remove programs"), QStringLiteral("appwiz.cpl,,0"), normal,
-         programs({"gnome-software"}), programs({"plasma-discover"}), {},
-         programs({"gnome-software", "plasma-discover", "synaptic-pkexec"})},
-        {R::AddHardware, QStringLiteral("Add hardware"), QStringLiteral("sysdm.cpl @1"), normal, gcc("bluetooth"),
-         kcm("kcm_bluetooth"), {}, programs({"blueman-manager"})},
-        {R::PowerManagement, QStringLiteral("Power management"), QStringLiteral("powercfg.cpl,,0"), normal,
-         gcc("power"), kcm("kcm_powerdevilprofilesconfig"), programs({"xfce4-power-manager-settings"}),
-         programs({"xfce4-power-manager-settings"})},
-        {R::Network, QStringLiteral("Network"), QStringLiteral("netcpl.cpl,,0"), normal, gcc("network"),
-         kcm("kcm_networkmanagement"), {}, programs({"nm-connection-editor"})},
-        {R::System, QStringLiteral("System"), QStringLiteral("sysdm.cpl,,0"), normal, gcc("info-overview"),
-         kcm("kcm_about-distro"), {}, programs({"hardinfo"})},
-        {R::Themes, QStringLiteral("Themes"), QStringLiteral("themes.cpl"), normal, gcc("background"),
-         kcm("kcm_lookandfeel"), programs({"xfce4-appearance-settings"}), programs({"lxappearance"})},
-        {R::Sounds, QStringLiteral("Sounds"), QStringLiteral("mmsys.cpl @1"), normal, gcc("sound"),
-         kcm("kcm_pulseaudio"), {}, programs({"pavucontrol", "pavucontrol-qt"})},
-        {R::TimeZone, QStringLiteral("Time zone"), QStringLiteral("timedate.cpl,,1"), normal, gcc("datetime"),
-         kcm("kcm_clock"), {}, {}},
-    };
+    // The Windows applet and window style come from the Control Panel's own
+    // table; the rows below add the Linux desktops' programs.
+    static const std::vector<SettingsApplet> table = [] {
+        std::vector<SettingsApplet> rows = {
+            {R::Modems, QStringLiteral("Modems"), {}, 0, gcc("wwan"),
+             kcm("kcm_networkmanagement"), {}, programs({"modem-manager-gui", "nm-connection-editor"})},
+            {R::Multimedia, QStringLiteral("Multimedia"), {}, 0, gcc("sound"),
+             kcm("kcm_pulseaudio"), {}, programs({"pavucontrol", "pavucontrol-qt"})},
+            {R::DateAndTime, QStringLiteral("Date and time"), {}, 0, gcc("datetime"),
+             kcm("kcm_clock"), {}, {}},
+            {R::GameControllers, QStringLiteral("Game controllers"), {}, 0, {},
+             kcm("kcm_joystick"), {}, programs({"jstest-gtk"})},
+            {R::Passwords, QStringLiteral("Passwords"), {}, 0, gcc("user-accounts"),
+             kcm("kcm_users"), programs({"mugshot"}), programs({"mugshot"})},
+            {R::Mouse, QStringLiteral("Mouse"), {}, 0, gcc("mouse"), kcm("kcm_mouse"),
+             programs({"xfce4-mouse-settings"}), programs({"lxinput"})},
+            {R::Keyboard, QStringLiteral("Keyboard"), {}, 0, gcc("keyboard"),
+             kcm("kcm_keyboard"), programs({"xfce4-keyboard-settings"}), programs({"lxinput"})},
+            {R::Printers, QStringLiteral("Printers"), {}, 0, gcc("printers"),
+             kcm("kcm_printer_manager"), {}, programs({"system-config-printer"})},
+            {R::Fonts, QStringLiteral("Fonts"), {}, 0, {}, kcm("kcm_fonts"),
+             programs({"xfce4-appearance-settings"}), programs({"font-manager", "gnome-tweaks"})},
+            {R::RegionalSettings, QStringLiteral("Regional settings"), {}, 0,
+             gcc("region"), kcm("kcm_regionandlang"), {}, {}},
+            {R::Display, QStringLiteral("Display"), {}, 0, gcc("display"),
+             kcm("kcm_kscreen"), programs({"xfce4-display-settings"}), programs({"arandr", "lxrandr"})},
+            {R::Odbc, QStringLiteral("ODBC data sources"), {}, 0, {}, {}, {},
+             programs({"iodbcadm-gtk", "ODBCManageDataSourcesQ5", "ODBCManageDataSourcesQ4"})},
+            {R::AddRemovePrograms, QStringLiteral("Add or remove programs"), {}, 0,
+             programs({"gnome-software"}), programs({"plasma-discover"}), {},
+             programs({"gnome-software", "plasma-discover", "synaptic-pkexec"})},
+            {R::AddHardware, QStringLiteral("Add hardware"), {}, 0, gcc("bluetooth"),
+             kcm("kcm_bluetooth"), {}, programs({"blueman-manager"})},
+            {R::PowerManagement, QStringLiteral("Power management"), {}, 0,
+             gcc("power"), kcm("kcm_powerdevilprofilesconfig"), programs({"xfce4-power-manager-settings"}),
+             programs({"xfce4-power-manager-settings"})},
+            {R::Network, QStringLiteral("Network"), {}, 0, gcc("network"),
+             kcm("kcm_networkmanagement"), {}, programs({"nm-connection-editor"})},
+            {R::System, QStringLiteral("System"), {}, 0, gcc("info-overview"),
+             kcm("kcm_about-distro"), {}, programs({"hardinfo"})},
+            {R::Themes, QStringLiteral("Themes"), {}, 0, gcc("background"),
+             kcm("kcm_lookandfeel"), programs({"xfce4-appearance-settings"}), programs({"lxappearance"})},
+            {R::Sounds, QStringLiteral("Sounds"), {}, 0, gcc("sound"),
+             kcm("kcm_pulseaudio"), {}, programs({"pavucontrol", "pavucontrol-qt"})},
+            {R::TimeZone, QStringLiteral("Time zone"), {}, 0, gcc("datetime"),
+             kcm("kcm_clock"), {}, {}},
+        };
+        for (SettingsApplet& row : rows) {
+            const control_panel::Applet& windows = control_panel::applet(row.role);
+            row.controlApplet = QString::fromLatin1(windows.argument);
+            row.windowStyle = windows.windowStyle;
+        }
+        return rows;
+    }();
     return table;
 }
 

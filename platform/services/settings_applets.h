@@ -11,35 +11,15 @@
 #include <functional>
 #include <vector>
 
+#include "platform/sys/control_panel.h"
+
 namespace platform {
 
-enum class SettingsRole {
-    Modems,
-    Multimedia,
-    DateAndTime,
-    GameControllers,
-    Passwords,
-    Mouse,
-    Keyboard,
-    Printers,
-    Fonts,
-    RegionalSettings,
-    Display,
-    Odbc,
-    AddRemovePrograms,
-    AddHardware,
-    PowerManagement,
-    Network,
-    System,
-    Themes,
-    Sounds,
-    TimeZone,
-};
 
 struct SettingsApplet {
     SettingsRole role;
     QString name;           // what the role is called in messages
-    QString controlApplet;  // argument of the Windows Control Panel loader
+    QString controlApplet;  // argument of the Windows Control Panel loader (control_panel.h)
     int windowStyle;        // platform::WindowStyle
     QStringList gnome;      // command lines, best first
     QStringList kde;
@@ -52,7 +32,7 @@ const std::vector<SettingsApplet>& settingsAppletTable();
 const SettingsApplet& settingsApplet(SettingsRole role);
 
 // The Windows command line of a role: the Control Panel loader and the applet.
-inline const QString controlPanelPrefix = QStringLiteral("rundll32.exe shell32.dll,Control_RunDLL ");
+inline const QString controlPanelPrefix = QString::fromStdString(control_panel::loaderPrefix);
 QString controlPanelCommandLine(const SettingsApplet& applet);
 
 // The command lines that may open a role on a desktop, in the order tried.

@@ -7,15 +7,17 @@
 
 namespace platform::codepage {
 
-// The ANSI code page in force: $QUELMARN_CODEPAGE when set, else derived from
-// the locale's language the way Windows maps it; C/POSIX or no locale -> 1250.
+// The ANSI code page in force: $QUELMARN_CODEPAGE when set, else the
+// system's own (systemAnsiCodePage).
 int ansiCodePage();
+
+// The system's ANSI code page: on Windows the one the system is set to; on
+// systems without one, derived from the locale's language the way Windows
+// maps it (C/POSIX or no locale -> 1250).
+int systemAnsiCodePage();
 
 // The code page a locale name such as "cs_CZ.UTF-8" maps to.
 int codePageForLocale(const std::string& localeName);
-
-// iconv name of a Windows code page number ("CP1250", "CP932", ...).
-std::string iconvName(int codePage);
 
 // Never fails: a byte the code page does not define becomes U+FFFD.
 std::string toUtf8(const std::string& ansiBytes, int codePage);

@@ -55,10 +55,12 @@ bool wildcardMatch(const std::string& pattern, const std::string& name);
 
 // Reads the process's file-creation mask, which new files' permission bits
 // follow. Reading it sets it for a moment, so the program does so once at
-// start-up, before other threads run.
+// start-up, before other threads run. Nothing to do where the system keeps
+// no such mask (Windows).
 void readUmaskOnce();
 
-// Writes bytes, like write(2): the count written, or -1 with errno set.
+// Writes bytes to a C library descriptor, like the C library's write: the
+// count written, or -1 with errno set.
 using WriteFunction = std::function<ssize_t(int fd, const void* data, std::size_t size)>;
 
 // The operations a window asks for, behind an interface so that tests can

@@ -1,10 +1,12 @@
 #pragma once
 // off_reset_logout: ending the user's session and shutting the machine down.
 //
-// Log-off goes to the running desktop's session manager, without a question
-// (GNOME, KDE Plasma, Xfce), and otherwise to logind, which ends this
-// process's login session. Shutting down and restarting go to logind; the
-// desktop's own shut-down prompt is used where the desktop has one.
+// On Windows log-off is ExitWindowsEx (not forced) and the shut-down prompt
+// is the shell's own dialog. On Linux log-off goes to the running desktop's
+// session manager, without a question (GNOME, KDE Plasma, Xfce), and
+// otherwise to logind, which ends this process's login session; shutting
+// down and restarting go to logind, and the desktop's own shut-down prompt
+// is used where the desktop has one.
 
 #include <memory>
 #include <stdexcept>
@@ -12,7 +14,8 @@
 
 namespace platform::off_reset_logout {
 
-// What logind answers to CanPowerOff / CanReboot.
+// Whether the machine may be shut down or restarted (on Linux what logind
+// answers to CanPowerOff / CanReboot).
 enum class Ability {
     Yes,       // allowed
     Challenge, // allowed after the user authenticates
@@ -25,21 +28,22 @@ inline bool offered(Ability ability) { return ability == Ability::Yes || ability
 class Calls {
 public:
     virtual ~Calls() = default;
-    // Ends the session at once. Throws platform::Failure when neither the
-    // desktop nor logind took the request.
+    // Ends the session at once. Throws platform::Failure when the system
+    // did not take the request (on Linux: neither the desktop nor logind).
     virtual void logOff() = 0;
     // Shows the desktop's own shut-down prompt, which then acts by itself.
     // False when the desktop has none (the caller offers its own choices).
     virtual bool desktopShutdownPrompt() = 0;
     virtual Ability canPowerOff() = 0;
     virtual Ability canReboot() = 0;
-    // Throw platform::Failure when logind refuses or cannot be reached.
+    // Throw platform::Failure when the system refuses or cannot be reached.
     virtual void powerOff() = 0;
     virtual void reboot() = 0;
 };
 
-// Bus addresses; an empty one means the standard bus of that kind
-// ($DBUS_SESSION_BUS_ADDRESS, $DBUS_SYSTEM_BUS_ADDRESS or the defaults).
+// Where a D-Bus system reaches its session manager and logind; an empty
+// address means the standard bus of that kind ($DBUS_SESSION_BUS_ADDRESS,
+// $DBUS_SYSTEM_BUS_ADDRESS or the defaults). Systems without D-Bus ignore it.
 struct Buses {
     std::string session;
     std::string system;

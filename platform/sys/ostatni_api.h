@@ -13,8 +13,9 @@ namespace platform::ostatni_API {
 // separator. Language files sit beside the program.
 std::string applicationFolder();
 
-// Stand-in for the Windows directory, where options.ini lives:
-// $QUELMARN_WINDIR, else ${XDG_CONFIG_HOME:-~/.config}/quelmarn.
+// The Windows directory, where options.ini lives. Where the system has none
+// (Linux), its stand-in: $QUELMARN_WINDIR, else
+// ${XDG_CONFIG_HOME:-~/.config}/quelmarn.
 std::string windowsDirectory();
 
 // Path separator used to join folder and file names.
@@ -23,13 +24,17 @@ char pathSeparator();
 // The folder queries, with the system's buffer contract: the path and a
 // terminating code-0 character are written into `buffer` when they fit in
 // `size` characters, and the path's length is returned; when they do not
-// fit, the buffer is left untouched and the size needed is returned.
-// Windows directory: windowsDirectory(). Temporary folder: $TMPDIR or /tmp,
-// with a trailing separator. System directory: the folder of the system's
-// shared libraries (the one the C library is loaded from).
+// fit, the buffer is left untouched and the size needed is returned. The
+// path is UTF-8 text, like every text the program holds.
+// Windows directory: windowsDirectory(). Temporary folder: with a trailing
+// separator ($TMPDIR or /tmp where the system keeps no such setting).
+// System directory: the folder of the system's shared libraries (on Linux
+// the one the C library is loaded from).
 unsigned GetWindowsDirectoryA(char* buffer, unsigned size);
 unsigned fillBuffer(const std::string& path, char* buffer, unsigned size); // the same contract
-// The temporary folder for a $TMPDIR value (unset or empty: /tmp).
+// The temporary folder, with a trailing separator: on Linux for a $TMPDIR
+// value (unset or empty: /tmp); on Windows the system's own, which the
+// system takes from TMP and TEMP itself (the value is not used).
 std::string tempPath(const char* tmpdir);
 unsigned GetTempPathA(unsigned size, char* buffer);
 unsigned GetSystemDirectoryA(char* buffer, unsigned size);

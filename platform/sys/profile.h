@@ -2,7 +2,9 @@
 // Profile (INI) files as the program keeps its settings in them: section and
 // key names compare case-insensitively; a write edits the one value in place
 // and keeps every other line byte for byte, creating the file, its folder and
-// the section when they are missing.
+// the section when they are missing. On Windows the system's profile
+// functions do this work; a file in the Windows directory is named to them
+// by its bare name ("options.ini"), which they resolve to that directory.
 
 #include <memory>
 #include <optional>

@@ -1,6 +1,11 @@
 #pragma once
 // taskbar: the window calls of the ostatni_API group that hide and show the
-// desktop's panels and their Start button.
+// desktop's panels and their Start button. Whatever is not found is left
+// alone.
+//
+// On Windows the taskbar is the top-level window of class "shell_traywnd"
+// with an empty title, hidden and shown with SetWindowPos; the Start button
+// is its first child of class "Button", hidden and shown with ShowWindow.
 //
 // On X11 the panels are the windows of the window manager's client list
 // (_NET_CLIENT_LIST) whose type is _NET_WM_WINDOW_TYPE_DOCK. Hiding unmaps
@@ -8,8 +13,8 @@
 // remembered for as long as this object lives and only those are mapped
 // again. The Start button is the first child window of a panel whose
 // WM_CLASS (instance or class name) is "Button", ignoring case; panels that
-// draw their buttons inside one window have none. Whatever is not found is
-// left alone, and without an X11 display nothing is found.
+// draw their buttons inside one window have none. Without an X11 display
+// nothing is found.
 
 #include <cstdint>
 #include <memory>
@@ -28,15 +33,15 @@ public:
     virtual void showStartButton() = 0;
 };
 
-// The panels currently in the client list, and the Start button (0 when
-// none) — what the four calls act on.
-class X11Calls : public Calls {
+// The panels the four calls act on (those currently on the desktop), and
+// the Start button (0 when none).
+class InspectableCalls : public Calls {
 public:
     virtual std::vector<WindowId> panels() = 0;
     virtual WindowId startButton() = 0;
 };
 
-// The calls on the display named by $DISPLAY.
-std::unique_ptr<X11Calls> makeNative();
+// The calls on the running desktop (on X11 the display named by $DISPLAY).
+std::unique_ptr<InspectableCalls> makeNative();
 
 } // namespace platform::taskbar

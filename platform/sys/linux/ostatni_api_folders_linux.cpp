@@ -7,14 +7,6 @@
 
 namespace platform::ostatni_API {
 
-unsigned fillBuffer(const std::string& path, char* buffer, unsigned size)
-{
-    const size_t needed = path.size() + 1;
-    if (buffer == nullptr || needed > size) return unsigned(needed);
-    std::memcpy(buffer, path.c_str(), needed);
-    return unsigned(path.size());
-}
-
 std::string tempPath(const char* tmpdir)
 {
     std::string path = tmpdir && *tmpdir ? tmpdir : "/tmp";

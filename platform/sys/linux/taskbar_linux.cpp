@@ -43,7 +43,7 @@ bool isButtonName(const char* name)
     return text == "button";
 }
 
-class X11Taskbar : public X11Calls {
+class X11Taskbar : public InspectableCalls {
 public:
     ~X11Taskbar() override
     {
@@ -180,7 +180,7 @@ private:
 
 } // namespace
 
-std::unique_ptr<X11Calls> makeNative()
+std::unique_ptr<InspectableCalls> makeNative()
 {
     return std::make_unique<X11Taskbar>();
 }

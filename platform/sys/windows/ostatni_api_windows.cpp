@@ -1,0 +1,133 @@
+#include "platform/sys/ostatni_api.h"
+
+#include <windows.h>
+
+#include <cstring>
+#include <lmcons.h>
+
+#include "platform/failure.h"
+#include "platform/sys/codepage.h"
+#include "platform/sys/windows/win32_text.h"
+
+namespace platform::ostatni_API {
+namespace {
+
+// The folder calls fill a buffer of this many characters, as the folders
+// window does; a longer path does not fit.
+constexpr unsigned folderBufferSize = 255;
+
+using FolderCall = UINT (*)(char*, UINT);
+
+// The folder the system reports through an ANSI call, as UTF-8 text; empty
+// when it does not fit the buffer.
+std::string folder(FolderCall call)
+{
+    char buffer[folderBufferSize] = {};
+    const UINT length = call(buffer, folderBufferSize);
+    if (length == 0 || length >= folderBufferSize) return {};
+    return codepage::toUtf8(std::string(buffer, length), int(GetACP()));
+}
+
+UINT tempPathCall(char* buffer, UINT size)
+{
+    return ::GetTempPathA(size, buffer);
+}
+
+class WindowsCalls : public Calls {
+public:
+    // The version as the system itself has it: GetVersionEx reports what
+    // the program's manifest claims, RtlGetVersion the truth.
+    OsVersion osVersion() override
+    {
+        using RtlGetVersion = LONG(WINAPI*)(OSVERSIONINFOW*);
+        const auto get = reinterpret_cast<RtlGetVersion>(
+            reinterpret_cast<void*>(GetProcAddress(GetModuleHandleW(L"ntdll.dll"), "RtlGetVersion")));
+        OSVERSIONINFOW info {};
+        info.dwOSVersionInfoSize = sizeof info;
+        if (!get || get(&info) != 0) throw Failure("The system version cannot be read.");
+        return OsVersion{int(info.dwMajorVersion), int(info.dwMinorVersion), int(info.dwBuildNumber)};
+    }
+
+    std::uint64_t millisecondsSinceBoot() override { return GetTickCount64(); }
+
+    std::optional<std::string> userName() override
+    {
+        char buffer[folderBufferSize] = {};
+        DWORD size = folderBufferSize;
+        if (!::GetUserNameA(buffer, &size)) return std::nullopt;
+        return codepage::toUtf8(std::string(buffer, std::strlen(buffer)), int(GetACP()));
+    }
+};
+
+} // namespace
+
+std::string applicationFolder()
+{
+    std::wstring path(MAX_PATH, L'\0');
+    for (;;) {
+        const DWORD length = GetModuleFileNameW(nullptr, path.data(), DWORD(path.size()));
+        if (length == 0) throw Failure("The program's own folder cannot be found: " + win32::errorText(GetLastError()) + ".");
+        if (length < path.size()) {
+            path.resize(length);
+            break;
+        }
+        path.resize(path.size() * 2);
+    }
+    const size_t slash = path.find_last_of(L"\\/");
+    return win32::utf8(slash == std::wstring::npos ? path : path.substr(0, slash));
+}
+
+std::string windowsDirectory()
+{
+    return folder(&::GetWindowsDirectoryA);
+}
+
+char pathSeparator()
+{
+    return '\\';
+}
+
+unsigned GetWindowsDirectoryA(char* buffer, unsigned size)
+{
+    return fillBuffer(folder(&::GetWindowsDirectoryA), buffer, size);
+}
+
+std::string tempPath(const char*)
+{
+    return folder(&tempPathCall);
+}
+
+unsigned GetTempPathA(unsigned size, char* buffer)
+{
+    return fillBuffer(folder(&tempPathCall), buffer, size);
+}
+
+unsigned GetSystemDirectoryA(char* buffer, unsigned size)
+{
+    return fillBuffer(folder(&::GetSystemDirectoryA), buffer, size);
+}
+
+std::string readWholeFile(const std::string& path)
+{
+    const win32::Handle file(CreateFileW(win32::wide(path).c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE,
+                                         nullptr, OPEN_EXISTING, FILE_FLAG_SEQUENTIAL_SCAN, nullptr));
+    if (!file.valid())
+        throw Failure("The file \"" + path + "\" cannot be opened: " + win32::errorText(GetLastError()) + ".");
+    std::string content;
+    char buffer[65536];
+    for (;;) {
+        DWORD read = 0;
+        if (!ReadFile(file.get(), buffer, sizeof buffer, &read, nullptr))
+            throw Failure("The file \"" + path + "\" cannot be read: " + win32::errorText(GetLastError()) + ".");
+        if (read == 0) break;
+        content.append(buffer, read);
+    }
+    return content;
+}
+
+std::unique_ptr<Calls> makeNative()
+{
+    return std::make_unique<WindowsCalls>();
+}
+
+} // namespace platform::ostatni_API
