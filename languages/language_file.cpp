@@ -39,12 +39,20 @@ int recordForEntry(int entry)
     return 0;
 }
 
-std::vector<std::string> readRecords(const std::string& fileBytes, const std::string& fileName)
+std::vector<std::string> readRecords(const std::string& fileBytes, const std::string& fileName,
+                                     int* endedInRecord)
 {
     std::vector<std::string> records(recordCount);
+    if (endedInRecord) *endedInRecord = 0;
     size_t pos = 0;
     for (int r = 1; r <= recordCount; ++r) {
-        if (pos + 2 > fileBytes.size()) break; // the file ends here: the rest stay empty
+        const auto ended = [&] {
+            if (endedInRecord) *endedInRecord = r;
+        };
+        if (pos + 2 > fileBytes.size()) { // the file ends here: the rest stay empty
+            ended();
+            break;
+        }
         const auto low = static_cast<uint8_t>(fileBytes[pos]);
         const auto high = static_cast<uint8_t>(fileBytes[pos + 1]);
         const auto length = static_cast<int16_t>(static_cast<uint16_t>(low | (high << 8)));
@@ -53,7 +61,10 @@ std::vector<std::string> readRecords(const std::string& fileBytes, const std::st
             throw platform::Failure("The language file \"" + fileName + "\" is damaged: record "
                                     + std::to_string(r) + " has the invalid length "
                                     + std::to_string(length) + ".");
-        if (pos + size_t(length) > fileBytes.size()) break; // cut inside the record
+        if (pos + size_t(length) > fileBytes.size()) { // cut inside the record
+            ended();
+            break;
+        }
         records[r - 1] = fileBytes.substr(pos, size_t(length));
         pos += size_t(length);
     }
@@ -68,7 +79,7 @@ std::string writeRecords(const std::vector<std::string>& records)
     std::string out;
     for (size_t i = 0; i < records.size(); ++i) {
         const std::string& text = records[i];
-        if (text.size() > 32767)
+        if (text.size() > size_t(maxRecordBytes))
             throw platform::Failure("Language record " + std::to_string(i + 1) + " is longer than 32,767 bytes.");
         out += char(text.size() & 0xFF);
         out += char((text.size() >> 8) & 0xFF);

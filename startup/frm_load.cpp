@@ -2,6 +2,7 @@
 
 #include <cstdio>
 
+#include "languages/language_file.h"
 #include "platform/failure.h"
 #include "platform/services/message_box.h"
 #include "platform/sys/ostatni_api.h"
@@ -39,7 +40,7 @@ void frm_load::Form_Load(Form1& table, const Configuration& config, const std::f
 {
     const std::string name = languageFileName(config.optionsPath());                    // 1
     const std::string path = languageFilePath(config.applicationFolder, name);          // 2
-    const std::string bytes = platform::ostatni_API::readWholeFile(path);               // 3, 5
+    const std::string bytes = platform::ostatni_API::readWholeFile(path, langfile::maxFileBytes); // 3, 5
     table.load(bytes, path, config.codePage);                                           // 4
     // 6: nothing to unload, the start-up window is never created as a widget.
     showMainMenu();                                                                     // 7

@@ -2,9 +2,12 @@
 
 #include <QTemporaryDir>
 #include <QtTest>
+#include <optional>
+#include <sys/stat.h>
 
 #include "platform/failure.h"
 #include "platform/sys/codepage.h"
+#include "platform/sys/file_operations.h"
 #include "platform/sys/profile.h"
 #include "tests/support/test_support.h"
 
@@ -67,6 +70,48 @@ private slots:
         QCOMPARE(QString::fromStdString(codepage::toUtf8("a\x98" "b", 1250)), QStringLiteral("a\uFFFDb"));
         QCOMPARE(QString::fromStdString(codepage::toUtf8("\x93\xfa\x96\x7b\x82", 932)),
                  QStringLiteral("日本\uFFFD"));
+    }
+
+    // Nothing is lost at the end of a text or before an undefined byte, in
+    // any code page the locale can choose, and every text a file decodes to
+    // is stored back unchanged.
+    void everyCodePageKeepsEveryCharacter_data()
+    {
+        QTest::addColumn<int>("codePage");
+        QTest::addColumn<QString>("sample");
+        QTest::newRow("1250") << 1250 << QStringLiteral("Příliš žluťoučký kůň");
+        QTest::newRow("1251") << 1251 << QStringLiteral("Привет мир");
+        QTest::newRow("1252") << 1252 << QStringLiteral("Größe café");
+        QTest::newRow("1253") << 1253 << QStringLiteral("Καλημέρα");
+        QTest::newRow("1254") << 1254 << QStringLiteral("Günaydın");
+        QTest::newRow("1255") << 1255 << QStringLiteral("שלום עולם");
+        QTest::newRow("1256") << 1256 << QStringLiteral("مرحبا");
+        QTest::newRow("1257") << 1257 << QStringLiteral("Labdien ąčę");
+        QTest::newRow("1258") << 1258 << QStringLiteral("Tiếng Việt");
+        QTest::newRow("874") << 874 << QStringLiteral("สวัสดี");
+        QTest::newRow("932") << 932 << QStringLiteral("日本語");
+        QTest::newRow("936") << 936 << QStringLiteral("中文");
+        QTest::newRow("949") << 949 << QStringLiteral("한국어");
+        QTest::newRow("950") << 950 << QStringLiteral("中文字");
+    }
+    void everyCodePageKeepsEveryCharacter()
+    {
+        QFETCH(int, codePage);
+        QFETCH(QString, sample);
+        for (const QString& text : {sample, sample + QStringLiteral(" Ahoj"), QStringLiteral("Ahoj")}) {
+            const codepage::Encoded encoded = codepage::fromUtf8(text.toStdString(), codePage);
+            QVERIFY(encoded.unstorable.empty());
+            QCOMPARE(QString::fromStdString(codepage::toUtf8(encoded.bytes, codePage)), text);
+        }
+        for (int byte = 0x80; byte <= 0xFF; ++byte) {
+            const std::string bytes = std::string("Ahoj") + char(byte) + " ";
+            const std::string decoded = codepage::toUtf8(bytes, codePage);
+            QVERIFY2(QString::fromStdString(decoded).startsWith(QStringLiteral("Ahoj")), qPrintable(QString::number(byte, 16)));
+            if (QString::fromStdString(decoded).contains(QChar(0xFFFD))) continue;
+            const codepage::Encoded again = codepage::fromUtf8(decoded, codePage);
+            QVERIFY(again.unstorable.empty());
+            QCOMPARE(codepage::toUtf8(again.bytes, codePage), decoded);
+        }
     }
 
     void encodingReportsWhatItCannotStore()
@@ -134,6 +179,54 @@ private slots:
         profile::writeString(path.toStdString(), "OPTIONS", "lokalizace", "czech.qlk");
         QCOMPARE(testing::readFile(path), std::string("[OPTIONS]\nlokalizace=czech.qlk\n"));
         QVERIFY(!QFile::exists(path + ".tmp"));
+    }
+
+    // A settings file too large to be one, or not a file at all, reads as
+    // absent and is never rewritten; a write that fails part-way leaves the
+    // old file and no temporary file behind.
+    void optionsFileIsNeitherWaitedOnNorLost_data()
+    {
+        QTest::addColumn<QString>("kind");
+        QTest::addColumn<QString>("outcome"); // value read | how the write went
+        QTest::newRow("larger than 1 MiB") << "large" << "<none>|failed";
+        QTest::newRow("a FIFO") << "fifo" << "<none>|failed";
+        QTest::newRow("disk full during the write") << "full" << "czech.qlk|failed";
+    }
+    void optionsFileIsNeitherWaitedOnNorLost()
+    {
+        QFETCH(QString, kind);
+        QFETCH(QString, outcome);
+        QTemporaryDir dir;
+        const QString path = dir.filePath("options.ini");
+        std::string before = "[OPTIONS]\nlokalizace=czech.qlk\n";
+        if (kind == "large") before += std::string(size_t(1) << 20, ';'); // no settings file is that large
+        if (kind == "fifo")
+            QVERIFY(::mkfifo(path.toLocal8Bit().constData(), 0644) == 0);
+        else
+            testing::writeFile(path, before);
+
+        const testing::ChildOutcome child = testing::runInChild([&] {
+            const auto value = profile::readString(path.toStdString(), "OPTIONS", "lokalizace");
+            std::string written = "ok";
+            try {
+                const auto files = platform::file_operations::makeNative(
+                    kind == "full" ? testing::fillingDevice(5) : platform::file_operations::WriteFunction{});
+                profile::writeString(path.toStdString(), "OPTIONS", "lokalizace", "english.qlk", *files);
+            } catch (const Failure&) {
+                written = "failed";
+            }
+            return value.value_or("<none>") + "|" + written;
+        });
+        QVERIFY2(child.finished, "reading or writing the settings file did not end");
+        QCOMPARE(QString::fromStdString(child.result), outcome);
+        QCOMPARE(QDir(dir.path()).entryList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot),
+                 QStringList{"options.ini"});
+        struct stat st {};
+        QVERIFY(::stat(path.toLocal8Bit().constData(), &st) == 0);
+        if (kind == "fifo")
+            QVERIFY(S_ISFIFO(st.st_mode));
+        else
+            QVERIFY(testing::readFile(path) == before);
     }
 
     void unwritableFileIsAFailureAndMissingFileReadsAsAbsent()

@@ -7,6 +7,7 @@
 #include <QtTest>
 
 #include <cerrno>
+#include <optional>
 #include <sys/mount.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -101,6 +102,8 @@ private slots:
         // The rest of the destinations are rows of the shared table above.
         QTest::newRow("folder with separator") << "<d>/" << "sub/a.txt";
         QTest::newRow("blanks kept") << " copy.txt " << " copy.txt ";
+        const QString longest = QString(127, QChar(0x159)) + 'x'; // 255 bytes, the system's limit
+        QTest::newRow("name of 255 bytes") << longest << longest;
     }
     void copyPutsTheFileWhereTheDestinationSays()
     {
@@ -167,6 +170,7 @@ private slots:
         QTest::newRow("copy over a folder's file") << 0 << "file" << "folder2" << "folder2/file" << "is a folder";
         QTest::newRow("copy over read-only") << 0 << "file" << "readonly" << "readonly" << "read-only";
         QTest::newRow("copy no match") << 0 << "*.none" << "folder" << "*.none" << "No file matches";
+        QTest::newRow("copy onto a link to nowhere") << 0 << "file" << "dangling" << "dangling" << "does not exist";
         QTest::newRow("copy matches into a file") << 0 << "fi?e" << "readonly" << "readonly" << "not an existing folder";
         QTest::newRow("move empty source") << 1 << "" << "x" << "" << "empty";
         QTest::newRow("move missing file") << 1 << "missing" << "x" << "missing" << "No such file";
@@ -189,6 +193,7 @@ private slots:
         QVERIFY(::chmod(s(dir.filePath("readonly")).c_str(), 0444) == 0);
         QVERIFY(QDir(dir.path()).mkpath("folder"));
         QVERIFY(QDir(dir.path()).mkpath("folder2/file"));
+        QVERIFY(QFile::link(dir.filePath("nowhere"), dir.filePath("dangling")));
         const QStringList before = entries(dir.path());
         auto full = [&](const QString& p) { return p.isEmpty() ? std::string() : s(dir.filePath(p)); };
 
@@ -202,6 +207,40 @@ private slots:
         QCOMPARE(entries(dir.path()), before);
         QCOMPARE(readFile(dir.filePath("file")), std::string("file"));
         QCOMPARE(readFile(dir.filePath("readonly")), std::string("readonly"));
+        QVERIFY(QFileInfo(dir.filePath("dangling")).isSymLink());
+    }
+
+    // A FIFO given as a file neither blocks the program nor is read from.
+    void specialFilesAreRefusedWithoutWaiting_data()
+    {
+        QTest::addColumn<int>("operation"); // 0 copy, 1 move to another file system, 2 open as a note
+        QTest::newRow("copy") << 0;
+        QTest::newRow("move across file systems") << 1;
+        QTest::newRow("open as a note") << 2;
+    }
+    void specialFilesAreRefusedWithoutWaiting()
+    {
+        QFETCH(int, operation);
+        QTemporaryDir dir;
+        const QString fifo = dir.filePath("pipe");
+        QVERIFY(::mkfifo(s(fifo).c_str(), 0644) == 0);
+        std::optional<QTemporaryDir> other;
+        if (operation == 1) {
+            if (deviceOf("/dev/shm") == deviceOf(dir.path()) || deviceOf("/dev/shm") == dev_t(-1))
+                QSKIP("/dev/shm is not a second file system here");
+            other.emplace(QStringLiteral("/dev/shm/quelmarn-test-XXXXXX"));
+        }
+        const testing::ChildOutcome child = testing::runInChild([&] {
+            return s(failureOf([&] {
+                if (operation == 0) fo::copyFile(s(fifo), s(dir.filePath("copy")));
+                if (operation == 1) fo::moveFile(s(fifo), s(other->filePath("moved")));
+                if (operation == 2) fo::readOrCreate(s(fifo));
+            }));
+        });
+        QVERIFY2(child.finished, "the operation waited on the FIFO");
+        const QString message = QString::fromStdString(child.result);
+        QVERIFY2(message.contains('"' + fifo + '"') && message.contains("regular file"), qPrintable(message));
+        QCOMPARE(entries(dir.path()), QStringList{"pipe"});
     }
 
     void permissionDeniedIsReported()
@@ -251,17 +290,22 @@ private slots:
         QTest::newRow("star in the middle") << "a*" << QStringList{"a.txt", "ab.log"};
         QTest::newRow("everything") << "*" << QStringList{"a.txt", "ab.log", "b.txt"};
         QTest::newRow("brackets are plain") << "[ab].txt" << QStringList{"[ab].txt"};
+        QTest::newRow("a name that starts with a star") << "*" << QStringList{"*draft.txt", "a.txt", "ab.log", "b.txt"};
+        QTest::newRow("a star in the name where the pattern has one") << "a*.txt" << QStringList{"a*b.txt", "a.txt"};
     }
     void wildcardsActOnEveryMatch()
     {
         QFETCH(QString, pattern);
         QFETCH(QStringList, matched);
+        QStringList extra; // the names of the row beyond the three every row has
+        for (const QString& name : matched)
+            if (!QStringList{"a.txt", "b.txt", "ab.log"}.contains(name)) extra << name;
         for (int operation = 0; operation < 3; ++operation) {
             QTemporaryDir dir;
             QVERIFY(QDir(dir.path()).mkpath("src/nested.txt"));
             QVERIFY(QDir(dir.path()).mkpath("dst"));
             for (const char* name : {"a.txt", "b.txt", "ab.log"}) writeFile(dir.filePath(QString("src/") + name), name);
-            if (pattern.startsWith('[')) writeFile(dir.filePath("src/[ab].txt"), "[ab].txt");
+            for (const QString& name : extra) writeFile(dir.filePath("src/" + name), s(name));
             QStringList all = entries(dir.filePath("src"));
             const std::string source = s(dir.filePath("src/" + pattern));
             if (operation == 0) fo::copyFile(source, s(dir.filePath("dst")));
@@ -335,6 +379,10 @@ private slots:
         const std::string binary("a\0b\r\n\xff", 6);
         fo::replaceFile(s(dir.filePath("new.txt")), binary);
         QCOMPARE(fo::readOrCreate(s(dir.filePath("new.txt"))), binary);
+        const QString longest = dir.filePath(QString(127, QChar(0x17E)) + 'x'); // a name of 255 bytes
+        fo::replaceFile(s(longest), binary);
+        QCOMPARE(readFile(longest), binary);
+        QVERIFY(QFile::remove(longest));
         QVERIFY(::chmod(s(dir.filePath("new.txt")).c_str(), 0604) == 0);
         fo::replaceFile(s(dir.filePath("new.txt")), "x");
         struct stat st {};

@@ -12,6 +12,7 @@
 #include <QTemporaryDir>
 #include <QTimer>
 #include <QtTest>
+#include <optional>
 
 #include <cerrno>
 #include <sys/mount.h>

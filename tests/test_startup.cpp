@@ -4,6 +4,8 @@
 #include <QProcess>
 #include <QTemporaryDir>
 #include <QtTest>
+#include <sys/stat.h>
+#include <unistd.h>
 
 #include "platform/failure.h"
 #include "startup/frm_load.h"
@@ -131,6 +133,50 @@ private slots:
         QCOMPARE(shown.style, 16);
         QCOMPARE(shown.shownTitle(), QStringLiteral("QuelmarnManager 0.00 Beta"));
         QVERIFY2(shown.text.contains(mentioned), qPrintable(shown.text));
+    }
+
+    // Special files and a huge file in place of the two files start-up
+    // reads: it ends soon with the defaults or a clear error, never waits
+    // and never reads more than a language file can hold.
+    void specialFilesNeitherBlockNorExhaustStartUp_data()
+    {
+        QTest::addColumn<QString>("kind");
+        QTest::addColumn<int>("status");
+        QTest::addColumn<QString>("mentioned"); // in the message, "" for none
+        QTest::newRow("options.ini is a FIFO") << "options fifo" << 0 << "";
+        QTest::newRow("language file is a FIFO") << "language fifo" << 1 << "czech.qlk\" cannot be opened: it is a FIFO";
+        QTest::newRow("lokalizace names /dev/zero") << "dev zero" << 1 << "dev/zero\" cannot be opened: it is a device";
+        QTest::newRow("language file of 1 GiB") << "huge" << 0 << "";
+    }
+    void specialFilesNeitherBlockNorExhaustStartUp()
+    {
+        QFETCH(QString, kind);
+        QFETCH(int, status);
+        QFETCH(QString, mentioned);
+        StartupFixture f;
+        const std::string options = f.windowsFolder.path().toStdString() + "/options.ini";
+        const std::string language = f.appFolder.path().toStdString() + "/czech.qlk";
+        if (kind == "options fifo") QVERIFY(::mkfifo(options.c_str(), 0644) == 0);
+        if (kind == "language fifo") QVERIFY(::mkfifo(language.c_str(), 0644) == 0);
+        if (kind == "dev zero") f.writeOptions("[OPTIONS]\nlokalizace=../../../../../../dev/zero\n");
+        if (kind == "options fifo") f.writeLanguage("czech.qlk", allRecords("cz"));
+        if (kind == "huge") {
+            f.writeLanguage("czech.qlk", allRecords("cz"));
+            QVERIFY(::truncate(language.c_str(), off_t(1) << 30) == 0); // sparse: no room taken
+        }
+        const testing::ChildOutcome child = testing::runInChild([&] {
+            Form1 table;
+            testing::FakeApp app;
+            const int result = frm_load::runOrReport(table, [&] { return f.folders(); }, app.fakes.messages, [] {});
+            const QString shown = app.fakes.messages.calls.empty() ? QString() : app.fakes.messages.calls[0].text;
+            return std::to_string(result) + "|" + table.text(1).toStdString() + "|" + shown.toStdString();
+        });
+        QVERIFY2(child.finished, "start-up did not end");
+        const QStringList parts = QString::fromStdString(child.result).split('|');
+        QCOMPARE(parts.size(), 3);
+        QCOMPARE(parts[0].toInt(), status);
+        if (status == 0) QCOMPARE(parts[1], QStringLiteral("cz1"));
+        QVERIFY2(parts[2].contains(mentioned), qPrintable(parts[2]));
     }
 
     void successReportsNothing()

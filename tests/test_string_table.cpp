@@ -127,6 +127,39 @@ private slots:
         QCOMPARE(loadedFrom("").text(1), QString());
     }
 
+    // Start-up goes on with such a file, and one line on standard error
+    // says which file ended where.
+    void fileEndingEarlySaysWhereItEnded_data()
+    {
+        QTest::addColumn<QByteArray>("bytes");
+        QTest::addColumn<QString>("said");
+        QTest::newRow("empty") << QByteArray() << "\"/opt/q/cut.qlk\" ends in record 1 of 133";
+        QTest::newRow("cut inside a length") << QByteArray::fromStdString(record(1, "a") + "\x05")
+                                             << "\"/opt/q/cut.qlk\" ends in record 2 of 133";
+        QTest::newRow("cut inside record 133")
+            << QByteArray::fromStdString(testing::languageFileBytes(recordText)).chopped(1)
+            << "\"/opt/q/cut.qlk\" ends in record 133 of 133";
+        QTest::newRow("complete") << QByteArray::fromStdString(testing::languageFileBytes(recordText)) << "";
+    }
+    void fileEndingEarlySaysWhereItEnded()
+    {
+        QFETCH(QByteArray, bytes);
+        QFETCH(QString, said);
+        const testing::ChildOutcome child = testing::runInChild([&] {
+            Form1 table;
+            table.load(bytes.toStdString(), "/opt/q/cut.qlk", 1250);
+            return std::string("loaded");
+        });
+        QCOMPARE(child.result, std::string("loaded"));
+        const QString standardError = QString::fromStdString(child.standardError);
+        if (said.isEmpty()) {
+            QCOMPARE(standardError, QString());
+        } else {
+            QCOMPARE(standardError.count('\n'), 1);
+            QVERIFY2(standardError.contains(said), qPrintable(standardError));
+        }
+    }
+
     void bytesAfterTheLastRecordAreIgnored()
     {
         const std::string bytes = testing::languageFileBytes(recordText) + record(-1, "") + "garbage";
@@ -156,14 +189,18 @@ private slots:
         QTest::addColumn<QString>("file");
         QTest::addColumn<QString>("systemButton");
         QTest::addColumn<QString>("timeZoneButton");
-        QTest::newRow("czech") << "czech.qlk" << QStringLiteral("Systém") << QStringLiteral("Ćasové pásmo");
-        QTest::newRow("english") << "english.qlk" << QStringLiteral("System") << QStringLiteral("Time zone");
+        QTest::addColumn<QString>("totalPhysical"); // Text45, the prefix of lblTotalPhys
+        QTest::newRow("czech") << "czech.qlk" << QStringLiteral("Systém") << QStringLiteral("Ćasové pásmo")
+                               << QStringLiteral("Fyzická paměť celkem: ");
+        QTest::newRow("english") << "english.qlk" << QStringLiteral("System") << QStringLiteral("Time zone")
+                                 << QStringLiteral("Physical memory total: ");
     }
     void shippedLanguageFilesAreComplete()
     {
         QFETCH(QString, file);
         QFETCH(QString, systemButton);
         QFETCH(QString, timeZoneButton);
+        QFETCH(QString, totalPhysical);
         const std::string bytes = testing::readFile(testing::builtLanguageFolder() + "/" + file);
         QVERIFY(!bytes.empty());
         // Exactly 133 records and nothing after them.
@@ -179,6 +216,7 @@ private slots:
         table.load(bytes, file.toStdString(), 1250);
         QCOMPARE(table.text(6), systemButton);
         QCOMPARE(table.text(65), timeZoneButton);
+        QCOMPARE(table.text(45), totalPhysical);
         for (int n = 1; n <= 133; ++n)
             QVERIFY2(!table.text(n).contains(QChar(0xFFFD)), qPrintable(QStringLiteral("Text%1").arg(n)));
     }

@@ -45,12 +45,13 @@ struct DefaultLocale {
 void nameMemoryEntries(Form1& table)
 {
     table.setText(38, QStringLiteral("Phys used: "));
-    table.setText(39, QStringLiteral("Virt/total phys: "));
+    table.setText(39, QStringLiteral("Virt used: "));
     table.setText(40, QStringLiteral("Avail phys: "));
     table.setText(41, QStringLiteral("Total page: "));
     table.setText(42, QStringLiteral("Avail page: "));
     table.setText(43, QStringLiteral("Total virt: "));
     table.setText(44, QStringLiteral("Avail virt: "));
+    table.setText(45, QStringLiteral("Total phys: "));
 }
 
 MemoryStatus machine24GiB()
@@ -152,9 +153,9 @@ private slots:
         };
         QCOMPARE(seen, expected);
         // After the load: amounts written, the use labels bare until the first memory tick.
-        QCOMPARE(text(window, "lblTotalPhys"), QStringLiteral("Virt/total phys: 25165824 KB"));
+        QCOMPARE(text(window, "lblTotalPhys"), QStringLiteral("Total phys: 25165824 KB"));
         QCOMPARE(text(window, "lblPhysUsed"), QStringLiteral("Phys used: "));
-        QCOMPARE(text(window, "lblVirtUsed"), QStringLiteral("Virt/total phys: "));
+        QCOMPARE(text(window, "lblVirtUsed"), QStringLiteral("Virt used: "));
         QCOMPARE(text(window, "Label1"), QStringLiteral("T16"));
     }
 
@@ -230,15 +231,15 @@ private slots:
         small.availVirtual = 2 * GiB - 1;
         QTest::newRow("small figures, point")
             << "C" << small
-            << QStringList{"Virt/total phys: 64 KB", "Avail phys: 1.5 KB", "Total page: 1024", "Avail page: 0.5",
+            << QStringList{"Total phys: 64 KB", "Avail phys: 1.5 KB", "Total page: 1024", "Avail page: 0.5",
                            "Total virt: 2097152 KB", "Avail virt: 2097151.99902344 KB"};
         QTest::newRow("small figures, comma")
             << "cs_CZ" << small
-            << QStringList{"Virt/total phys: 64 KB", "Avail phys: 1,5 KB", "Total page: 1024", "Avail page: 0,5",
+            << QStringList{"Total phys: 64 KB", "Avail phys: 1,5 KB", "Total page: 1024", "Avail page: 0,5",
                            "Total virt: 2097152 KB", "Avail virt: 2097151,99902344 KB"};
         QTest::newRow("24 GiB")
             << "C" << machine24GiB()
-            << QStringList{"Virt/total phys: 25165824 KB", "Avail phys: 18874368 KB", "Total page: 27262976",
+            << QStringList{"Total phys: 25165824 KB", "Avail phys: 18874368 KB", "Total page: 27262976",
                            "Avail page: 20971520",          "Total virt: 137438953472 KB",
                            "Avail virt: 137435807744 KB"};
     }
@@ -292,7 +293,7 @@ private slots:
 
         QCOMPARE(app.system.log.count("globalMemoryStatus"), 2);
         QCOMPARE(text(window, "lblPhysUsed"), "Phys used: " + use);
-        QCOMPARE(text(window, "lblVirtUsed"), QStringLiteral("Virt/total phys: 0.00%"));
+        QCOMPARE(text(window, "lblVirtUsed"), QStringLiteral("Virt used: 0.00%"));
         QCOMPARE(text(window, "lblTotalPage"), QStringLiteral("Total page: 2048"));
         QCOMPARE(frm_system::memoryStatus().availPhys, available);
         auto* bar = child<QProgressBar>(window, "pgbPhysMem");
@@ -312,7 +313,7 @@ private slots:
         frm_system window(app.context);
         window.Timer1_Timer();
         QCOMPARE(text(window, "lblPhysUsed"), QStringLiteral("Phys used: 0.00%"));
-        QCOMPARE(text(window, "lblTotalPhys"), QStringLiteral("Virt/total phys: 0 KB"));
+        QCOMPARE(text(window, "lblTotalPhys"), QStringLiteral("Total phys: 0 KB"));
         QVERIFY(app.fakes.messages.calls.empty());
     }
 

@@ -82,7 +82,7 @@ private slots:
 
         RealApp app;
         frm_system window(app.context);
-        QCOMPARE(label(window, "lblTotalPhys"), "T39" + number_format::kilobytes(total) + " KB");
+        QCOMPARE(label(window, "lblTotalPhys"), "T45" + number_format::kilobytes(total) + " KB");
         QCOMPARE(label(window, "lblTotalPage"), "T41" + number_format::kilobytes(total + swapTotal));
         // What is available moves a little between the two readings.
         const double shownAvailable = shownKilobytes(label(window, "lblAvailPhys"), "T40");

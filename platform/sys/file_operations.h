@@ -18,13 +18,18 @@
 #include <string>
 #include <sys/types.h>
 
+#include "platform/sys/wildcard.h" // wildcardMatch
+
 namespace platform::file_operations {
 
 // Copies a file; an existing destination file is replaced. A destination
 // that ends with a separator or names a folder receives the file under its
 // own name. '*' and '?' in the last part of the source copy every matching
 // file into the destination folder; none matching is a failure. A file is
-// never copied onto itself.
+// never copied onto itself. A destination that is a symbolic link to an
+// existing file is written through; a link that points nowhere is refused,
+// never replaced. Only regular files are copied: a FIFO, a device or a
+// socket is refused at once, without waiting on it.
 void copyFile(const std::string& source, const std::string& destination);
 
 // Moves a file; fails when the destination exists. Folder destinations and
@@ -35,7 +40,10 @@ void moveFile(const std::string& source, const std::string& destination);
 // force a read-only file is refused; with force it is deleted too.
 void deleteFile(const std::string& path, bool force);
 
-// Reads a whole file; a file that does not exist is created empty.
+// Reads a whole regular file of at most noteFileLimit bytes; a file that
+// does not exist is created empty. A larger file, a folder, a FIFO or a
+// device is a failure (nothing is read in part).
+constexpr std::size_t noteFileLimit = std::size_t(512) << 20;
 std::string readOrCreate(const std::string& path);
 
 // Asks the system to back a large buffer for a whole file's content, not
@@ -44,14 +52,12 @@ std::string readOrCreate(const std::string& path);
 void adviseWholeFileBuffer(void* data, std::size_t size);
 
 // Replaces (or creates) a file with the given bytes, all or nothing. An
-// existing file keeps its permission bits.
+// existing file keeps its permission bits. A symbolic link is written
+// through; one that points nowhere is refused, as by copyFile.
 void replaceFile(const std::string& path, const std::string& bytes);
 
 // Whether the last part of a path holds '*' or '?'.
 bool hasWildcards(const std::string& path);
-
-// Matches a name against a pattern of '*' (any run) and '?' (one byte).
-bool wildcardMatch(const std::string& pattern, const std::string& name);
 
 // Reads the process's file-creation mask, which new files' permission bits
 // follow. Reading it sets it for a moment, so the program does so once at

@@ -2,6 +2,7 @@
 // ostatni_API: the assorted system calls (folders the program relies on,
 // the system version, the time since the system started).
 
+#include <cstddef>
 #include <cstdint>
 #include <memory>
 #include <optional>
@@ -39,8 +40,9 @@ std::string tempPath(const char* tmpdir);
 unsigned GetTempPathA(unsigned size, char* buffer);
 unsigned GetSystemDirectoryA(char* buffer, unsigned size);
 
-// Reads a whole file; throws platform::Failure naming the path when it cannot.
-std::string readWholeFile(const std::string& path);
+// Reads a whole regular file, at most maxBytes of it (whole_file::read);
+// throws platform::Failure naming the path when it cannot.
+std::string readWholeFile(const std::string& path, std::size_t maxBytes);
 
 // Operating-system version (major.minor) and build number.
 struct OsVersion {

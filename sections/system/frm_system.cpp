@@ -333,7 +333,7 @@ void frm_system::writeMemoryLabels()
     const AppContext& c = context_;
     const platform::pamet::MemoryStatus& record = memoryStatus();
     const QString kb = QStringLiteral(" KB");
-    lblTotalPhys->setText(c.T(39) + number_format::kilobytes(record.totalPhys) + kb);
+    lblTotalPhys->setText(c.T(45) + number_format::kilobytes(record.totalPhys) + kb);
     lblAvailPhys->setText(c.T(40) + number_format::kilobytes(record.availPhys) + kb);
     lblTotalPage->setText(c.T(41) + number_format::kilobytes(record.totalPageFile));
     lblAvailPage->setText(c.T(42) + number_format::kilobytes(record.availPageFile));

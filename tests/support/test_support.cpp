@@ -5,11 +5,17 @@
 #include <QtTest>
 #include <algorithm>
 #include <cerrno>
+#include <cstdio>
 #include <memory>
+#include <fcntl.h>
+#include <poll.h>
+#include <sys/resource.h>
+#include <sys/wait.h>
 #include <unistd.h>
 
-#include "platform/sys/codepage.h"
 #include "languages/language_file.h"
+#include "platform/sys/codepage.h"
+#include "platform/sys/file_operations.h"
 
 namespace testing {
 
@@ -34,6 +40,82 @@ std::string readFile(const QString& path)
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly)) return {};
     return file.readAll().toStdString();
+}
+
+namespace {
+
+// The process's address-space size now, from /proc/self/status (VmSize).
+rlim_t addressSpaceInUse()
+{
+    QFile status(QStringLiteral("/proc/self/status"));
+    if (!status.open(QIODevice::ReadOnly)) qFatal("cannot read /proc/self/status");
+    for (const QByteArray& line : status.readAll().split('\n'))
+        if (line.startsWith("VmSize:")) return rlim_t(line.mid(7).trimmed().split(' ').value(0).toULongLong()) << 10;
+    qFatal("no VmSize in /proc/self/status");
+}
+
+void writeAllTo(int fd, const std::string& bytes)
+{
+    for (size_t done = 0; done < bytes.size();) {
+        const ssize_t n = ::write(fd, bytes.data() + done, bytes.size() - done);
+        if (n <= 0) return;
+        done += size_t(n);
+    }
+}
+
+} // namespace
+
+ChildOutcome runInChild(const std::function<std::string()>& function, int seconds, size_t extraMemory)
+{
+    const rlim_t memoryBound = addressSpaceInUse() + rlim_t(extraMemory);
+    int resultPipe[2], errorPipe[2];
+    if (::pipe2(resultPipe, O_CLOEXEC) != 0 || ::pipe2(errorPipe, O_CLOEXEC) != 0) qFatal("no pipe");
+    std::fflush(nullptr);
+    const pid_t child = ::fork();
+    if (child < 0) qFatal("cannot fork");
+    if (child == 0) {
+        ::dup2(errorPipe[1], STDERR_FILENO);
+        const rlimit memory{memoryBound, memoryBound};
+        ::setrlimit(RLIMIT_AS, &memory);
+        ::alarm(unsigned(seconds));
+        std::string result;
+        try {
+            result = function();
+        } catch (const std::exception& e) {
+            result = std::string("exception: ") + e.what();
+        }
+        writeAllTo(resultPipe[1], result);
+        ::_exit(0);
+    }
+    ::close(resultPipe[1]);
+    ::close(errorPipe[1]);
+    ChildOutcome outcome;
+    pollfd fds[2] = {{resultPipe[0], POLLIN, 0}, {errorPipe[0], POLLIN, 0}};
+    std::string* into[2] = {&outcome.result, &outcome.standardError};
+    int open = 2;
+    while (open > 0) {
+        if (::poll(fds, 2, -1) < 0) {
+            if (errno == EINTR) continue;
+            break;
+        }
+        for (int i = 0; i < 2; ++i) {
+            if (fds[i].fd < 0 || fds[i].revents == 0) continue;
+            char buffer[4096];
+            const ssize_t n = ::read(fds[i].fd, buffer, sizeof buffer);
+            if (n > 0) {
+                into[i]->append(buffer, size_t(n));
+            } else {
+                ::close(fds[i].fd);
+                fds[i].fd = -1;
+                --open;
+            }
+        }
+    }
+    int status = 0;
+    while (::waitpid(child, &status, 0) < 0 && errno == EINTR) {
+    }
+    outcome.finished = WIFEXITED(status) && WEXITSTATUS(status) == 0;
+    return outcome;
 }
 
 EnvironmentVariable::EnvironmentVariable(const char* name, const QByteArray& value)

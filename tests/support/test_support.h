@@ -6,6 +6,7 @@
 #include <QProcess>
 #include <QString>
 #include <QTemporaryDir>
+#include <functional>
 #include <map>
 #include <string>
 
@@ -31,6 +32,17 @@ Control* child(QObject& window, const QString& name)
     if (!found) qFatal("no control %s", qPrintable(name));
     return found;
 }
+// What a function did in a child process of its own, given `seconds` and
+// `extraMemory` bytes beyond what the test already uses: a hang or a growth
+// without bound ends the child and shows here, instead of stopping the run
+// or exhausting the machine.
+struct ChildOutcome {
+    bool finished = false; // returned (or threw) within the bounds
+    std::string result;    // what it returned; "exception: ..." when it threw
+    std::string standardError;
+};
+ChildOutcome runInChild(const std::function<std::string()>& function, int seconds = 10,
+                        size_t extraMemory = size_t(256) << 20);
 
 // Sets an environment variable for one test and restores it afterwards;
 // only for the system-call backends that read the environment themselves.

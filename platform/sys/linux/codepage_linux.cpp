@@ -35,7 +35,18 @@ public:
         out.append(buffer, size_t(outPtr - buffer));
         return err;
     }
-    void reset() { iconv(handle_, nullptr, nullptr, nullptr, nullptr); }
+    // Emits what the converter holds back and returns it to its initial
+    // state. Code pages 1255 and 1258 keep the last character back in case
+    // a combining mark follows: without this it would be lost at the end
+    // of the text and before an undefined byte.
+    void flush(std::string& out)
+    {
+        char buffer[64];
+        char* outPtr = buffer;
+        size_t outLeft = sizeof buffer;
+        iconv(handle_, nullptr, nullptr, &outPtr, &outLeft);
+        out.append(buffer, size_t(outPtr - buffer));
+    }
 
 private:
     iconv_t handle_;
@@ -75,14 +86,15 @@ std::string toUtf8(const std::string& ansiBytes, int codePage)
     while (left > 0) {
         int err = conv.step(in, left, out);
         if (err == EILSEQ || err == EINVAL) {
+            conv.flush(out);
             out += "\xEF\xBF\xBD"; // U+FFFD
             ++in;
             --left;
-            conv.reset();
         } else if (err != 0 && err != E2BIG) {
             throw Failure("Text could not be converted from code page " + std::to_string(codePage) + ".");
         }
     }
+    conv.flush(out);
     return out;
 }
 
@@ -97,14 +109,15 @@ Encoded fromUtf8(const std::string& utf8, int codePage)
         if (err == EILSEQ || err == EINVAL) {
             size_t len = std::min(utf8SequenceLength(static_cast<unsigned char>(*in)), left);
             result.unstorable.emplace_back(in, len);
+            conv.flush(result.bytes);
             result.bytes += '?';
             in += len;
             left -= len;
-            conv.reset();
         } else if (err != 0 && err != E2BIG) {
             throw Failure("Text could not be converted to code page " + std::to_string(codePage) + ".");
         }
     }
+    conv.flush(result.bytes);
     return result;
 }
 

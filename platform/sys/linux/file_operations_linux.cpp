@@ -16,6 +16,8 @@
 #include <vector>
 
 #include "platform/failure.h"
+#include "platform/sys/linux/descriptor.h"
+#include "platform/sys/whole_file.h"
 
 namespace platform::file_operations {
 namespace {
@@ -46,17 +48,7 @@ public:
     std::string path;
 };
 
-class Descriptor {
-public:
-    explicit Descriptor(int value) : fd(value) {}
-    Descriptor(const Descriptor&) = delete;
-    Descriptor& operator=(const Descriptor&) = delete;
-    ~Descriptor()
-    {
-        if (fd >= 0) ::close(fd);
-    }
-    int fd;
-};
+using linuxsys::Descriptor;
 
 std::string folderOf(const std::string& path)
 {
@@ -156,11 +148,12 @@ int pumpData(int in, int out, const WriteFunction& write)
     }
 }
 
-// A new, empty temporary file in `folder`, hidden, named after `name`.
-void createTemp(TempFile& temp, const std::string& folder, const std::string& name,
-                const std::string& action)
+// A new, empty, hidden temporary file in `folder`. Its name is short
+// whatever the name it will be given, so that a file whose name is near
+// the system's limit can still be written.
+void createTemp(TempFile& temp, const std::string& folder, const std::string& action)
 {
-    std::string pattern = joined(folder, "." + name + ".quelmarn-XXXXXX");
+    std::string pattern = joined(folder, ".quelmarn-XXXXXX");
     std::vector<char> buffer(pattern.begin(), pattern.end());
     buffer.push_back('\0');
     const int fd = ::mkostemp(buffer.data(), O_CLOEXEC);
@@ -221,6 +214,19 @@ std::string replaceableTarget(const std::string& target, const struct stat& st, 
     return real;
 }
 
+// A target that does not exist may still be a symbolic link that points
+// nowhere; renaming a new file over it would silently destroy the link.
+void refuseDanglingLink(const std::string& target, const std::string& action)
+{
+    struct stat linkInfo {};
+    if (::lstat(target.c_str(), &linkInfo) != 0 || !S_ISLNK(linkInfo.st_mode)) return;
+    std::vector<char> pointsTo(size_t(linkInfo.st_size > 0 ? linkInfo.st_size : PATH_MAX) + 1, '\0');
+    const ssize_t n = ::readlink(target.c_str(), pointsTo.data(), pointsTo.size() - 1);
+    const std::string where = n > 0 ? std::string(pointsTo.data(), size_t(n)) : std::string();
+    throw Failure(action + ": " + quoted(target) + " is a symbolic link to " + quoted(where)
+                  + ", which does not exist.");
+}
+
 enum class Flush { ToDisk, Lazily };
 
 // Writes the rest of `in` into a temporary file beside `target`; the caller
@@ -232,7 +238,7 @@ enum class Flush { ToDisk, Lazily };
 void writeCopy(TempFile& temp, int in, const struct stat& source, const std::string& target,
                const std::string& action, Flush flush, const WriteFunction& write)
 {
-    createTemp(temp, folderOf(target), lastPart(target), action);
+    createTemp(temp, folderOf(target), action);
     if (int error = reserve(temp.fd, source.st_size)) fail(action, error);
     if (int error = pumpData(in, temp.fd, write)) fail(action, error);
     if (::fchmod(temp.fd, source.st_mode & 0777) != 0) fail(action, errno);
@@ -245,10 +251,11 @@ void writeCopy(TempFile& temp, int in, const struct stat& source, const std::str
     }
 }
 
-// Opens a regular file for reading, or fails naming it.
+// Opens a regular file for reading, or fails naming it. O_NONBLOCK, so that
+// a FIFO is refused at once instead of waiting for a writer.
 int openSource(const std::string& source, struct stat& info, const std::string& action)
 {
-    const int fd = ::open(source.c_str(), O_RDONLY | O_CLOEXEC);
+    const int fd = ::open(source.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK | O_NOCTTY);
     if (fd < 0) fail(action + ": " + quoted(source) + " cannot be opened", errno);
     if (::fstat(fd, &info) != 0) {
         const int error = errno;
@@ -281,6 +288,8 @@ void copyOne(const std::string& source, const std::string& target, const WriteFu
         replacing = true;
     } else if (errno != ENOENT) {
         fail(action, errno);
+    } else {
+        refuseDanglingLink(target, action);
     }
     TempFile temp;
     writeCopy(temp, in.fd, sourceInfo, real, action, replacing ? Flush::ToDisk : Flush::Lazily, write);
@@ -409,27 +418,6 @@ bool hasWildcards(const std::string& path)
     return lastPart(path).find_first_of("*?") != std::string::npos;
 }
 
-bool wildcardMatch(const std::string& pattern, const std::string& name)
-{
-    size_t p = 0, n = 0, star = std::string::npos, resume = 0;
-    while (n < name.size()) {
-        if (p < pattern.size() && (pattern[p] == '?' || pattern[p] == name[n])) {
-            ++p;
-            ++n;
-        } else if (p < pattern.size() && pattern[p] == '*') {
-            star = p++;
-            resume = n;
-        } else if (star != std::string::npos) {
-            p = star + 1;
-            n = ++resume;
-        } else {
-            return false;
-        }
-    }
-    while (p < pattern.size() && pattern[p] == '*') ++p;
-    return p == pattern.size();
-}
-
 namespace {
 
 void copyFileWith(const std::string& source, const std::string& destination, const WriteFunction& write)
@@ -475,29 +463,11 @@ void deleteFile(const std::string& path, bool force)
 std::string readOrCreate(const std::string& path)
 {
     requireText(path, "file to open");
-    const std::string action = "The file " + quoted(path) + " cannot be opened";
-    const Descriptor file(::open(path.c_str(), O_RDONLY | O_CREAT | O_CLOEXEC, 0666));
-    if (file.fd < 0) fail(action, errno);
-    struct stat info {};
-    if (::fstat(file.fd, &info) != 0) fail(action, errno);
-    if (!S_ISREG(info.st_mode)) throw Failure(action + ": it is not a regular file.");
-    std::string content;
-    content.reserve(size_t(info.st_size));
-    adviseWholeFileBuffer(content.data(), content.capacity());
-    content.resize(size_t(info.st_size));
-    size_t done = 0;
-    for (;;) {
-        if (done == content.size()) content.resize(done + 65536); // grew meanwhile
-        const ssize_t n = ::read(file.fd, &content[done], content.size() - done);
-        if (n < 0) {
-            if (errno == EINTR) continue;
-            fail("The file " + quoted(path) + " cannot be read", errno);
-        }
-        if (n == 0) break;
-        done += size_t(n);
-    }
-    content.resize(done);
-    return content;
+    whole_file::Content content = whole_file::read(path, noteFileLimit, whole_file::WhenMissing::CreateEmpty);
+    if (content.cut)
+        throw Failure("The file " + quoted(path) + " cannot be opened: it is larger than "
+                      + std::to_string(noteFileLimit >> 20) + " MiB.");
+    return std::move(content.bytes);
 }
 
 void adviseWholeFileBuffer(void* data, std::size_t size)
@@ -533,9 +503,11 @@ void replaceFileWith(const std::string& path, const std::string& bytes, const Wr
         mode = info.st_mode & 07777;
     } else if (errno != ENOENT) {
         fail(action, errno);
+    } else {
+        refuseDanglingLink(path, action);
     }
     TempFile temp;
-    createTemp(temp, folderOf(real), lastPart(real), action);
+    createTemp(temp, folderOf(real), action);
     if (int error = reserve(temp.fd, off_t(bytes.size()))) fail(action, error);
     if (int error = writeAll(temp.fd, bytes.data(), bytes.size(), write)) fail(action, error);
     if (::fchmod(temp.fd, mode) != 0) fail(action, errno);

@@ -13,6 +13,7 @@
 
 #include "platform/sys/jak_byl_system_nastartovan.h"
 #include "platform/sys/ostatni_api.h"
+#include "platform/sys/whole_file.h"
 
 extern char** environ;
 
@@ -115,7 +116,7 @@ public:
     {
         std::string commandLine;
         try {
-            commandLine = ostatni_API::readWholeFile("/proc/cmdline");
+            commandLine = ostatni_API::readWholeFile("/proc/cmdline", whole_file::systemTextLimit);
         } catch (const std::exception&) {
             // No kernel command line to read (a restricted /proc): only the
             // running targets can tell.

@@ -4,11 +4,12 @@
 #include <X11/extensions/XInput2.h>
 #include <algorithm>
 #include <cstdlib>
-#include <fstream>
 #include <optional>
 #include <sstream>
 
+#include "platform/failure.h"
 #include "platform/sys/mys.h"
+#include "platform/sys/whole_file.h"
 
 namespace platform::mys {
 
@@ -142,10 +143,15 @@ std::optional<std::vector<linuxsys::PointerDevice>> xinputDevices()
 linuxsys::MouseFacts readMouse()
 {
     if (auto devices = xinputDevices()) return linuxsys::fromPointerDevices(*devices);
-    std::ifstream file("/proc/bus/input/devices");
-    std::stringstream text;
-    text << file.rdbuf();
-    return linuxsys::fromInputDevices(text.str());
+    std::string text;
+    try {
+        text = whole_file::read("/proc/bus/input/devices", whole_file::systemTextLimit,
+                                whole_file::WhenMissing::ReportAbsent)
+                   .bytes;
+    } catch (const Failure&) {
+        // Unreadable like absent: no mouse known from there.
+    }
+    return linuxsys::fromInputDevices(text);
 }
 
 class LinuxCalls : public Calls {

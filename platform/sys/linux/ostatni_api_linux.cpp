@@ -8,6 +8,7 @@
 #include <unistd.h>
 
 #include "platform/failure.h"
+#include "platform/sys/whole_file.h"
 
 namespace platform::ostatni_API {
 
@@ -41,26 +42,9 @@ char pathSeparator()
     return '/';
 }
 
-std::string readWholeFile(const std::string& path)
+std::string readWholeFile(const std::string& path, std::size_t maxBytes)
 {
-    int fd = open(path.c_str(), O_RDONLY | O_CLOEXEC);
-    if (fd < 0)
-        throw Failure("The file \"" + path + "\" cannot be opened: " + std::strerror(errno) + ".");
-    std::string content;
-    char buffer[65536];
-    for (;;) {
-        ssize_t n = read(fd, buffer, sizeof buffer);
-        if (n < 0) {
-            if (errno == EINTR) continue;
-            int err = errno;
-            close(fd);
-            throw Failure("The file \"" + path + "\" cannot be read: " + std::strerror(err) + ".");
-        }
-        if (n == 0) break;
-        content.append(buffer, size_t(n));
-    }
-    close(fd);
-    return content;
+    return whole_file::read(path, maxBytes, whole_file::WhenMissing::Fail).bytes;
 }
 
 } // namespace platform::ostatni_API

@@ -7,6 +7,7 @@
 
 #include "platform/failure.h"
 #include "platform/sys/ostatni_api.h"
+#include "platform/sys/whole_file.h"
 
 namespace platform::pamet {
 
@@ -76,8 +77,8 @@ class LinuxCalls : public Calls {
 public:
     MemoryStatus globalMemoryStatus() override
     {
-        const linuxsys::MemInfo info = linuxsys::parseMeminfo(ostatni_API::readWholeFile("/proc/meminfo"));
-        const std::uint64_t vmSize = linuxsys::parseVmSize(ostatni_API::readWholeFile("/proc/self/status"));
+        const linuxsys::MemInfo info = linuxsys::parseMeminfo(ostatni_API::readWholeFile("/proc/meminfo", whole_file::systemTextLimit));
+        const std::uint64_t vmSize = linuxsys::parseVmSize(ostatni_API::readWholeFile("/proc/self/status", whole_file::systemTextLimit));
         std::optional<std::uint64_t> limit;
         rlimit addressSpace{};
         if (getrlimit(RLIMIT_AS, &addressSpace) == 0 && addressSpace.rlim_cur != RLIM_INFINITY)

@@ -1,55 +1,48 @@
 #include "platform/sys/profile.h"
 
 #include <filesystem>
-#include <fstream>
-#include <sstream>
 
 #include "platform/failure.h"
+#include "platform/sys/file_operations.h"
+#include "platform/sys/whole_file.h"
 
 namespace platform::profile {
 
 std::optional<std::string> readString(const std::string& iniPath, const std::string& section,
                                       const std::string& key)
 {
-    std::ifstream in(iniPath, std::ios::binary);
-    if (!in) return std::nullopt;
-    std::ostringstream text;
-    text << in.rdbuf();
-    return findValue(text.str(), section, key);
+    // A file that cannot be read, or is not one (a FIFO, a device), or is
+    // too large to be a settings file, reads as absent: the defaults apply.
+    try {
+        const whole_file::Content content = whole_file::read(iniPath, fileLimit, whole_file::WhenMissing::ReportAbsent);
+        if (!content.exists || content.cut) return std::nullopt;
+        return findValue(content.bytes, section, key);
+    } catch (const Failure&) {
+        return std::nullopt;
+    }
 }
 
 void writeString(const std::string& iniPath, const std::string& section, const std::string& key,
                  const std::string& value)
 {
-    namespace fs = std::filesystem;
-    std::string current;
-    {
-        std::ifstream in(iniPath, std::ios::binary);
-        if (in) {
-            std::ostringstream text;
-            text << in.rdbuf();
-            current = text.str();
-        }
-    }
-    const std::string updated = withValue(current, section, key, value);
+    writeString(iniPath, section, key, value, *file_operations::makeNative());
+}
 
+void writeString(const std::string& iniPath, const std::string& section, const std::string& key,
+                 const std::string& value, file_operations::Calls& files)
+{
+    // Only a file that is absent starts afresh; one that is there but cannot
+    // be read whole is left as it is, so nothing in it is lost.
+    const whole_file::Content current = whole_file::read(iniPath, fileLimit, whole_file::WhenMissing::ReportAbsent);
+    if (current.cut)
+        throw Failure("The settings file \"" + iniPath + "\" is larger than "
+                      + std::to_string(fileLimit >> 20) + " MiB and is left as it is.");
+    const std::string updated = withValue(current.bytes, section, key, value);
+
+    const std::filesystem::path target(iniPath);
     std::error_code ec;
-    const fs::path target(iniPath);
-    if (target.has_parent_path()) fs::create_directories(target.parent_path(), ec);
-
-    // Written beside the file and renamed over it, so a failed write never
-    // leaves a half-written options.ini behind.
-    const fs::path temp = target.string() + ".tmp";
-    {
-        std::ofstream out(temp, std::ios::binary | std::ios::trunc);
-        if (!out || !(out << updated) || !out.flush())
-            throw Failure("The settings file \"" + iniPath + "\" cannot be written.");
-    }
-    fs::rename(temp, target, ec);
-    if (ec) {
-        fs::remove(temp, ec);
-        throw Failure("The settings file \"" + iniPath + "\" cannot be written.");
-    }
+    if (target.has_parent_path()) std::filesystem::create_directories(target.parent_path(), ec);
+    files.replaceFile(iniPath, updated);
 }
 
 } // namespace platform::profile
