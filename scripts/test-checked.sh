@@ -1,0 +1,62 @@
+#!/usr/bin/env bash
+# A checked build: the whole suite again under AddressSanitizer and UBSan,
+# and each libFuzzer harness for a bounded time. Any finding in the
+# project's own code fails.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+
+as_root=()
+[ "$(id -u)" -eq 0 ] || as_root=(sudo)
+if ! command -v clang++ >/dev/null || ! dpkg-query -W -f='${Status}' libclang-rt-14-dev 2>/dev/null | grep -q "ok installed"; then
+  export DEBIAN_FRONTEND=noninteractive
+  "${as_root[@]}" apt-get update
+  "${as_root[@]}" apt-get install -y --no-install-recommends clang libclang-rt-14-dev
+fi
+
+top=$(pwd)
+checked=$top/build-checked
+started=$(date +%s)
+launcher=()
+command -v ccache >/dev/null && launcher=(-DCMAKE_CXX_COMPILER_LAUNCHER=ccache)
+cmake -S "$top" -B "$checked" -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCMAKE_CXX_COMPILER=clang++ \
+  -DQUELMARN_SANITIZE=ON -DQUELMARN_FUZZ=ON "${launcher[@]}"
+cmake --build "$checked" -j"$(nproc)"
+built=$(date +%s)
+
+# Findings are fatal; only what lies inside Qt, WebEngine, fontconfig and
+# D-Bus is suppressed (the file says what and why).
+supp=$top/tests/sanitizer/suppressions.txt
+export ASAN_OPTIONS=detect_leaks=1:abort_on_error=1:detect_stack_use_after_return=0
+export LSAN_OPTIONS=suppressions=$supp:print_suppressions=0
+export UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1
+ctest --test-dir "$checked" --output-on-failure --timeout 900 -E '^test_webengine_view$'
+ASAN_OPTIONS=$ASAN_OPTIONS:new_delete_type_mismatch=0 \
+  ctest --test-dir "$checked" --output-on-failure --timeout 900 -R '^test_webengine_view$'
+tested=$(date +%s)
+
+# Each harness about 30 s from its seed corpus; a crash, a sanitizer report
+# or a broken property ends it non-zero and fails CI, the input kept in
+# build-checked/fuzz-findings/.
+corpora=$(mktemp -d)
+trap 'rm -rf "$corpora"' EXIT
+findings=$checked/fuzz-findings
+mkdir -p "$findings"
+declare -A max_len=([language_file]=20000 [profile]=4096 [codepage]=1024 [wildcard]=256)
+for harness in language_file profile codepage wildcard; do
+  mkdir -p "$corpora/$harness"
+  quiet=()
+  # The reader says on standard error where a cut file ended, for nearly
+  # every input; libFuzzer's own report still shows.
+  [ "$harness" = language_file ] && quiet=(-close_fd_mask=2)
+  log=$corpora/$harness.log
+  if ! "$checked/fuzz/fuzz_$harness" -max_total_time=30 -max_len="${max_len[$harness]}" "${quiet[@]}" \
+       -print_final_stats=1 -artifact_prefix="$findings/$harness-" \
+       "$corpora/$harness" "$checked/fuzz-seeds/$harness" >"$log" 2>&1; then
+    cat "$log"
+    echo "fuzz_$harness: finding, input kept in $findings"
+    exit 1
+  fi
+  grep -E "^stat::(number_of_executed_units|average_exec_per_sec|new_units_added)" "$log" | sed "s/^/fuzz_$harness: /"
+done
+fuzzed=$(date +%s)
+echo "checked build: $((built - started)) s, suite under sanitizers: $((tested - built)) s, fuzzing: $((fuzzed - tested)) s"
