@@ -31,7 +31,7 @@ run_case() { # name; the folders are set up before
     program=$!
     ended=""
     for _ in $(seq 200); do
-        if grep -q "cannot start" "$work/stderr"; then ended="error shown"; break; fi
+        if grep -aq "cannot start" "$work/stderr"; then ended="error shown"; break; fi
         if xwininfo -root -tree 2>/dev/null | grep -q '"Quelmarn Manager 0.05"'; then ended="main menu shown"; break; fi
         kill -0 "$program" 2>/dev/null || { ended="exited"; break; }
         sleep 0.05
@@ -41,7 +41,7 @@ run_case() { # name; the folders are set up before
     kill "$program" 2>/dev/null || true
     wait "$program" 2>/dev/null || true
     printf '%-34s %-16s %6d ms   peak memory %s\n' "$1" "${ended:-still starting}" "$elapsed" "$peak"
-    sed -n 's/^/    stderr: /p' "$work/stderr" | grep -v "^    stderr: qt\." | head -3
+    sed -n 's/^/    stderr: /p' "$work/stderr" | grep -av "^    stderr: qt\." | head -3
 }
 
 rm -rf "$work/windir"; mkdir "$work/windir"; mkfifo "$work/windir/options.ini"
