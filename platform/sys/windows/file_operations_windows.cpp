@@ -306,6 +306,20 @@ void deleteOne(const std::string& path, bool force)
     fail(action, error);
 }
 
+char folded(char c) { return c >= 'A' && c <= 'Z' ? char(c - 'A' + 'a') : c; }
+
+std::string foldedText(std::string text)
+{
+    for (char& c : text) c = folded(c);
+    return text;
+}
+
+// File names compare without regard to case here, as the file system does.
+bool matchesIgnoringCase(const std::string& pattern, const std::string& name)
+{
+    return wildcardMatch(foldedText(pattern), foldedText(name));
+}
+
 // The files a source with wildcards stands for, in name order; fails when
 // none matches. Names are matched here rather than by the system, whose
 // patterns also match the short 8.3 names.
@@ -321,7 +335,7 @@ std::vector<std::string> matches(const std::string& source)
     do {
         const std::string name = win32::utf8(entry.cFileName);
         if (name == "." || name == ".." || (entry.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY)
-            || !wildcardMatch(pattern, name))
+            || !matchesIgnoringCase(pattern, name))
             continue;
         found.push_back(lastSeparator(source) == std::string::npos ? name : joined(folderPath, name));
     } while (FindNextFileW(search, &entry));
@@ -352,35 +366,11 @@ void forEachSource(const std::string& source, const std::string& destination, Op
     operation(source, targetFor(source, destination, false));
 }
 
-char folded(char c) { return c >= 'A' && c <= 'Z' ? char(c - 'A' + 'a') : c; }
-
 } // namespace
 
 bool hasWildcards(const std::string& path)
 {
     return lastPart(path).find_first_of("*?") != std::string::npos;
-}
-
-// File names compare without regard to case here, as the file system does.
-bool wildcardMatch(const std::string& pattern, const std::string& name)
-{
-    size_t p = 0, n = 0, star = std::string::npos, resume = 0;
-    while (n < name.size()) {
-        if (p < pattern.size() && (pattern[p] == '?' || folded(pattern[p]) == folded(name[n]))) {
-            ++p;
-            ++n;
-        } else if (p < pattern.size() && pattern[p] == '*') {
-            star = p++;
-            resume = n;
-        } else if (star != std::string::npos) {
-            p = star + 1;
-            n = ++resume;
-        } else {
-            return false;
-        }
-    }
-    while (p < pattern.size() && pattern[p] == '*') ++p;
-    return p == pattern.size();
 }
 
 namespace {
