@@ -1,6 +1,7 @@
 #include "startup/environment.h"
 
 #include <QDir>
+#include <optional>
 
 #include "platform/sys/codepage.h"
 #include "platform/sys/ostatni_api.h"
@@ -26,6 +27,15 @@ Configuration readConfiguration(const QProcessEnvironment& environment)
 {
     Configuration config;
     config.applicationFolder = platform::ostatni_API::applicationFolder();
+    const auto variable = [&environment](const char* name) -> std::optional<QByteArray> {
+        if (!environment.contains(QLatin1String(name))) return std::nullopt;
+        return environment.value(QLatin1String(name)).toLocal8Bit();
+    };
+    const auto dataHome = variable("XDG_DATA_HOME"), dataDirs = variable("XDG_DATA_DIRS"), home = variable("HOME");
+    config.languageFolders = platform::ostatni_API::languageFolders(
+        config.applicationFolder, dataHome ? dataHome->constData() : nullptr,
+        home && !home->isEmpty() ? home->toStdString() : platform::ostatni_API::homeFolder(),
+        dataDirs ? dataDirs->constData() : nullptr);
     config.windowsDirectory = platform::ostatni_API::windowsDirectory();
     const QByteArray tmpdir = environment.value(QStringLiteral("TMPDIR")).toLocal8Bit();
     config.tempFolder = platform::ostatni_API::tempPath(tmpdir.constData());

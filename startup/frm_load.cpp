@@ -24,9 +24,12 @@ std::string firstCharacters(const std::string& text, int maxChars)
 
 } // namespace
 
-std::string frm_load::languageFilePath(const std::string& applicationFolder, const std::string& name)
+std::string frm_load::languageFilePath(const std::vector<std::string>& folders, const std::string& name)
 {
-    return applicationFolder + platform::ostatni_API::pathSeparator() + name;
+    if (auto path = platform::ostatni_API::findFile(folders, name)) return *path;
+    std::string message = "The language file \"" + name + "\" is in none of the folders searched:";
+    for (const std::string& folder : folders) message += "\n" + folder;
+    throw platform::Failure(message);
 }
 
 std::string frm_load::languageFileName(const std::string& iniPath)
@@ -39,7 +42,7 @@ std::string frm_load::languageFileName(const std::string& iniPath)
 void frm_load::Form_Load(Form1& table, const Configuration& config, const std::function<void()>& showMainMenu)
 {
     const std::string name = languageFileName(config.optionsPath());                    // 1
-    const std::string path = languageFilePath(config.applicationFolder, name);          // 2
+    const std::string path = languageFilePath(config.languageFolders.searchOrder(), name); // 2
     const std::string bytes = platform::ostatni_API::readWholeFile(path, langfile::maxFileBytes); // 3, 5
     table.load(bytes, path, config.codePage);                                           // 4
     // 6: nothing to unload, the start-up window is never created as a widget.

@@ -5,6 +5,7 @@
 
 #include <functional>
 #include <string>
+#include <vector>
 
 #include "ui/configuration.h"
 
@@ -19,8 +20,8 @@ public:
     static constexpr int maxNameLength = maxLanguageNameLength;
 
     // Steps 1 to 7 in order, in the configuration's folders (options.ini in
-    // the Windows-directory stand-in, the language file in the program's
-    // folder) and code page; showMainMenu is step 7. A failure (missing or
+    // the Windows-directory stand-in, the language file in the first of the
+    // language folders that holds it) and code page; showMainMenu is step 7. A failure (missing or
     // unreadable language file, negative record length) throws
     // platform::Failure before the main menu is shown.
     static void Form_Load(Form1& table, const Configuration& config, const std::function<void()>& showMainMenu);
@@ -35,5 +36,7 @@ public:
     // cut to its first 29 characters and at a NUL.
     static std::string languageFileName(const std::string& iniPath);
 
-    static std::string languageFilePath(const std::string& applicationFolder, const std::string& name);
+    // Step 2: the named file in the first folder that holds it. None does:
+    // platform::Failure naming the file and every folder searched.
+    static std::string languageFilePath(const std::vector<std::string>& folders, const std::string& name);
 };

@@ -2,6 +2,7 @@
 // program's life from then on.
 
 #include <QApplication>
+#include <QIcon>
 #include <QtGlobal>
 #include <cstdio>
 #include <memory>
@@ -58,6 +59,13 @@ int main(int argc, char* argv[])
         QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Quelmarn Manager"));
+    // Ties the windows to the menu entry (Wayland app id, task grouping)
+    // and gives them the program's icon.
+    QGuiApplication::setDesktopFileName(QStringLiteral(QUELMARN_APP_ID));
+    QIcon icon;
+    for (const char* size : {"48", "128"})
+        icon.addFile(QStringLiteral(":/program/icon-%1.png").arg(QLatin1String(size)));
+    QApplication::setWindowIcon(icon);
     applyAppearance(app);
 
     // The environment is read once, here; the services that need a value

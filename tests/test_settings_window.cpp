@@ -1,6 +1,6 @@
-// The settings window: the list of language files of the working directory,
-// options.ini written on every selection, the restart notice, the help
-// labels.
+// The settings window: the list of language files of the working directory
+// and start-up's folders, the copy into the user's folder, options.ini
+// written on every selection, the restart notice, the help labels.
 
 #include <QLabel>
 #include <QListWidget>
@@ -19,10 +19,12 @@
 namespace {
 
 // A working directory with language files and other things beside them,
-// and an empty Windows-directory stand-in.
+// an empty Windows-directory stand-in, and start-up's language folders, all
+// empty: the program's (a), the user's (u, not made yet) and a system one (s).
 struct SettingsFixture {
     QTemporaryDir workDir;
     QTemporaryDir windowsDir;
+    QTemporaryDir languageRoot;
     testing::FakeApp app;
 
     explicit SettingsFixture(const QStringList& files = {"czech.qlk", "english.qlk", "slovak.qlk"})
@@ -31,6 +33,21 @@ struct SettingsFixture {
             testing::writeFile(workDir.path() + "/" + name, "x");
         app.config.workingFolder = workDir.path();
         app.config.windowsDirectory = windowsDir.path().toStdString();
+        auto& folders = app.config.languageFolders;
+        folders.application = folder('a').toStdString();
+        folders.user = folder('u').toStdString();
+        folders.system = {folder('s').toStdString()};
+        QVERIFY(QDir().mkpath(folder('a')) && QDir().mkpath(folder('s')));
+    }
+    // The working directory is w.
+    QString folder(char letter) const
+    {
+        return letter == 'w' ? workDir.path() : languageRoot.path() + "/" + letter + "/quelmarn/languages";
+    }
+    void put(char letter, const QString& name, const std::string& bytes) const
+    {
+        QVERIFY(QDir().mkpath(folder(letter)));
+        testing::writeFile(folder(letter) + "/" + name, bytes);
     }
     QString optionsPath() const { return windowsDir.path() + "/options.ini"; }
     std::string options() const { return testing::readFile(optionsPath()); }
@@ -76,8 +93,8 @@ private slots:
         SettingsFixture f({"english.qlk", "czech.qlk", "Slovak.QLK", "notes.txt", "czech.qlk.bak", "qlk",
                            ".hidden.qlk", "ěščřžýáíé.qlk", "line\nbreak.qlk", "abcdefghijklmnopqrstuvwxyz.qlk"});
         QVERIFY(QDir(f.workDir.path()).mkdir("folder.qlk"));
-        // A language file beside the program does not count, only the
-        // working directory's.
+        // A language file in a folder start-up does not search does not
+        // count.
         QTemporaryDir elsewhere;
         testing::writeFile(elsewhere.path() + "/german.qlk", "x");
 
@@ -86,6 +103,60 @@ private slots:
         QCOMPARE(child<QListWidget>(window, "File2")->selectedItems().size(), 0);
         QVERIFY(!QFile::exists(f.optionsPath()));
         QVERIFY(f.app.fakes.messages.calls.empty());
+    }
+
+    void listJoinsTheWorkingDirectoryAndTheSearchedFolders()
+    {
+        SettingsFixture f({"czech.qlk", "mine.qlk"});
+        for (const QString& name : QStringList{"czech.qlk", "english.qlk"}) f.put('a', name, "a");
+        f.put('u', "user.qlk", "u");
+        for (const QString& name : QStringList{"slovak.qlk", "czech.qlk", "Czech.qlk"}) f.put('s', name, "s");
+        frm_nastav window(f.app.context);
+        QCOMPARE(listed(window),
+                 (QStringList{"Czech.qlk", "czech.qlk", "english.qlk", "mine.qlk", "slovak.qlk", "user.qlk"}));
+    }
+
+    // The choice is mine.qlk, held by the folders named (w = working
+    // directory), each copy saying which folder it came from.
+    void choiceStartUpWouldNotFindIsCopiedFirst_data()
+    {
+        QTest::addColumn<QString>("holding");
+        QTest::addColumn<QString>("foundIn"); // where the next start finds it; "" when refused
+        QTest::addColumn<QString>("content");
+        QTest::newRow("only in the working directory: copied") << "w" << "u" << "w";
+        QTest::newRow("also in the program's folder") << "wa" << "a" << "a";
+        QTest::newRow("user's own file not replaced") << "wu" << "u" << "u";
+        QTest::newRow("only in a system folder") << "s" << "s" << "s";
+        QTest::newRow("user's folder cannot be made") << "w" << "" << "";
+    }
+    void choiceStartUpWouldNotFindIsCopiedFirst()
+    {
+        QFETCH(QString, holding);
+        QFETCH(QString, foundIn);
+        QFETCH(QString, content);
+        SettingsFixture f{QStringList()};
+        for (const QChar letter : holding)
+            f.put(letter.toLatin1(), "mine.qlk", "from " + QString(letter).toStdString());
+        if (foundIn.isEmpty()) testing::writeFile(f.languageRoot.path() + "/u", "a file, not a folder");
+        const std::string before = "[OPTIONS]\nlokalizace=czech.qlk\n";
+        testing::writeFile(f.optionsPath(), before);
+
+        frm_nastav window(f.app.context);
+        select(window, "mine.qlk");
+
+        const auto& calls = f.app.fakes.messages.calls;
+        QCOMPARE(calls.size(), size_t(1));
+        if (foundIn.isEmpty()) {
+            QCOMPARE(calls[0].style, 16);
+            QVERIFY2(calls[0].text.contains(f.languageRoot.path() + "/u"), qPrintable(calls[0].text));
+            QCOMPARE(f.options(), before);
+            return;
+        }
+        QCOMPARE(calls[0].text, frm_nastav::noticeText());
+        QCOMPARE(frm_load::languageFileName(f.optionsPath().toStdString()), std::string("mine.qlk"));
+        const std::string found = frm_load::languageFilePath(f.app.config.languageFolders.searchOrder(), "mine.qlk");
+        QCOMPARE(QString::fromStdString(found), f.folder(foundIn[0].toLatin1()) + "/mine.qlk");
+        QCOMPARE(testing::readFile(QString::fromStdString(found)), "from " + content.toStdString());
     }
 
     void emptyWorkingDirectoryGivesAnEmptyList()

@@ -8,6 +8,7 @@
 #include <unistd.h>
 
 #include "platform/failure.h"
+#include "platform/sys/ostatni_api.h"
 #include "startup/frm_load.h"
 #include "tests/support/test_support.h"
 
@@ -20,6 +21,7 @@ struct StartupFixture {
     {
         Configuration config;
         config.applicationFolder = appFolder.path().toStdString();
+        config.languageFolders.application = config.applicationFolder;
         config.windowsDirectory = windowsFolder.path().toStdString();
         return config;
     }
@@ -64,6 +66,86 @@ private slots:
         if (ini != "<none>") f.writeOptions(ini.toStdString());
         const std::string iniPath = optionsPath(f.windowsFolder.path().toStdString());
         QCOMPARE(QString::fromStdString(frm_load::languageFileName(iniPath)), name);
+    }
+
+    // Folders named by letter: a = the program's, u = the user's, s and t
+    // the system's in $XDG_DATA_DIRS order, i = the installed data folder.
+    void languageFileIsSearchedInOrder_data()
+    {
+        QTest::addColumn<QString>("holding"); // the folders that hold czech.qlk
+        QTest::addColumn<QString>("loaded");  // "" when start-up fails
+        QTest::newRow("every folder") << "aust" << "a";
+        QTest::newRow("program's folder first") << "ai" << "a";
+        QTest::newRow("user before system") << "ust" << "u";
+        QTest::newRow("system folders in their order") << "st" << "s";
+        QTest::newRow("second system folder") << "t" << "t";
+        QTest::newRow("installed data folder last") << "ti" << "t";
+        QTest::newRow("installed data folder alone") << "i" << "i";
+        QTest::newRow("nowhere") << "" << "";
+    }
+    void languageFileIsSearchedInOrder()
+    {
+        QFETCH(QString, holding);
+        QFETCH(QString, loaded);
+        QTemporaryDir root;
+        const auto folder = [&](char letter) { return root.path() + "/" + letter; };
+        for (const QChar letter : QStringLiteral("austi")) {
+            QVERIFY(QDir().mkpath(folder(letter.toLatin1())));
+            if (holding.contains(letter))
+                testing::writeFile(folder(letter.toLatin1()) + "/czech.qlk", allRecords(letter));
+        }
+        // A folder, not a file, by the language file's name does not count.
+        if (!holding.contains('a')) QVERIFY(QDir().mkpath(folder('a') + "/czech.qlk"));
+        QTemporaryDir windows;
+        Configuration config;
+        config.windowsDirectory = windows.path().toStdString();
+        config.languageFolders = {folder('a').toStdString(), folder('u').toStdString(),
+                                  {folder('s').toStdString(), folder('t').toStdString()}, folder('i').toStdString()};
+        Form1 table;
+        try {
+            frm_load::Form_Load(table, config, [] {});
+            QCOMPARE(table.text(1), loaded + "1");
+        } catch (const platform::Failure& failure) {
+            QVERIFY2(loaded.isEmpty(), failure.what());
+            const QString message = QString::fromUtf8(failure.what());
+            QVERIFY(message.contains("\"czech.qlk\""));
+            for (const char letter : {'a', 'u', 's', 't', 'i'})
+                QVERIFY2(message.contains(folder(letter) + "\n") || message.endsWith(folder(letter)),
+                         qPrintable(message));
+        }
+    }
+
+    void languageFoldersFromTheEnvironment_data()
+    {
+        QTest::addColumn<QString>("dataHome");  // "<unset>" for an unset variable
+        QTest::addColumn<QString>("dataDirs");
+        QTest::addColumn<QStringList>("order");
+        const QString l = "/quelmarn/languages";
+        QTest::newRow("defaults") << "<unset>" << "<unset>"
+            << QStringList{"/opt/q/bin", "/home/u/.local/share" + l, "/usr/local/share" + l, "/usr/share" + l,
+                           "/opt/q/share" + l};
+        QTest::newRow("empty means default") << "" << ""
+            << QStringList{"/opt/q/bin", "/home/u/.local/share" + l, "/usr/local/share" + l, "/usr/share" + l,
+                           "/opt/q/share" + l};
+        QTest::newRow("own folders, in order") << "/data/me" << "/b:/a/"
+            << QStringList{"/opt/q/bin", "/data/me" + l, "/b" + l, "/a" + l, "/opt/q/share" + l};
+        QTest::newRow("relative entries ignored") << "mine" << "rel:/x::y"
+            << QStringList{"/opt/q/bin", "/home/u/.local/share" + l, "/x" + l, "/opt/q/share" + l};
+        QTest::newRow("each folder once") << "/usr/share" << "/usr/share:/opt/q/share//"
+            << QStringList{"/opt/q/bin", "/usr/share" + l, "/opt/q/share" + l};
+    }
+    void languageFoldersFromTheEnvironment()
+    {
+        QFETCH(QString, dataHome);
+        QFETCH(QString, dataDirs);
+        QFETCH(QStringList, order);
+        const QByteArray home = dataHome.toUtf8(), dirs = dataDirs.toUtf8();
+        const auto folders = platform::ostatni_API::languageFolders(
+            "/opt/q/bin", dataHome == "<unset>" ? nullptr : home.constData(), "/home/u",
+            dataDirs == "<unset>" ? nullptr : dirs.constData());
+        QStringList found;
+        for (const std::string& folder : folders.searchOrder()) found << QString::fromStdString(folder);
+        QCOMPARE(found, order);
     }
 
     void loadsTheNamedFileFromTheApplicationFolder()

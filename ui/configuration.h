@@ -7,8 +7,11 @@
 #include <chrono>
 #include <string>
 
+#include "platform/sys/ostatni_api.h"
+
 struct Configuration {
-    std::string applicationFolder; // the program's own folder: the language files
+    std::string applicationFolder; // the program's own folder
+    platform::ostatni_API::LanguageFolders languageFolders; // searched for the language file
     std::string windowsDirectory;  // the Windows-directory stand-in: options.ini
     std::string tempFolder;        // with a trailing separator
     QString workingFolder;         // the settings window lists its *.qlk files

@@ -40,6 +40,10 @@ void moveFile(const std::string& source, const std::string& destination);
 // force a read-only file is refused; with force it is deleted too.
 void deleteFile(const std::string& path, bool force);
 
+// Creates a folder and every missing folder above it; an existing folder
+// is fine.
+void createFolders(const std::string& path);
+
 // Reads a whole regular file of at most noteFileLimit bytes; a file that
 // does not exist is created empty. A larger file, a folder, a FIFO or a
 // device is a failure (nothing is read in part).

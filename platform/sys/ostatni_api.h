@@ -7,6 +7,7 @@
 #include <memory>
 #include <optional>
 #include <string>
+#include <vector>
 
 namespace platform::ostatni_API {
 
@@ -14,10 +15,40 @@ namespace platform::ostatni_API {
 // separator. Language files sit beside the program.
 std::string applicationFolder();
 
+// $HOME, else the account's home folder; empty when neither is known.
+std::string homeFolder();
+
 // The Windows directory, where options.ini lives. Where the system has none
 // (Linux), its stand-in: $QUELMARN_WINDIR, else
 // ${XDG_CONFIG_HOME:-~/.config}/quelmarn.
 std::string windowsDirectory();
+
+// Folders that may hold language files.
+struct LanguageFolders {
+    std::string application;         // the program's own folder
+    std::string user;                // where a user adds a language without root
+    std::vector<std::string> system; // the shared data folders, in their order
+    // The data folder beside the program's own bin folder, so that a program
+    // installed under another prefix (or staged with DESTDIR) finds its files.
+    std::string installed;
+
+    // Start-up's search order (the fields in the order above), each folder
+    // once.
+    std::vector<std::string> searchOrder() const;
+};
+
+// The language folders from the program's folder, $XDG_DATA_HOME, the home
+// folder and $XDG_DATA_DIRS (nullptr for an unset variable): user =
+// $XDG_DATA_HOME (default home/.local/share) + /quelmarn/languages, system
+// = each entry of $XDG_DATA_DIRS (default /usr/local/share:/usr/share) +
+// /quelmarn/languages. Relative entries are ignored, as the XDG base
+// directories ask.
+LanguageFolders languageFolders(const std::string& applicationFolder, const char* dataHome,
+                                const std::string& home, const char* dataDirs);
+
+// The first folder that holds a regular file (links followed) by this name,
+// joined with the name; nullopt when none does.
+std::optional<std::string> findFile(const std::vector<std::string>& folders, const std::string& name);
 
 // Path separator used to join folder and file names.
 char pathSeparator();

@@ -2,9 +2,11 @@
 
 #include <QDir>
 #include <QFile>
+#include <algorithm>
 
 #include "platform/failure.h"
 #include "platform/services/guard.h"
+#include "platform/sys/file_operations.h"
 #include "platform/sys/ostatni_api.h"
 #include "platform/sys/profile.h"
 #include "ui/controls.h"
@@ -121,10 +123,34 @@ QStringList frm_nastav::languageFiles(const QString& folder)
     return names;
 }
 
+QStringList frm_nastav::offeredFiles(const QString& workingDirectory, const std::vector<std::string>& searched)
+{
+    QStringList names = languageFiles(workingDirectory);
+    for (const std::string& folder : searched)
+        names << languageFiles(QFile::decodeName(QByteArray::fromStdString(folder)));
+    std::sort(names.begin(), names.end(), [](const QString& a, const QString& b) {
+        const int order = a.compare(b, Qt::CaseInsensitive);
+        return order != 0 ? order < 0 : a < b;
+    });
+    names.erase(std::unique(names.begin(), names.end()), names.end());
+    return names;
+}
+
+void frm_nastav::makeFindable(const QString& name, const QString& workingDirectory,
+                              const platform::ostatni_API::LanguageFolders& folders)
+{
+    const std::string fileName = QFile::encodeName(name).toStdString();
+    if (platform::ostatni_API::findFile(folders.searchOrder(), fileName)) return;
+    const std::string source = QFile::encodeName(workingDirectory).toStdString() + "/" + fileName;
+    platform::file_operations::createFolders(folders.user);
+    platform::file_operations::copyFile(source, folders.user + "/" + fileName);
+}
+
 void frm_nastav::fillFileList()
 {
-    // No folder of its own: the folder the program was started in.
-    File2->addItems(languageFiles(context_.config.workingFolder));
+    // No folder of its own: the folder the program was started in, with
+    // the folders start-up searches.
+    File2->addItems(offeredFiles(context_.config.workingFolder, context_.config.languageFolders.searchOrder()));
 }
 
 void frm_nastav::Form_Load()
@@ -153,6 +179,9 @@ void frm_nastav::Form_Load()
 void frm_nastav::File2_Click()
 {
     const QString name = File2->selectedItems().constFirst()->text();
+    // A file that cannot be copied leaves options.ini as it was: the
+    // failure's error box replaces the notice.
+    makeFindable(name, context_.config.workingFolder, context_.config.languageFolders);
     try {
         context_.system.profile.writeString(context_.config.optionsPath(), "OPTIONS", "lokalizace",
                                             QFile::encodeName(name).toStdString());

@@ -1,9 +1,12 @@
 #pragma once
 // frm_nastav: the settings window. It lists the language files of the
-// current working directory; selecting one stores its name under
-// [OPTIONS] lokalizace in options.ini at once (the same file start-up
-// reads) and tells the user that the change needs a restart. The running
-// program keeps the language it started with.
+// current working directory and of the folders start-up searches;
+// selecting one stores its name under [OPTIONS] lokalizace in options.ini
+// at once (the same file start-up reads) and tells the user that the change
+// needs a restart. A file start-up would not find (one only in the working
+// directory) is first copied into the user's language folder, so that a
+// choice never leaves the next start without its file. The running program
+// keeps the language it started with.
 
 #include <QGroupBox>
 #include <QLabel>
@@ -29,6 +32,17 @@ public:
 
     // The *.qlk files of folder that can be chosen, sorted by name.
     static QStringList languageFiles(const QString& folder);
+
+    // The language files of the working directory and of the folders
+    // searched, each name once, sorted by name.
+    static QStringList offeredFiles(const QString& workingDirectory, const std::vector<std::string>& searched);
+
+    // Makes sure start-up will find the chosen file: one that no searched
+    // folder holds is copied from the working directory into userFolder
+    // (created when missing), all or nothing. Throws platform::Failure when
+    // it cannot.
+    static void makeFindable(const QString& name, const QString& workingDirectory,
+                             const platform::ostatni_API::LanguageFolders& folders);
 
 private:
     void Form_Load();

@@ -460,6 +460,20 @@ void deleteFile(const std::string& path, bool force)
     for (const std::string& file : matches(path)) deleteOne(file, force);
 }
 
+void createFolders(const std::string& path)
+{
+    requireText(path, "folder to create");
+    // Each folder from the top down; one that exists already (also made by
+    // someone else meanwhile) is fine, as long as it is a folder.
+    for (size_t end = path.find('/', 1);; end = path.find('/', end + 1)) {
+        const std::string folder = path.substr(0, end);
+        if (::mkdir(folder.c_str(), 0777) != 0 && errno != EEXIST)
+            fail("The folder " + quoted(folder) + " cannot be created", errno);
+        if (end == std::string::npos) break;
+    }
+    if (!isFolder(path)) fail("The folder " + quoted(path) + " cannot be created", ENOTDIR);
+}
+
 std::string readOrCreate(const std::string& path)
 {
     requireText(path, "file to open");

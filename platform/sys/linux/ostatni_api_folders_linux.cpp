@@ -1,8 +1,11 @@
 #include "platform/sys/ostatni_api.h"
 
+#include <algorithm>
 #include <cstdlib>
 #include <cstring>
 #include <dlfcn.h>
+#include <filesystem>
+#include <sys/stat.h>
 #include <unistd.h>
 
 namespace platform::ostatni_API {
@@ -41,7 +44,66 @@ std::string systemDirectory()
     return "/usr/lib";
 }
 
+// A folder joined with a relative part, written the one way a folder
+// compares equal ("/usr/share/" and "/usr//share" name one folder).
+std::string normalJoin(const std::string& folder, const std::string& part)
+{
+    std::string path = (std::filesystem::path(folder) / part).lexically_normal().string();
+    if (path.size() > 1 && path.back() == '/') path.pop_back();
+    return path;
+}
+
+const std::string languagesPart = "quelmarn/languages";
+
 } // namespace
+
+std::vector<std::string> LanguageFolders::searchOrder() const
+{
+    std::vector<std::string> order;
+    const auto add = [&](const std::string& folder) {
+        if (!folder.empty() && std::find(order.begin(), order.end(), folder) == order.end())
+            order.push_back(folder);
+    };
+    add(application);
+    add(user);
+    for (const std::string& folder : system) add(folder);
+    add(installed);
+    return order;
+}
+
+LanguageFolders languageFolders(const std::string& applicationFolder, const char* dataHome,
+                                const std::string& home, const char* dataDirs)
+{
+    LanguageFolders folders;
+    folders.application = applicationFolder;
+    const bool ownDataHome = dataHome && dataHome[0] == '/';
+    if (ownDataHome)
+        folders.user = normalJoin(dataHome, languagesPart);
+    else if (!home.empty())
+        folders.user = normalJoin(home, ".local/share/" + languagesPart);
+
+    const std::string dirs = dataDirs && *dataDirs ? dataDirs : "/usr/local/share:/usr/share";
+    for (size_t start = 0; start <= dirs.size();) {
+        size_t end = dirs.find(':', start);
+        if (end == std::string::npos) end = dirs.size();
+        const std::string entry = dirs.substr(start, end - start);
+        if (!entry.empty() && entry[0] == '/') folders.system.push_back(normalJoin(entry, languagesPart));
+        start = end + 1;
+    }
+    if (!applicationFolder.empty())
+        folders.installed = normalJoin(applicationFolder, QUELMARN_LANGUAGES_FROM_BINDIR);
+    return folders;
+}
+
+std::optional<std::string> findFile(const std::vector<std::string>& folders, const std::string& name)
+{
+    for (const std::string& folder : folders) {
+        const std::string path = folder + "/" + name;
+        struct stat st {};
+        if (::stat(path.c_str(), &st) == 0 && S_ISREG(st.st_mode)) return path;
+    }
+    return std::nullopt;
+}
 
 unsigned GetWindowsDirectoryA(char* buffer, unsigned size)
 {

@@ -9,6 +9,7 @@
 
 #include "platform/failure.h"
 #include "platform/sys/whole_file.h"
+#include "platform/sys/linux/ostatni_api_linux.h"
 
 namespace platform::ostatni_API {
 
@@ -29,12 +30,14 @@ std::string windowsDirectory()
         return dir;
     if (const char* config = std::getenv("XDG_CONFIG_HOME"); config && *config)
         return std::string(config) + "/quelmarn";
-    const char* home = std::getenv("HOME");
-    std::string homeDir = home && *home ? home : "";
-    if (homeDir.empty())
-        if (const passwd* pw = getpwuid(geteuid()); pw && pw->pw_dir)
-            homeDir = pw->pw_dir;
-    return homeDir + "/.config/quelmarn";
+    return homeFolder() + "/.config/quelmarn";
+}
+
+std::string homeFolder()
+{
+    if (const char* home = std::getenv("HOME"); home && *home) return home;
+    if (const passwd* pw = getpwuid(geteuid()); pw && pw->pw_dir) return pw->pw_dir;
+    return {};
 }
 
 char pathSeparator()

@@ -1,0 +1,32 @@
+# The Debian package, made by CPack from the install rules
+# (scripts/package.sh). Dependencies on shared libraries come from
+# dpkg-shlibdeps; the ones below are loaded at run time and no library
+# names them.
+set(CPACK_GENERATOR DEB)
+set(CPACK_PACKAGE_NAME quelmarn)
+set(CPACK_PACKAGE_VERSION ${PROJECT_VERSION})
+set(CPACK_PACKAGE_VENDOR "Quelmarn Team")
+set(CPACK_PACKAGE_CONTACT "Quelmarn Team <team@quelmarn.example>")
+set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "everyday system tasks behind one main menu")
+set(CPACK_DEBIAN_PACKAGE_DESCRIPTION "everyday system tasks behind one main menu
+ Quelmarn Manager shows a main menu that opens windows for live system
+ facts (memory, up-time, mouse), shortcuts to the desktop's settings and
+ shell actions, system folders and safe file copy, move and delete, network
+ facts, a notepad, a five-program launcher, a small web browser and a
+ message-box generator. Its user interface comes from language files; Czech
+ is the default, English is included.")
+set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
+set(CPACK_DEBIAN_PACKAGE_SECTION utils)
+set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
+set(CPACK_DEBIAN_PACKAGE_HOMEPAGE "https://www.quelmarn.example/")
+set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
+# The web engine's helper process, the X11 platform plugin, the font the
+# fixed-size windows are laid out for.
+set(CPACK_DEBIAN_PACKAGE_DEPENDS "libqt6webenginecore6-bin, qt6-qpa-plugins, fonts-liberation2")
+# Network shares are mounted through GVfs.
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "gvfs, gvfs-backends")
+set(CPACK_STRIP_FILES ON)
+set(CPACK_INSTALL_DEFAULT_DIRECTORY_PERMISSIONS
+    OWNER_READ OWNER_WRITE OWNER_EXECUTE GROUP_READ GROUP_EXECUTE WORLD_READ WORLD_EXECUTE)
+set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
+include(CPack)
