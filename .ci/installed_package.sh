@@ -7,7 +7,7 @@
 set -euo pipefail
 top=$(cd "$(dirname "$0")/.." && pwd)
 export DEBIAN_FRONTEND=noninteractive
-checks=(lintian desktop-file-utils appstream python3-pyatspi at-spi2-core dbus-daemon xvfb xauth)
+checks=(python3 lintian desktop-file-utils appstream python3-pyatspi at-spi2-core dbus-daemon xvfb xauth)
 missing=()
 for p in "${checks[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
@@ -37,6 +37,6 @@ if [ "$(id -u)" -eq 0 ]; then export QTWEBENGINE_DISABLE_SANDBOX=1; fi
 xvfb-run -a -s "-screen 0 1024x768x24" dbus-run-session -- bash -c '
   /usr/bin/quelmarn & program=$!
   status=0
-  python3 "$0/.ci/main_menu_shown.py" 60 || status=1
+  /usr/bin/python3 "$0/.ci/main_menu_shown.py" 60 || status=1
   kill "$program"; wait "$program" 2>/dev/null || true
   exit $status' "$top"

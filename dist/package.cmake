@@ -8,13 +8,13 @@ set(CPACK_PACKAGE_VERSION ${PROJECT_VERSION})
 set(CPACK_PACKAGE_VENDOR "Quelmarn Team")
 set(CPACK_PACKAGE_CONTACT "Quelmarn Team <team@quelmarn.example>")
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "everyday system tasks behind one main menu")
-set(CPACK_DEBIAN_PACKAGE_DESCRIPTION "everyday system tasks behind one main menu
- Quelmarn Manager shows a main menu that opens windows for live system
- facts (memory, up-time, mouse), shortcuts to the desktop's settings and
- shell actions, system folders and safe file copy, move and delete, network
- facts, a notepad, a five-program launcher, a small web browser and a
- message-box generator. Its user interface comes from language files; Czech
- is the default, English is included.")
+# The extended description; CPack puts the summary above it.
+set(CPACK_DEBIAN_PACKAGE_DESCRIPTION "Quelmarn Manager shows a main menu that opens windows for live system
+facts (memory, up-time, mouse), shortcuts to the desktop's settings and
+shell actions, system folders and safe file copy, move and delete, network
+facts, a notepad, a five-program launcher, a small web browser and a
+message-box generator. Its user interface comes from language files; Czech
+is the default, English is included.")
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SECTION utils)
 set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
