@@ -137,13 +137,14 @@ QStringList frm_nastav::offeredFiles(const QString& workingDirectory, const std:
 }
 
 void frm_nastav::makeFindable(const QString& name, const QString& workingDirectory,
-                              const platform::ostatni_API::LanguageFolders& folders)
+                              const platform::ostatni_API::LanguageFolders& folders,
+                              platform::file_operations::Calls& files)
 {
     const std::string fileName = QFile::encodeName(name).toStdString();
     if (platform::ostatni_API::findFile(folders.searchOrder(), fileName)) return;
     const std::string source = QFile::encodeName(workingDirectory).toStdString() + "/" + fileName;
     platform::file_operations::createFolders(folders.user);
-    platform::file_operations::copyFile(source, folders.user + "/" + fileName);
+    files.copyFile(source, folders.user + "/" + fileName);
 }
 
 void frm_nastav::fillFileList()
@@ -181,7 +182,8 @@ void frm_nastav::File2_Click()
     const QString name = File2->selectedItems().constFirst()->text();
     // A file that cannot be copied leaves options.ini as it was: the
     // failure's error box replaces the notice.
-    makeFindable(name, context_.config.workingFolder, context_.config.languageFolders);
+    makeFindable(name, context_.config.workingFolder, context_.config.languageFolders,
+                 context_.system.file_operations);
     try {
         context_.system.profile.writeString(context_.config.optionsPath(), "OPTIONS", "lokalizace",
                                             QFile::encodeName(name).toStdString());

@@ -38,11 +38,12 @@ public:
     static QStringList offeredFiles(const QString& workingDirectory, const std::vector<std::string>& searched);
 
     // Makes sure start-up will find the chosen file: one that no searched
-    // folder holds is copied from the working directory into userFolder
-    // (created when missing), all or nothing. Throws platform::Failure when
-    // it cannot.
+    // folder holds is copied from the working directory into the user's
+    // language folder (created when missing) with the files window's
+    // all-or-nothing copy. Throws platform::Failure when it cannot.
     static void makeFindable(const QString& name, const QString& workingDirectory,
-                             const platform::ostatni_API::LanguageFolders& folders);
+                             const platform::ostatni_API::LanguageFolders& folders,
+                             platform::file_operations::Calls& files);
 
 private:
     void Form_Load();
