@@ -100,7 +100,9 @@ std::optional<std::string> findFile(const std::vector<std::string>& folders, con
     for (const std::string& folder : folders) {
         const std::string path = folder + "/" + name;
         struct stat st {};
-        if (::stat(path.c_str(), &st) == 0 && S_ISREG(st.st_mode)) return path;
+        // Any entry but a folder counts, so that a FIFO or a device in the way
+        // is reported by the reader for what it is rather than passed over.
+        if (::stat(path.c_str(), &st) == 0 && !S_ISDIR(st.st_mode)) return path;
     }
     return std::nullopt;
 }
