@@ -9,6 +9,7 @@
 #include <QOpenGLContext>
 #include <QPluginLoader>
 #include <QVBoxLayout>
+#include <memory>
 
 #include "platform/failure.h"
 #include "platform/services/qt/browser_engine.h"
@@ -66,12 +67,14 @@ BrowserEngineModule& loadModule(const QStringList& folders)
     for (const QString& folder : folders) {
         const QString path = QDir(folder).filePath(moduleFileName);
         if (!QFileInfo::exists(path)) continue;
-        // Never unloaded: the engine's threads live until the process ends.
-        auto* loader = new QPluginLoader(path);
+        // The application owns the loader; deleting it leaves the module
+        // loaded, as the engine's threads live until the process ends.
+        auto loader = std::make_unique<QPluginLoader>(path);
         auto* module = qobject_cast<BrowserEngineModule*>(loader->instance());
         if (!module)
             throw Failure("The web browser module \"" + path.toStdString()
                           + "\" cannot be loaded: " + loader->errorString().toStdString());
+        loader.release()->setParent(QCoreApplication::instance());
         return *module;
     }
     throw Failure("The web browser module \"" + moduleFileName.toStdString()
