@@ -25,6 +25,19 @@ appstreamcli validate --no-net /usr/share/metainfo/example.quelmarn.Manager.meta
 # Errors fail; the warnings left are explained in README.md.
 lintian --fail-on error --suppress-tags-from-file "$top/.ci/lintian-explained" "$deb"
 
+# Every language the source tree ships is installed, and the installed
+# packer gives each back byte for byte.
+qlkpack=$(dpkg -L quelmarn | grep '/quelmarn/qlkpack$')
+scratch=$(mktemp -d)
+for source in "$top"/languages/*.txt; do
+  name=$(basename "$source" .txt)
+  installed=/usr/share/quelmarn/languages/$name.qlk
+  "$qlkpack" --unpack "$installed" "$scratch/$name.txt"
+  "$qlkpack" "$scratch/$name.txt" "$scratch/$name.qlk"
+  cmp "$installed" "$scratch/$name.qlk"
+done
+rm -rf "$scratch"
+
 # The installed program, from the home folder, with a fresh options.ini
 # folder (so Czech, the default) and its web banner pointed at loopback.
 settings=$(mktemp -d)

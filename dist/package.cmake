@@ -14,7 +14,7 @@ facts (memory, up-time, mouse), shortcuts to the desktop's settings and
 shell actions, system folders and safe file copy, move and delete, network
 facts, a notepad, a five-program launcher, a small web browser and a
 message-box generator. Its user interface comes from language files; Czech
-is the default, English is included.")
+is the default; English, Slovak and Hungarian are included.")
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SECTION utils)
 set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)

@@ -1,108 +1,150 @@
-// qlkpack: packs a UTF-8 language source into a binary .qlk language file.
+// qlkpack: the translator's tool for language files.
 //
-//   qlkpack SOURCE.txt OUTPUT.qlk
+//   qlkpack SOURCE.txt OUTPUT.qlk                   pack a UTF-8 source
+//   qlkpack --unpack [--code-page N] FILE.qlk OUT    a .qlk back to its source
+//   qlkpack --check SOURCE.txt                      list every problem
 //
-// The source has one line per entry, TextN "text" (escapes \" \\ \n), blank
-// and # lines ignored, and one "code-page N" line naming the code page the
-// texts are stored in. Every entry with a record must be present once; a
-// character the code page cannot hold stops the build rather than being lost.
+// Packing refuses a missing entry or a character the code page cannot hold
+// rather than lose it. Unpacking (code page 1250 unless told) refuses a file
+// that would not pack back byte for byte; OUT may be - for standard output.
+// Checking lists all missing entries and unstorable characters, then has
+// qlkmeasure (beside this program) lay the texts out in the real windows and
+// list those too wide for their control. Exit status: 0 clean, 1 problems,
+// 2 wrong use.
 
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <cstdio>
+#include <cstring>
 #include <fstream>
 #include <iostream>
-#include <map>
 #include <sstream>
 #include <string>
 #include <vector>
 
-#include "platform/failure.h"
-#include "platform/sys/codepage.h"
 #include "languages/language_file.h"
+#include "languages/language_source.h"
+#include "platform/failure.h"
 
 namespace {
 
-std::string unescape(const std::string& quoted, int lineNo)
+int usage()
 {
-    std::string out;
-    for (size_t i = 0; i < quoted.size(); ++i) {
-        char c = quoted[i];
-        if (c != '\\') {
-            out += c;
-            continue;
-        }
-        if (++i == quoted.size())
-            throw platform::Failure("line " + std::to_string(lineNo) + ": a backslash ends the text");
-        switch (quoted[i]) {
-        case 'n': out += "\r\n"; break; // line breaks as the program's texts store them
-        case '"': out += '"'; break;
-        case '\\': out += '\\'; break;
-        default:
-            throw platform::Failure("line " + std::to_string(lineNo) + ": unknown escape \\" + quoted[i]);
-        }
-    }
-    return out;
+    std::cerr << "usage: qlkpack SOURCE.txt OUTPUT.qlk\n"
+                 "       qlkpack --unpack [--code-page N] FILE.qlk OUTPUT.txt|-\n"
+                 "       qlkpack --check SOURCE.txt\n";
+    return 2;
 }
 
-std::vector<std::string> pack(std::istream& source, const std::string& sourceName)
+std::string readAll(const std::string& path)
 {
-    std::map<int, std::string> entries;
-    int codePage = 0;
-    std::string line;
-    for (int lineNo = 1; std::getline(source, line); ++lineNo) {
-        if (!line.empty() && line.back() == '\r') line.pop_back();
-        if (line.empty() || line[0] == '#') continue;
-        const auto where = sourceName + ":" + std::to_string(lineNo) + ": ";
-        if (line.rfind("code-page ", 0) == 0) {
-            codePage = std::stoi(line.substr(10));
-            continue;
-        }
-        const size_t space = line.find(' ');
-        const size_t open = line.find('"');
-        if (line.rfind("Text", 0) != 0 || space == std::string::npos || open != space + 1 || line.back() != '"'
-            || line.size() < open + 2)
-            throw platform::Failure(where + "expected TextN \"text\"");
-        const int entry = std::stoi(line.substr(4, space - 4));
-        if (langfile::recordForEntry(entry) == 0)
-            throw platform::Failure(where + "Text" + std::to_string(entry) + " has no record in a language file");
-        if (entries.count(entry))
-            throw platform::Failure(where + "Text" + std::to_string(entry) + " is given twice");
-        entries[entry] = unescape(line.substr(open + 1, line.size() - open - 2), lineNo);
-    }
-    if (codePage == 0) throw platform::Failure(sourceName + ": no code-page line");
+    std::ifstream in(path, std::ios::binary);
+    if (!in) throw platform::Failure("cannot read " + path + ": " + std::strerror(errno));
+    std::ostringstream bytes;
+    bytes << in.rdbuf();
+    if (in.bad()) throw platform::Failure("cannot read " + path);
+    return bytes.str();
+}
 
-    std::vector<std::string> records(langfile::recordCount);
-    for (int r = 1; r <= langfile::recordCount; ++r) {
-        const int entry = langfile::entryForRecord(r);
-        auto it = entries.find(entry);
-        if (it == entries.end())
-            throw platform::Failure(sourceName + ": Text" + std::to_string(entry) + " is missing");
-        platform::codepage::Encoded encoded = platform::codepage::fromUtf8(it->second, codePage);
-        if (!encoded.unstorable.empty())
-            throw platform::Failure(sourceName + ": Text" + std::to_string(entry) + " has \""
-                                    + encoded.unstorable.front() + "\", which code page "
-                                    + std::to_string(codePage) + " cannot hold");
-        records[size_t(r - 1)] = encoded.bytes;
+// Writes the whole file or removes what it began.
+void writeAll(const std::string& path, const std::string& bytes)
+{
+    if (path == "-") {
+        std::cout << bytes << std::flush;
+        if (!std::cout) throw platform::Failure("cannot write to standard output");
+        return;
     }
-    return records;
+    std::ofstream out(path, std::ios::binary | std::ios::trunc);
+    if (!out || !(out << bytes) || !out.flush()) {
+        std::remove(path.c_str());
+        throw platform::Failure("cannot write " + path);
+    }
+}
+
+langsource::Source parseFile(const std::string& path)
+{
+    std::istringstream text(readAll(path));
+    return langsource::parse(text, path);
+}
+
+// The measuring tool installed beside this one.
+std::string measurerPath()
+{
+    char self[4096];
+    const ssize_t length = readlink("/proc/self/exe", self, sizeof self - 1);
+    if (length <= 0) return {};
+    std::string folder(self, size_t(length));
+    folder.erase(folder.rfind('/') + 1);
+    return folder + "qlkmeasure";
+}
+
+// qlkmeasure's exit status for the source: 0 all fit, 1 some do not (it
+// has listed them), 2 it could not measure.
+int measure(const std::string& sourcePath)
+{
+    const std::string tool = measurerPath();
+    if (tool.empty() || access(tool.c_str(), X_OK) != 0) {
+        std::cout << "qlkpack: qlkmeasure is not beside qlkpack (" << tool
+                  << "), so the fit of the texts was not checked\n";
+        return 2;
+    }
+    std::cout << std::flush;
+    const pid_t child = fork();
+    if (child < 0) throw platform::Failure(std::string("cannot start qlkmeasure: ") + std::strerror(errno));
+    if (child == 0) {
+        execl(tool.c_str(), tool.c_str(), sourcePath.c_str(), static_cast<char*>(nullptr));
+        std::fprintf(stderr, "qlkpack: cannot start %s: %s\n", tool.c_str(), std::strerror(errno));
+        _exit(2);
+    }
+    int status = 0;
+    while (waitpid(child, &status, 0) < 0)
+        if (errno != EINTR) throw platform::Failure(std::string("qlkmeasure was lost: ") + std::strerror(errno));
+    if (!WIFEXITED(status)) {
+        std::cout << "qlkpack: qlkmeasure did not finish, so the fit of the texts was not checked\n";
+        return 2;
+    }
+    return WEXITSTATUS(status);
+}
+
+int check(const std::string& sourcePath)
+{
+    const langsource::Source source = parseFile(sourcePath);
+    const std::vector<std::string> found = langsource::problems(source, sourcePath);
+    for (const std::string& problem : found) std::cout << problem << "\n";
+    // Texts are measured as packed; without a code page there is nothing to pack.
+    const int fit = source.codePage == 0 ? 0 : measure(sourcePath);
+    return found.empty() && fit == 0 ? 0 : 1;
 }
 
 } // namespace
 
 int main(int argc, char* argv[])
 {
-    if (argc != 3) {
-        std::cerr << "usage: qlkpack SOURCE.txt OUTPUT.qlk\n";
-        return 2;
-    }
+    const std::vector<std::string> args(argv + 1, argv + argc);
     try {
-        std::ifstream source(argv[1], std::ios::binary);
-        if (!source) throw platform::Failure(std::string("cannot read ") + argv[1]);
-        const std::string bytes = langfile::writeRecords(pack(source, argv[1]));
-        std::ofstream out(argv[2], std::ios::binary | std::ios::trunc);
-        if (!out || !(out << bytes) || !out.flush()) throw platform::Failure(std::string("cannot write ") + argv[2]);
+        if (!args.empty() && args[0] == "--check") {
+            if (args.size() != 2) return usage();
+            return check(args[1]);
+        }
+        if (!args.empty() && args[0] == "--unpack") {
+            int codePage = 1250;
+            size_t next = 1;
+            if (args.size() > 2 && args[1] == "--code-page") {
+                codePage = std::atoi(args[2].c_str());
+                if (codePage <= 0) return usage();
+                next = 3;
+            }
+            if (args.size() != next + 2) return usage();
+            writeAll(args[next + 1], langsource::unpack(readAll(args[next]), codePage, args[next]));
+            return 0;
+        }
+        if (args.size() != 2 || args[0].rfind("--", 0) == 0) return usage();
+        writeAll(args[1], langfile::writeRecords(langsource::encode(parseFile(args[0]), args[0])));
+        return 0;
     } catch (const std::exception& error) {
         std::cerr << "qlkpack: " << error.what() << "\n";
-        std::remove(argv[2]);
         return 1;
     }
-    return 0;
 }

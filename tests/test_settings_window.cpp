@@ -324,6 +324,8 @@ private slots:
         QTest::addColumn<QString>("language");
         QTest::newRow("czech") << "czech.qlk";
         QTest::newRow("english") << "english.qlk";
+        QTest::newRow("slovak") << "slovak.qlk";
+        QTest::newRow("hungarian") << "hungarian.qlk";
     }
     void helpTextsOfTheShippedLanguagesAreNotCutOff()
     {

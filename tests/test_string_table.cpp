@@ -194,6 +194,10 @@ private slots:
                                << QStringLiteral("Fyzická paměť celkem: ");
         QTest::newRow("english") << "english.qlk" << QStringLiteral("System") << QStringLiteral("Time zone")
                                  << QStringLiteral("Physical memory total: ");
+        QTest::newRow("slovak") << "slovak.qlk" << QStringLiteral("Systém") << QStringLiteral("Časové pásmo")
+                                << QStringLiteral("Fyzická pamäť spolu: ");
+        QTest::newRow("hungarian") << "hungarian.qlk" << QStringLiteral("Rendszer") << QStringLiteral("Időzóna")
+                                   << QStringLiteral("Teljes fizikai memória: ");
     }
     void shippedLanguageFilesAreComplete()
     {
