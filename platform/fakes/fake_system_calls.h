@@ -172,6 +172,7 @@ public:
         through->moveFile(source, destination);
     }
     void deleteFile(const std::string& path, bool force) override { through->deleteFile(path, force); }
+    void createFolders(const std::string& path) override { through->createFolders(path); }
     std::string readOrCreate(const std::string& path) override { return through->readOrCreate(path); }
     void adviseWholeFileBuffer(void* data, std::size_t size) override { through->adviseWholeFileBuffer(data, size); }
     void replaceFile(const std::string& path, const std::string& bytes) override

@@ -81,6 +81,7 @@ public:
     virtual void copyFile(const std::string& source, const std::string& destination) = 0;
     virtual void moveFile(const std::string& source, const std::string& destination) = 0;
     virtual void deleteFile(const std::string& path, bool force) = 0;
+    virtual void createFolders(const std::string& path) = 0;
     virtual std::string readOrCreate(const std::string& path) = 0;
     virtual void adviseWholeFileBuffer(void* data, std::size_t size) = 0;
     virtual void replaceFile(const std::string& path, const std::string& bytes) = 0;

@@ -143,7 +143,7 @@ void frm_nastav::makeFindable(const QString& name, const QString& workingDirecto
     const std::string fileName = QFile::encodeName(name).toStdString();
     if (platform::ostatni_API::findFile(folders.searchOrder(), fileName)) return;
     const std::string source = QFile::encodeName(workingDirectory).toStdString() + "/" + fileName;
-    platform::file_operations::createFolders(folders.user);
+    files.createFolders(folders.user);
     files.copyFile(source, folders.user + "/" + fileName);
 }
 

@@ -201,6 +201,10 @@ TEST_CASE("file operations take Unicode paths, and a full disk loses nothing")
     fo::copyFile(name, base + "copy \xC4\x8D.txt");
     CHECK(fo::readOrCreate(base + "copy \xC4\x8D.txt") == "k\xC5\xAF\xC5\x88");
     CHECK(fo::readOrCreate(base + "new.txt").empty());
+    fo::createFolders(base + "a\\\xC5\xBE/b\\");
+    fo::createFolders(base + "a\\\xC5\xBE/b"); // again: it exists
+    CHECK(fo::readOrCreate(base + "a\\\xC5\xBE\\b\\in.txt").empty());
+    CHECK_THROWS_AS(fo::createFolders(name + "\\below a file"), platform::Failure);
 
     // A device that fills after 3 bytes: the old file stays whole and no
     // temporary file is left.

@@ -1,4 +1,5 @@
 #include "platform/sys/file_operations.h"
+#include "platform/sys/file_operations_backend.h"
 
 #include <algorithm>
 #include <cerrno>
@@ -418,9 +419,7 @@ bool hasWildcards(const std::string& path)
     return lastPart(path).find_first_of("*?") != std::string::npos;
 }
 
-namespace {
-
-void copyFileWith(const std::string& source, const std::string& destination, const WriteFunction& write)
+void backend::copyFile(const std::string& source, const std::string& destination, const WriteFunction& write)
 {
     requireText(source, "file to copy");
     requireText(destination, "destination");
@@ -428,7 +427,7 @@ void copyFileWith(const std::string& source, const std::string& destination, con
                   [&write](const std::string& from, const std::string& to) { copyOne(from, to, write); });
 }
 
-void moveFileWith(const std::string& source, const std::string& destination, const WriteFunction& write)
+void backend::moveFile(const std::string& source, const std::string& destination, const WriteFunction& write)
 {
     requireText(source, "file to move");
     requireText(destination, "destination");
@@ -436,19 +435,6 @@ void moveFileWith(const std::string& source, const std::string& destination, con
                   [&write](const std::string& from, const std::string& to) { moveOne(from, to, write); });
 }
 
-void replaceFileWith(const std::string& path, const std::string& bytes, const WriteFunction& write);
-
-} // namespace
-
-void copyFile(const std::string& source, const std::string& destination)
-{
-    copyFileWith(source, destination, {});
-}
-
-void moveFile(const std::string& source, const std::string& destination)
-{
-    moveFileWith(source, destination, {});
-}
 
 void deleteFile(const std::string& path, bool force)
 {
@@ -493,19 +479,12 @@ void adviseWholeFileBuffer(void* data, std::size_t size)
     if (end > first) ::madvise(reinterpret_cast<void*>(first), end - first, MADV_HUGEPAGE);
 }
 
-void replaceFile(const std::string& path, const std::string& bytes)
-{
-    replaceFileWith(path, bytes, {});
-}
-
 void readUmaskOnce()
 {
     creationMask();
 }
 
-namespace {
-
-void replaceFileWith(const std::string& path, const std::string& bytes, const WriteFunction& write)
+void backend::replaceFile(const std::string& path, const std::string& bytes, const WriteFunction& write)
 {
     requireText(path, "file to write");
     const std::string action = "The file " + quoted(path) + " cannot be written";
@@ -529,39 +508,6 @@ void replaceFileWith(const std::string& path, const std::string& bytes, const Wr
     if (::rename(temp.path.c_str(), real.c_str()) != 0) fail(action, errno);
     temp.installed();
     syncFolder(folderOf(real));
-}
-
-class NativeCalls : public Calls {
-public:
-    explicit NativeCalls(WriteFunction write) : write_(std::move(write)) {}
-    void copyFile(const std::string& source, const std::string& destination) override
-    {
-        copyFileWith(source, destination, write_);
-    }
-    void moveFile(const std::string& source, const std::string& destination) override
-    {
-        moveFileWith(source, destination, write_);
-    }
-    void deleteFile(const std::string& path, bool force) override { file_operations::deleteFile(path, force); }
-    std::string readOrCreate(const std::string& path) override { return file_operations::readOrCreate(path); }
-    void adviseWholeFileBuffer(void* data, std::size_t size) override
-    {
-        file_operations::adviseWholeFileBuffer(data, size);
-    }
-    void replaceFile(const std::string& path, const std::string& bytes) override
-    {
-        replaceFileWith(path, bytes, write_);
-    }
-
-private:
-    WriteFunction write_;
-};
-
-} // namespace
-
-std::unique_ptr<Calls> makeNative(WriteFunction write)
-{
-    return std::make_unique<NativeCalls>(std::move(write));
 }
 
 } // namespace platform::file_operations

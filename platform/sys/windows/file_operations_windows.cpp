@@ -1,4 +1,5 @@
 #include "platform/sys/file_operations.h"
+#include "platform/sys/file_operations_backend.h"
 
 #include <windows.h>
 
@@ -373,9 +374,7 @@ bool hasWildcards(const std::string& path)
     return lastPart(path).find_first_of("*?") != std::string::npos;
 }
 
-namespace {
-
-void copyFileWith(const std::string& source, const std::string& destination, const WriteFunction& write)
+void backend::copyFile(const std::string& source, const std::string& destination, const WriteFunction& write)
 {
     requireText(source, "file to copy");
     requireText(destination, "destination");
@@ -383,16 +382,9 @@ void copyFileWith(const std::string& source, const std::string& destination, con
                   [&write](const std::string& from, const std::string& to) { copyOne(from, to, write); });
 }
 
-void replaceFileWith(const std::string& path, const std::string& bytes, const WriteFunction& write);
-
-} // namespace
-
-void copyFile(const std::string& source, const std::string& destination)
-{
-    copyFileWith(source, destination, {});
-}
-
-void moveFile(const std::string& source, const std::string& destination)
+// A move within a volume writes no data; across volumes the system copies,
+// so a write function has nothing to do here.
+void backend::moveFile(const std::string& source, const std::string& destination, const WriteFunction&)
 {
     requireText(source, "file to move");
     requireText(destination, "destination");
@@ -407,6 +399,29 @@ void deleteFile(const std::string& path, bool force)
         return;
     }
     for (const std::string& file : matches(path)) deleteOne(file, force);
+}
+
+void createFolders(const std::string& path)
+{
+    requireText(path, "folder to create");
+    // Each folder from the top down, after the drive or the \\server\share
+    // part; one that exists already (also made by someone else meanwhile) is
+    // fine, as long as it is a folder.
+    size_t start = 0;
+    if (path.size() > 2 && isSeparator(path[0]) && isSeparator(path[1])) {
+        for (int parts = 0; parts < 2 && start != std::string::npos; ++parts)
+            start = path.find_first_of("\\/", start == 0 ? 2 : start + 1);
+        if (start == std::string::npos) start = path.size();
+    }
+    for (size_t end = start;;) {
+        end = path.find_first_of("\\/", end + 1);
+        const std::string folder = path.substr(0, end);
+        if (!folder.empty() && !isFolder(folder) && !CreateDirectoryW(win32::wide(folder).c_str(), nullptr)
+            && GetLastError() != ERROR_ALREADY_EXISTS)
+            failLast("The folder " + quoted(folder) + " cannot be created");
+        if (end == std::string::npos || end + 1 >= path.size()) break;
+    }
+    if (!isFolder(path)) fail("The folder " + quoted(path) + " cannot be created", ERROR_DIRECTORY);
 }
 
 std::string readOrCreate(const std::string& path)
@@ -436,16 +451,9 @@ void adviseWholeFileBuffer(void*, std::size_t)
     // Large pages need a privilege a user does not hold; nothing to advise.
 }
 
-void replaceFile(const std::string& path, const std::string& bytes)
-{
-    replaceFileWith(path, bytes, {});
-}
-
 void readUmaskOnce() {}
 
-namespace {
-
-void replaceFileWith(const std::string& path, const std::string& bytes, const WriteFunction& write)
+void backend::replaceFile(const std::string& path, const std::string& bytes, const WriteFunction& write)
 {
     requireText(path, "file to write");
     const std::string action = "The file " + quoted(path) + " cannot be written";
@@ -459,41 +467,6 @@ void replaceFileWith(const std::string& path, const std::string& bytes, const Wr
     if (!writeAll(temp, bytes.data(), bytes.size(), reason, write)) throw Failure(action + ": " + reason + ".");
     flushAndClose(temp, action);
     install(temp, path, replacing, action);
-}
-
-class NativeCalls : public Calls {
-public:
-    explicit NativeCalls(WriteFunction write) : write_(std::move(write)) {}
-    void copyFile(const std::string& source, const std::string& destination) override
-    {
-        copyFileWith(source, destination, write_);
-    }
-    // A move within a volume writes no data; across volumes the system
-    // copies.
-    void moveFile(const std::string& source, const std::string& destination) override
-    {
-        file_operations::moveFile(source, destination);
-    }
-    void deleteFile(const std::string& path, bool force) override { file_operations::deleteFile(path, force); }
-    std::string readOrCreate(const std::string& path) override { return file_operations::readOrCreate(path); }
-    void adviseWholeFileBuffer(void* data, std::size_t size) override
-    {
-        file_operations::adviseWholeFileBuffer(data, size);
-    }
-    void replaceFile(const std::string& path, const std::string& bytes) override
-    {
-        replaceFileWith(path, bytes, write_);
-    }
-
-private:
-    WriteFunction write_;
-};
-
-} // namespace
-
-std::unique_ptr<Calls> makeNative(WriteFunction write)
-{
-    return std::make_unique<NativeCalls>(std::move(write));
 }
 
 } // namespace platform::file_operations
