@@ -29,7 +29,7 @@ lintian --fail-on error --suppress-tags-from-file "$top/.ci/lintian-explained" "
 # packer gives each back byte for byte.
 qlkpack=$(dpkg -L quelmarn | grep '/quelmarn/qlkpack$')
 scratch=$(mktemp -d)
-for source in "$top"/languages/*.txt; do
+for source in $(grep -l "^code-page " "$top"/languages/*.txt); do
   name=$(basename "$source" .txt)
   installed=/usr/share/quelmarn/languages/$name.qlk
   "$qlkpack" --unpack "$installed" "$scratch/$name.txt"
