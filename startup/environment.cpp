@@ -40,7 +40,8 @@ Configuration readConfiguration(const QProcessEnvironment& environment)
     const QByteArray tmpdir = environment.value(QStringLiteral("TMPDIR")).toLocal8Bit();
     config.tempFolder = platform::ostatni_API::tempPath(tmpdir.constData());
     config.workingFolder = QDir::currentPath();
-    config.codePage = platform::codepage::ansiCodePage();
+    config.codePage =
+        platform::codepage::ansiCodePage(environment.value(QStringLiteral("QUELMARN_CODEPAGE")).toLocal8Bit().toStdString());
     config.homeSite = valueOr(environment, "QUELMARN_HOME_SITE", QStringLiteral("www.quelmarn.example"));
     // Short enough to be read whole on the browser's 89-pixel link button.
     config.secondSite = valueOr(environment, "QUELMARN_SECOND_SITE", QStringLiteral("qmtym.example"));
@@ -48,5 +49,9 @@ Configuration readConfiguration(const QProcessEnvironment& environment)
     // The reachability test needs a web server that is always up.
     config.testHost = valueOr(environment, "QUELMARN_TEST_HOST", QStringLiteral("www.wikipedia.org"));
     config.reachabilityBound = reachabilityBound(environment.value(QStringLiteral("QUELMARN_REACHABILITY_TIMEOUT_MS")));
+    config.session.currentDesktop = variable("XDG_CURRENT_DESKTOP").value_or(QByteArray()).toStdString();
+    config.session.sessionId = variable("XDG_SESSION_ID").value_or(QByteArray()).toStdString();
+    const auto path = variable("PATH");
+    config.session.programFolders = platform::ostatni_API::programFolders(path ? path->constData() : nullptr);
     return config;
 }

@@ -11,5 +11,7 @@
 // QUELMARN_HOME_SITE, QUELMARN_SECOND_SITE, QUELMARN_TEST_HOST: host or
 // host:port; QUELMARN_START_PAGE: a full URL; QUELMARN_REACHABILITY_TIMEOUT_MS:
 // a positive number of milliseconds, else 10 s; TMPDIR: the temporary
-// folder. Each value that is not set or empty has its default.
+// folder; QUELMARN_CODEPAGE: a code page number, else the locale's;
+// XDG_CURRENT_DESKTOP, XDG_SESSION_ID and PATH: the session. Each value
+// that is not set or empty has its default.
 Configuration readConfiguration(const QProcessEnvironment& environment);

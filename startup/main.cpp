@@ -73,16 +73,17 @@ int main(int argc, char* argv[])
     Configuration config;
     platform::QtMessageBoxService startupMessages;
     Form1 table;
-    platform::NativeSystemCalls systemCalls;
+    std::unique_ptr<platform::NativeSystemCalls> systemCalls;
     std::unique_ptr<platform::QtServices> qtServices;
     std::unique_ptr<AppContext> context;
     std::unique_ptr<main_menu> menu;
 
     const auto configure = [&config] { return config = readConfiguration(QProcessEnvironment::systemEnvironment()); };
     const int status = frm_load::runOrReport(table, configure, startupMessages, [&] {
-        qtServices = std::make_unique<platform::QtServices>(config.startPage);
+        qtServices = std::make_unique<platform::QtServices>(config.startPage, config.session);
+        systemCalls = std::make_unique<platform::NativeSystemCalls>(config.session);
         context = std::make_unique<AppContext>(AppContext{table, qtServices->view(),
-                                                          [] { QCoreApplication::exit(0); }, systemCalls.view(),
+                                                          [] { QCoreApplication::exit(0); }, systemCalls->view(),
                                                           config});
         menu = std::make_unique<main_menu>(*context);
         menu->show();

@@ -1,6 +1,7 @@
 // Renaming the computer through org.freedesktop.hostname1, against a mock
-// hostnamed on a private bus that stands in for the system bus: what is
-// sent, what counts as success, and what the window shows for each answer.
+// hostnamed on a private bus that the renamer is given instead of the
+// system bus: what is sent, what counts as success, and what the window
+// shows for each answer.
 
 #include <QDBusConnection>
 #include <QDBusContext>
@@ -66,6 +67,13 @@ class HostnameDbusTest : public QObject {
     QThread mockThread_;
     MockHostname1* mock_ = nullptr;
 
+    // A renamer on the private bus, so the machine's real hostnamed is never
+    // asked.
+    platform::DBusHostRenamer renamerOnPrivateBus() const
+    {
+        return platform::DBusHostRenamer(QDBusConnection::connectToBus(address_, QStringLiteral("renamer")));
+    }
+
     bool registerMock(bool on)
     {
         QDBusConnection connection = QDBusConnection::connectToBus(address_, QStringLiteral("mock"));
@@ -81,11 +89,8 @@ class HostnameDbusTest : public QObject {
 private slots:
     void initTestCase()
     {
-        // A private bus of our own; the code under test finds it as the
-        // system bus, so the machine's real hostnamed is never asked.
         address_ = bus_.start();
         if (address_.isEmpty()) QSKIP(qPrintable(bus_.problem()));
-        qputenv("DBUS_SYSTEM_BUS_ADDRESS", address_.toUtf8());
 
         mock_ = new MockHostname1;
         mock_->moveToThread(&mockThread_);
@@ -98,6 +103,7 @@ private slots:
         mockThread_.quit();
         mockThread_.wait();
         delete mock_;
+        QDBusConnection::disconnectFromBus(QStringLiteral("renamer"));
         QDBusConnection::disconnectFromBus(QStringLiteral("mock"));
     }
 
@@ -123,7 +129,7 @@ private slots:
         QFETCH(bool, taken);
         mock_->answerWith(error);
         const size_t before = mock_->calls().size();
-        platform::DBusHostRenamer renamer;
+        platform::DBusHostRenamer renamer = renamerOnPrivateBus();
         QCOMPARE(renamer.setComputerName(name), taken);
         const auto calls = mock_->calls();
         QCOMPARE(calls.size(), before + 1);
@@ -137,7 +143,7 @@ private slots:
     {
         mock_->answerWith(QString());
         const size_t before = mock_->calls().size();
-        platform::DBusHostRenamer renamer;
+        platform::DBusHostRenamer renamer = renamerOnPrivateBus();
         QVERIFY(!renamer.setComputerName(QString()));
         QCOMPARE(mock_->calls().size(), before);
     }
@@ -146,7 +152,7 @@ private slots:
     void noServiceRefuses()
     {
         QVERIFY(registerMock(false));
-        platform::DBusHostRenamer renamer;
+        platform::DBusHostRenamer renamer = renamerOnPrivateBus();
         const bool taken = renamer.setComputerName(QStringLiteral("novy"));
         QVERIFY(registerMock(true));
         QVERIFY(!taken);
@@ -172,7 +178,7 @@ private slots:
         QFETCH(bool, announced);
         mock_->answerWith(error);
         testing::FakeApp app;
-        platform::DBusHostRenamer renamer;
+        platform::DBusHostRenamer renamer = renamerOnPrivateBus();
         AppContext context{app.table, app.fakes.with(renamer), [] {}, app.system.view(), app.config};
         frm_sit window(context);
         auto* box = window.findChild<QLineEdit*>(QStringLiteral("Text1"));

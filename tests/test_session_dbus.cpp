@@ -1,7 +1,8 @@
 // Log-off and shut-down over D-Bus, against mock session managers and a
-// mock logind on a private bus that the test starts itself. Both bus
-// addresses point at that bus before anything connects, so nothing here
-// can reach the machine's real session or system bus.
+// mock logind on a private bus that the test starts itself. The code under
+// test is given that bus's address for both kinds of bus, and CTest points
+// the standard bus variables nowhere, so nothing here can reach the
+// machine's real session or system bus.
 
 #include <QCoreApplication>
 #include <QDBusConnection>
@@ -85,9 +86,6 @@ private:
     QStringList failing_;
 };
 
-using testing::EnvironmentVariable;
-
-
 } // namespace
 
 class SessionDBusTest : public QObject {
@@ -97,9 +95,6 @@ private slots:
     {
         address_ = daemon_.start();
         QVERIFY2(address_.startsWith(QLatin1String("unix:")), qPrintable(daemon_.problem()));
-        // From here on both kinds of bus are the private one.
-        qputenv("DBUS_SESSION_BUS_ADDRESS", address_.toUtf8());
-        qputenv("DBUS_SYSTEM_BUS_ADDRESS", address_.toUtf8());
 
         // The mock answers on a thread of its own, so that the blocking
         // calls made on this thread get their replies.
@@ -108,12 +103,10 @@ private slots:
         QVERIFY(mockBus_->registerVirtualObject(QStringLiteral("/"), &mock_, QDBusConnection::SubPath));
         mockThread_.start();
         mock_.moveToThread(&mockThread_);
-        calls_ = platform::off_reset_logout::makeNative({address_.toStdString(), address_.toStdString()});
     }
 
     void cleanupTestCase()
     {
-        calls_.reset();
         mockBus_->unregisterObject(QStringLiteral("/"), QDBusConnection::UnregisterTree);
         QDBusConnection::disconnectFromBus(QStringLiteral("mock"));
         mockThread_.quit();
@@ -154,8 +147,7 @@ private slots:
         QFETCH(QStringList, services);
         QFETCH(QStringList, expected);
         own(services);
-        EnvironmentVariable current("XDG_CURRENT_DESKTOP", desktop.toUtf8());
-        calls_->logOff();
+        calls(desktop.toStdString())->logOff();
         QCOMPARE(mock_.calls(), expected);
     }
 
@@ -163,9 +155,7 @@ private slots:
     {
         own({"org.freedesktop.login1"});
         mock_.fail(QStringLiteral("GetSessionByPID"));
-        EnvironmentVariable current("XDG_CURRENT_DESKTOP", "");
-        EnvironmentVariable session("XDG_SESSION_ID", "c2");
-        calls_->logOff();
+        calls("", "c2")->logOff();
         const QStringList calls = mock_.calls();
         QCOMPARE(calls.size(), 3);
         QCOMPARE(calls[1], QStringLiteral("/org/freedesktop/login1 org.freedesktop.login1.Manager.GetSession(c2)"));
@@ -174,15 +164,14 @@ private slots:
 
     void logOffThatNobodyTakesFails()
     {
-        EnvironmentVariable current("XDG_CURRENT_DESKTOP", "GNOME");
-        EnvironmentVariable session("XDG_SESSION_ID", "");
-        QVERIFY_THROWS_EXCEPTION(platform::Failure, calls_->logOff());
+        const auto gnome = calls("GNOME");
+        QVERIFY_THROWS_EXCEPTION(platform::Failure, gnome->logOff());
         QVERIFY(mock_.calls().isEmpty()); // nobody owns the names: the bus answered
 
         own({"org.freedesktop.login1"});
         mock_.fail(QStringLiteral("Terminate"));
         try {
-            calls_->logOff();
+            gnome->logOff();
             QFAIL("a refused Terminate must fail");
         } catch (const platform::Failure& failure) {
             QVERIFY2(QString::fromUtf8(failure.what()).contains(QLatin1String("refused by the mock")), failure.what());
@@ -205,8 +194,9 @@ private slots:
         own({"org.freedesktop.login1"});
         mock_.answer(QStringLiteral("CanPowerOff"), answer);
         mock_.answer(QStringLiteral("CanReboot"), answer);
-        QCOMPARE(calls_->canPowerOff(), ability);
-        QCOMPARE(calls_->canReboot(), ability);
+        const auto session = calls();
+        QCOMPARE(session->canPowerOff(), ability);
+        QCOMPARE(session->canReboot(), ability);
         QCOMPARE(mock_.calls(),
                  (QStringList{"/org/freedesktop/login1 org.freedesktop.login1.Manager.CanPowerOff()",
                               "/org/freedesktop/login1 org.freedesktop.login1.Manager.CanReboot()"}));
@@ -214,15 +204,17 @@ private slots:
 
     void withoutLogindNothingIsOffered()
     {
-        QCOMPARE(calls_->canPowerOff(), Ability::NotAvailable);
-        QCOMPARE(calls_->canReboot(), Ability::NotAvailable);
+        const auto session = calls();
+        QCOMPARE(session->canPowerOff(), Ability::NotAvailable);
+        QCOMPARE(session->canReboot(), Ability::NotAvailable);
     }
 
     void powerOffAndRebootAreInteractive()
     {
         own({"org.freedesktop.login1"});
-        calls_->powerOff();
-        calls_->reboot();
+        const auto session = calls();
+        session->powerOff();
+        session->reboot();
         QCOMPARE(mock_.calls(), (QStringList{"/org/freedesktop/login1 org.freedesktop.login1.Manager.PowerOff(true)",
                                              "/org/freedesktop/login1 org.freedesktop.login1.Manager.Reboot(true)"}));
     }
@@ -231,26 +223,26 @@ private slots:
     {
         own({"org.freedesktop.login1"});
         mock_.fail(QStringLiteral("PowerOff"));
-        QVERIFY_THROWS_EXCEPTION(platform::Failure, calls_->powerOff());
+        QVERIFY_THROWS_EXCEPTION(platform::Failure, calls()->powerOff());
         QVERIFY_THROWS_EXCEPTION(platform::Failure, [] {
             // No logind at all.
             auto other = platform::off_reset_logout::makeNative(
-                {"unix:path=/nonexistent/quelmarn-bus", "unix:path=/nonexistent/quelmarn-bus"});
+                {}, {"unix:path=/nonexistent/quelmarn-bus", "unix:path=/nonexistent/quelmarn-bus"});
             other->reboot();
         }());
     }
 
     void kdePromptOverDBus()
     {
-        EnvironmentVariable current("XDG_CURRENT_DESKTOP", "KDE");
-        QVERIFY(!calls_->desktopShutdownPrompt()); // no prompt service on the bus
+        const auto kde = calls("KDE");
+        QVERIFY(!kde->desktopShutdownPrompt()); // no prompt service on the bus
         own({"org.kde.LogoutPrompt"});
-        QVERIFY(calls_->desktopShutdownPrompt());
+        QVERIFY(kde->desktopShutdownPrompt());
         QCOMPARE(mock_.calls().last(), QStringLiteral("/LogoutPrompt org.kde.LogoutPrompt.promptShutDown()"));
     }
 
-    // GNOME and Xfce prompt with a program of their own; a stand-in on
-    // PATH records how it was started.
+    // GNOME and Xfce prompt with a program of their own; a stand-in in the
+    // session's program folder records how it was started.
     void promptPrograms_data()
     {
         QTest::addColumn<QString>("desktop");
@@ -266,16 +258,15 @@ private slots:
         QFETCH(QString, arguments);
         QTemporaryDir bin;
         const QString record = bin.filePath(QStringLiteral("started"));
-        EnvironmentVariable current("XDG_CURRENT_DESKTOP", desktop.toUtf8());
-        EnvironmentVariable path("PATH", bin.path().toUtf8());
-        QVERIFY(!calls_->desktopShutdownPrompt()); // not installed: no prompt
+        const auto session = calls(desktop.toStdString(), "", {bin.path().toStdString()});
+        QVERIFY(!session->desktopShutdownPrompt()); // not installed: no prompt
 
         QFile script(bin.filePath(program));
         QVERIFY(script.open(QIODevice::WriteOnly));
         script.write(QStringLiteral("#!/bin/sh\necho \"$*\" > '%1.tmp' && /bin/mv '%1.tmp' '%1'\n").arg(record).toUtf8());
         script.close();
         script.setPermissions(QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
-        QVERIFY(calls_->desktopShutdownPrompt());
+        QVERIFY(session->desktopShutdownPrompt());
         QTRY_VERIFY_WITH_TIMEOUT(QFile::exists(record), 10000);
         QFile started(record);
         QVERIFY(started.open(QIODevice::ReadOnly));
@@ -286,12 +277,20 @@ private slots:
     void otherDesktopsHaveNoPrompt()
     {
         own({"org.kde.LogoutPrompt"});
-        EnvironmentVariable current("XDG_CURRENT_DESKTOP", "LXQt");
-        QVERIFY(!calls_->desktopShutdownPrompt());
+        QVERIFY(!calls("LXQt")->desktopShutdownPrompt());
         QVERIFY(mock_.calls().isEmpty());
     }
 
 private:
+    // The backend on the private bus, in the given session.
+    std::unique_ptr<platform::off_reset_logout::Calls> calls(const std::string& desktop = {},
+                                                             const std::string& sessionId = {},
+                                                             const std::vector<std::string>& programFolders = {})
+    {
+        return platform::off_reset_logout::makeNative({desktop, sessionId, programFolders},
+                                                      {address_.toStdString(), address_.toStdString()});
+    }
+
     void own(const QStringList& names)
     {
         for (const QString& name : names) {
@@ -305,7 +304,6 @@ private:
     QThread mockThread_;
     MockServices mock_;
     std::unique_ptr<QDBusConnection> mockBus_;
-    std::unique_ptr<platform::off_reset_logout::Calls> calls_;
     QStringList owned_;
 };
 
@@ -313,9 +311,6 @@ private:
 
 int main(int argc, char* argv[])
 {
-    // Until the private bus runs, any connection goes nowhere.
-    qputenv("DBUS_SESSION_BUS_ADDRESS", "unix:path=/nonexistent/quelmarn-test-bus");
-    qputenv("DBUS_SYSTEM_BUS_ADDRESS", "unix:path=/nonexistent/quelmarn-test-bus");
     QCoreApplication app(argc, argv);
     SessionDBusTest test;
     return QTest::qExec(&test, argc, argv);

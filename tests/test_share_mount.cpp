@@ -2,6 +2,7 @@
 // recording mounter (connect, refuse, cancel, credentials, failure), and a
 // real GVfs mount of an FTP server on 127.0.0.1 on a private session bus.
 
+#include <QApplication>
 #include <QDialog>
 #include <QFile>
 #include <QLabel>
@@ -14,6 +15,7 @@
 #include <QTimer>
 #include <QtTest>
 #include <functional>
+#include <utility>
 
 #include "platform/failure.h"
 #include "platform/services/qt/qt_services.h"
@@ -68,24 +70,13 @@ bool accepts(quint16 port)
 class ShareMountTest : public QObject {
     Q_OBJECT
 
-    testing::PrivateBus bus_;
     QString busProblem_;
 
-private slots:
-    void initTestCase()
-    {
-        // GVfs talks to its daemon over the session bus: a private one, so
-        // the desktop's is never touched. Must be in place before GIO's
-        // first use.
-        const QString address = bus_.start();
-        if (address.isEmpty()) {
-            busProblem_ = bus_.problem();
-            return;
-        }
-        qputenv("DBUS_SESSION_BUS_ADDRESS", address.toUtf8());
-        qunsetenv("GIO_USE_VFS");
-    }
+public:
+    // Why the private session bus is missing; empty when it runs.
+    explicit ShareMountTest(QString busProblem) : busProblem_(std::move(busProblem)) {}
 
+private slots:
     void addressIsChecked_data()
     {
         QTest::addColumn<QString>("typed");
@@ -372,5 +363,20 @@ private slots:
     }
 };
 
-QTEST_MAIN(ShareMountTest)
 #include "test_share_mount.moc"
+
+int main(int argc, char* argv[])
+{
+    QApplication app(argc, argv);
+    // GIO reads its bus and its VFS choice from the environment when it
+    // starts, in this process and in the gio program the test runs, and
+    // offers no other way in: they are set here, once, before any test
+    // starts GIO. GVfs then talks to its daemons over a private session
+    // bus, so the desktop's is never touched.
+    testing::PrivateBus bus;
+    const QString address = bus.start();
+    if (!address.isEmpty()) qputenv("DBUS_SESSION_BUS_ADDRESS", address.toUtf8());
+    qunsetenv("GIO_USE_VFS");
+    ShareMountTest test(address.isEmpty() ? bus.problem() : QString());
+    return QTest::qExec(&test, argc, argv);
+}

@@ -9,6 +9,7 @@
 
 #include "platform/failure.h"
 #include "platform/sys/ostatni_api.h"
+#include "startup/environment.h"
 #include "startup/frm_load.h"
 #include "tests/support/test_support.h"
 
@@ -146,6 +147,26 @@ private slots:
         QStringList found;
         for (const std::string& folder : folders.searchOrder()) found << QString::fromStdString(folder);
         QCOMPARE(found, order);
+    }
+
+    // What the session's backends and the code pages take from the
+    // environment, read once at start-up.
+    void sessionAndCodePageFromTheEnvironment()
+    {
+        QProcessEnvironment environment;
+        environment.insert(QStringLiteral("QUELMARN_CODEPAGE"), QStringLiteral("1251"));
+        environment.insert(QStringLiteral("XDG_CURRENT_DESKTOP"), QStringLiteral("ubuntu:GNOME"));
+        environment.insert(QStringLiteral("XDG_SESSION_ID"), QStringLiteral("c7"));
+        environment.insert(QStringLiteral("PATH"), QStringLiteral("/opt/a::/usr/bin"));
+        const Configuration read = readConfiguration(environment);
+        QCOMPARE(read.codePage, 1251);
+        QCOMPARE(read.session.currentDesktop, std::string("ubuntu:GNOME"));
+        QCOMPARE(read.session.sessionId, std::string("c7"));
+        QCOMPARE(read.session.programFolders, (std::vector<std::string>{"/opt/a", "/usr/bin"}));
+        environment.insert(QStringLiteral("PATH"), QString());
+        QVERIFY(readConfiguration(environment).session.programFolders.empty());
+        environment.remove(QStringLiteral("PATH")); // the C library's default search path
+        QVERIFY(!readConfiguration(environment).session.programFolders.empty());
     }
 
     void loadsTheNamedFileFromTheApplicationFolder()

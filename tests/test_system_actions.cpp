@@ -42,21 +42,6 @@ std::function<QString(const QString&)> onlyPrograms(const QStringList& installed
     };
 }
 
-struct EnvironmentVariable {
-    EnvironmentVariable(const char* name, const QByteArray& value) : name_(name), old_(qgetenv(name)), had_(qEnvironmentVariableIsSet(name))
-    {
-        qputenv(name, value);
-    }
-    ~EnvironmentVariable()
-    {
-        if (had_) qputenv(name_, old_);
-        else qunsetenv(name_);
-    }
-    const char* name_;
-    QByteArray old_;
-    bool had_;
-};
-
 void writeExecutable(const QString& path)
 {
     QFile file(path);
@@ -197,22 +182,23 @@ private slots:
         }
     }
 
-    // The real look-up: $XDG_CURRENT_DESKTOP and programs on $PATH.
+    // The real look-up: the session's desktop and programs in its program
+    // folders (a file that is not executable does not count).
     void desktopLookUpReadsPathAndDesktop()
     {
-        QTemporaryDir bin;
-        QVERIFY(bin.isValid());
+        QTemporaryDir bin, other;
+        QVERIFY(bin.isValid() && other.isValid());
         writeExecutable(bin.filePath(QStringLiteral("xfce4-display-settings")));
-        writeExecutable(bin.filePath(QStringLiteral("arandr")));
+        writeExecutable(other.filePath(QStringLiteral("arandr")));
         writeExecutable(bin.filePath(QStringLiteral("kinfocenter")));
-        EnvironmentVariable path("PATH", bin.path().toLocal8Bit());
-        platform::DesktopSettingsApplets applets;
+        testing::writeFile(bin.filePath(QStringLiteral("system-config-printer")), "not a program");
+        const std::vector<std::string> folders = {bin.path().toStdString(), other.path().toStdString()};
         {
-            EnvironmentVariable desktop("XDG_CURRENT_DESKTOP", "XFCE");
+            platform::DesktopSettingsApplets applets({"XFCE", {}, folders});
             QCOMPARE(applets.commandLine(SettingsRole::Display), QStringLiteral("xfce4-display-settings"));
         }
         {
-            EnvironmentVariable desktop("XDG_CURRENT_DESKTOP", "GNOME");
+            platform::DesktopSettingsApplets applets({"GNOME", {}, folders});
             QCOMPARE(applets.commandLine(SettingsRole::Display), QStringLiteral("arandr"));
             QVERIFY_THROWS_EXCEPTION(platform::Failure, applets.commandLine(SettingsRole::Printers));
             const platform::SystemInformationProgram info = applets.systemInformation();

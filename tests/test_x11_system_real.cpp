@@ -42,7 +42,7 @@ double shownKilobytes(const QString& text, const QString& prefix)
 // A context with the fake table and message boxes but the real system.
 struct RealApp {
     testing::FakeApp fake;
-    platform::NativeSystemCalls native;
+    platform::NativeSystemCalls native{fake.config.session};
     std::unique_ptr<platform::PointerPosition> pointer = platform::makeNativePointerPosition();
     AppContext context{fake.table, fake.fakes.with(*pointer), [] {}, native.view(), fake.config};
 };

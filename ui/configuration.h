@@ -7,6 +7,7 @@
 #include <chrono>
 #include <string>
 
+#include "platform/sys/desktop.h"
 #include "platform/sys/ostatni_api.h"
 
 struct Configuration {
@@ -21,6 +22,7 @@ struct Configuration {
     QString startPage;             // the browser's home page, a full URL
     QString testHost;              // the reachability test's host[:port]
     std::chrono::milliseconds reachabilityBound{10000};
+    platform::desktop::Session session; // the desktop, logind's session and the program folders
 
     std::string optionsPath() const;
 };

@@ -171,16 +171,24 @@ SystemInformationProgram systemInformationProgram(const QString& xdgCurrentDeskt
     return {QStringLiteral("/usr/bin/") + names.constFirst(), false};
 }
 
+QString DesktopSettingsApplets::findProgram(const QString& program) const
+{
+    QStringList folders;
+    for (const std::string& folder : session_.programFolders) folders << QString::fromStdString(folder);
+    // Qt would search $PATH for an empty list.
+    return folders.isEmpty() ? QString() : QStandardPaths::findExecutable(program, folders);
+}
+
 QString DesktopSettingsApplets::commandLine(SettingsRole role)
 {
-    return settingsCommandLine(settingsApplet(role), qEnvironmentVariable("XDG_CURRENT_DESKTOP"),
-                               [](const QString& program) { return QStandardPaths::findExecutable(program); });
+    return settingsCommandLine(settingsApplet(role), QString::fromStdString(session_.currentDesktop),
+                               [this](const QString& program) { return findProgram(program); });
 }
 
 SystemInformationProgram DesktopSettingsApplets::systemInformation()
 {
-    return systemInformationProgram(qEnvironmentVariable("XDG_CURRENT_DESKTOP"),
-                                    [](const QString& program) { return QStandardPaths::findExecutable(program); });
+    return systemInformationProgram(QString::fromStdString(session_.currentDesktop),
+                                    [this](const QString& program) { return findProgram(program); });
 }
 
 } // namespace platform

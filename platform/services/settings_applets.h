@@ -4,14 +4,16 @@
 // opens it on Windows and the programs that open it on a Linux desktop:
 // first the running desktop's own settings (GNOME, KDE Plasma, Xfce, told
 // by $XDG_CURRENT_DESKTOP), then programs that serve any desktop. The
-// first of those found on the PATH is the one started.
+// first of those found in the session's program folders is the one started.
 
 #include <QString>
 #include <QStringList>
 #include <functional>
+#include <utility>
 #include <vector>
 
 #include "platform/sys/control_panel.h"
+#include "platform/sys/desktop.h"
 
 namespace platform {
 
@@ -62,11 +64,16 @@ public:
     virtual SystemInformationProgram systemInformation() = 0;
 };
 
-// The running desktop ($XDG_CURRENT_DESKTOP) and programs on $PATH.
+// The session's desktop and programs in its program folders.
 class DesktopSettingsApplets : public SettingsApplets {
 public:
+    explicit DesktopSettingsApplets(desktop::Session session) : session_(std::move(session)) {}
     QString commandLine(SettingsRole role) override;
     SystemInformationProgram systemInformation() override;
+
+private:
+    QString findProgram(const QString& program) const;
+    desktop::Session session_;
 };
 
 } // namespace platform

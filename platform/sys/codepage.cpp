@@ -45,15 +45,14 @@ int codePageForLocale(const std::string& localeName)
     return 1252;
 }
 
-int ansiCodePage()
+int ansiCodePage(const std::string& forced)
 {
-    if (const char* forced = std::getenv("QUELMARN_CODEPAGE"); forced && *forced) {
+    if (!forced.empty()) {
         char* end = nullptr;
-        long value = std::strtol(forced, &end, 10);
+        long value = std::strtol(forced.c_str(), &end, 10);
         if (end && *end == '\0' && value > 0)
             return int(value);
-        throw Failure(std::string("QUELMARN_CODEPAGE must be a code page number such as 1250, not \"")
-                      + forced + "\".");
+        throw Failure("QUELMARN_CODEPAGE must be a code page number such as 1250, not \"" + forced + "\".");
     }
     return systemAnsiCodePage();
 }

@@ -7,9 +7,10 @@
 
 namespace platform::codepage {
 
-// The ANSI code page in force: $QUELMARN_CODEPAGE when set, else the
-// system's own (systemAnsiCodePage).
-int ansiCodePage();
+// The ANSI code page in force: `forced` (the value of $QUELMARN_CODEPAGE)
+// when not empty, else the system's own (systemAnsiCodePage). Throws
+// platform::Failure when `forced` is no code page number.
+int ansiCodePage(const std::string& forced);
 
 // The system's ANSI code page: on Windows the one the system is set to; on
 // systems without one, derived from the locale's language the way Windows

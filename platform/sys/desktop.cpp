@@ -2,7 +2,6 @@
 
 #include <algorithm>
 #include <cctype>
-#include <cstdlib>
 
 namespace platform::desktop {
 
@@ -30,12 +29,6 @@ Desktop desktopFromList(const std::string& xdgCurrentDesktop)
         rest = rest.substr(colon + 1);
     }
     return Desktop::Other;
-}
-
-Desktop currentDesktop()
-{
-    const char* value = std::getenv("XDG_CURRENT_DESKTOP");
-    return desktopFromList(value ? value : "");
 }
 
 } // namespace platform::desktop

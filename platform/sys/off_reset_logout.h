@@ -12,6 +12,8 @@
 #include <stdexcept>
 #include <string>
 
+#include "platform/sys/desktop.h"
+
 namespace platform::off_reset_logout {
 
 // Whether the machine may be shut down or restarted (on Linux what logind
@@ -49,6 +51,9 @@ struct Buses {
     std::string system;
 };
 
-std::unique_ptr<Calls> makeNative(const Buses& buses = {});
+// The session's desktop chooses the session manager and the shut-down
+// prompt, its id finds it in logind, its program folders hold the prompt
+// programs.
+std::unique_ptr<Calls> makeNative(const desktop::Session& session, const Buses& buses = {});
 
 } // namespace platform::off_reset_logout

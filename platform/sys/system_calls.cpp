@@ -28,12 +28,12 @@ std::unique_ptr<Calls> makeNative()
 
 } // namespace profile
 
-NativeSystemCalls::NativeSystemCalls()
+NativeSystemCalls::NativeSystemCalls(const desktop::Session& session)
     : start_(Jak_byl_system_nastartovan::makeNative()),
       mouse_(mys::makeNative()),
       memory_(pamet::makeNative()),
       other_(ostatni_API::makeNative()),
-      session_(off_reset_logout::makeNative()),
+      session_(off_reset_logout::makeNative(session)),
       taskbar_(taskbar::makeNative()),
       files_(file_operations::makeNative()),
       profile_(profile::makeNative())

@@ -29,7 +29,7 @@ struct SystemCalls {
 // The running system's backends, owned for the life of the program.
 class NativeSystemCalls {
 public:
-    NativeSystemCalls();
+    explicit NativeSystemCalls(const desktop::Session& session);
     ~NativeSystemCalls();
     SystemCalls view();
 

@@ -118,20 +118,6 @@ ChildOutcome runInChild(const std::function<std::string()>& function, int second
     return outcome;
 }
 
-EnvironmentVariable::EnvironmentVariable(const char* name, const QByteArray& value)
-    : name_(name), old_(qgetenv(name)), had_(qEnvironmentVariableIsSet(name))
-{
-    qputenv(name, value);
-}
-
-EnvironmentVariable::~EnvironmentVariable()
-{
-    if (had_)
-        qputenv(name_, old_);
-    else
-        qunsetenv(name_);
-}
-
 platform::file_operations::WriteFunction fillingDevice(size_t budget)
 {
     auto left = std::make_shared<size_t>(budget);

@@ -44,21 +44,6 @@ struct ChildOutcome {
 ChildOutcome runInChild(const std::function<std::string()>& function, int seconds = 10,
                         size_t extraMemory = size_t(256) << 20);
 
-// Sets an environment variable for one test and restores it afterwards;
-// only for the system-call backends that read the environment themselves.
-class EnvironmentVariable {
-public:
-    EnvironmentVariable(const char* name, const QByteArray& value);
-    ~EnvironmentVariable();
-    EnvironmentVariable(const EnvironmentVariable&) = delete;
-    EnvironmentVariable& operator=(const EnvironmentVariable&) = delete;
-
-private:
-    const char* name_;
-    QByteArray old_;
-    bool had_;
-};
-
 // Writes like write(2) until `budget` bytes went through, then fails with
 // ENOSPC after a partial write: a device that fills up.
 platform::file_operations::WriteFunction fillingDevice(size_t budget);
@@ -85,8 +70,8 @@ struct FakeApp {
 };
 
 // A D-Bus daemon of the test's own (the standard session configuration),
-// stopped when the object ends. Tests point the program's bus variables at
-// its address, so the machine's real buses are never reached.
+// stopped when the object ends. Tests hand its address to the code under
+// test, so the machine's real buses are never reached.
 class PrivateBus {
 public:
     ~PrivateBus();

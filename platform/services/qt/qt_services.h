@@ -118,7 +118,7 @@ SplitCommand splitCommandLine(const QString& commandLine);
 // The real services, owned for the life of the program; made after the
 // QApplication.
 struct QtServices {
-    explicit QtServices(const QString& startPage) : browsers(startPage) {}
+    QtServices(const QString& startPage, const desktop::Session& session) : browsers(startPage), applets(session) {}
     QtProgramStarter programs;
     QtMessageBoxService messages;
     QtFileDialogService fileDialogs;

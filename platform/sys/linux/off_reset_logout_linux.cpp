@@ -21,18 +21,17 @@ namespace {
 // does not answer within this time counts as one that refused.
 constexpr int callTimeoutMs = 10000;
 
-using desktop::currentDesktop;
 using desktop::Desktop;
 
 class DBusCalls : public Calls {
 public:
-    explicit DBusCalls(const Buses& buses) : buses_(buses) {}
+    DBusCalls(const desktop::Session& session, const Buses& buses) : session_(session), buses_(buses) {}
 
     void logOff() override
     {
         QStringList refusals;
         QDBusMessage call;
-        switch (currentDesktop()) {
+        switch (desktop::desktopFromList(session_.currentDesktop)) {
         case Desktop::Gnome:
             // 1: no confirmation.
             call = QDBusMessage::createMethodCall(QStringLiteral("org.gnome.SessionManager"),
@@ -63,7 +62,7 @@ public:
         QDBusMessage sessionCall = loginManagerCall(QStringLiteral("GetSessionByPID"));
         sessionCall << quint32(::getpid());
         QDBusMessage found = system().call(sessionCall, QDBus::Block, callTimeoutMs);
-        const QString sessionId = qEnvironmentVariable("XDG_SESSION_ID");
+        const QString sessionId = QString::fromStdString(session_.sessionId);
         if (found.type() != QDBusMessage::ReplyMessage && !sessionId.isEmpty()) {
             QDBusMessage byId = loginManagerCall(QStringLiteral("GetSession"));
             byId << sessionId;
@@ -86,7 +85,7 @@ public:
 
     bool desktopShutdownPrompt() override
     {
-        switch (currentDesktop()) {
+        switch (desktop::desktopFromList(session_.currentDesktop)) {
         case Desktop::Kde: {
             const QDBusMessage call = QDBusMessage::createMethodCall(
                 QStringLiteral("org.kde.LogoutPrompt"), QStringLiteral("/LogoutPrompt"),
@@ -114,9 +113,12 @@ private:
     }
 
     // The prompt programs run on their own; a missing one means no prompt.
-    static bool startPrompt(const QString& program, const QStringList& arguments)
+    bool startPrompt(const QString& program, const QStringList& arguments)
     {
-        const QString path = QStandardPaths::findExecutable(program);
+        QStringList folders;
+        for (const std::string& folder : session_.programFolders) folders << QString::fromStdString(folder);
+        // Qt would search $PATH for an empty list.
+        const QString path = folders.isEmpty() ? QString() : QStandardPaths::findExecutable(program, folders);
         if (path.isEmpty()) return false;
         QProcess process;
         process.setProgram(path);
@@ -152,14 +154,15 @@ private:
                                              QStringLiteral("quelmarn-%1-%2").arg(kind, QString::fromStdString(address)));
     }
 
+    desktop::Session session_;
     Buses buses_;
 };
 
 } // namespace
 
-std::unique_ptr<Calls> makeNative(const Buses& buses)
+std::unique_ptr<Calls> makeNative(const desktop::Session& session, const Buses& buses)
 {
-    return std::make_unique<DBusCalls>(buses);
+    return std::make_unique<DBusCalls>(session, buses);
 }
 
 } // namespace platform::off_reset_logout

@@ -17,6 +17,26 @@ std::string tempPath(const char* tmpdir)
     return path;
 }
 
+std::vector<std::string> programFolders(const char* path)
+{
+    std::string list;
+    if (path) {
+        list = path;
+    } else if (const size_t size = ::confstr(_CS_PATH, nullptr, 0); size > 0) {
+        // What the C library's execvp searches without a PATH.
+        list.resize(size);
+        ::confstr(_CS_PATH, list.data(), size);
+        list.resize(size - 1);
+    }
+    std::vector<std::string> folders;
+    for (size_t start = 0; start <= list.size();) {
+        const size_t colon = std::min(list.find(':', start), list.size());
+        if (colon > start) folders.push_back(list.substr(start, colon - start));
+        start = colon + 1;
+    }
+    return folders;
+}
+
 namespace {
 
 std::string environmentTempPath()

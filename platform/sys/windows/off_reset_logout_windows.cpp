@@ -59,7 +59,7 @@ private:
 
 } // namespace
 
-std::unique_ptr<Calls> makeNative(const Buses&)
+std::unique_ptr<Calls> makeNative(const desktop::Session&, const Buses&)
 {
     return std::make_unique<WindowsCalls>();
 }

@@ -2,6 +2,7 @@
 
 #include <windows.h>
 
+#include <algorithm>
 #include <cstring>
 #include <lmcons.h>
 
@@ -95,6 +96,20 @@ unsigned GetWindowsDirectoryA(char* buffer, unsigned size)
 std::string tempPath(const char*)
 {
     return folder(&tempPathCall);
+}
+
+// Windows has no default beside the variable: its own folders are searched
+// by the system itself.
+std::vector<std::string> programFolders(const char* path)
+{
+    std::vector<std::string> folders;
+    const std::string list = path ? path : "";
+    for (size_t start = 0; start <= list.size();) {
+        const size_t semicolon = std::min(list.find(';', start), list.size());
+        if (semicolon > start) folders.push_back(list.substr(start, semicolon - start));
+        start = semicolon + 1;
+    }
+    return folders;
 }
 
 unsigned GetTempPathA(unsigned size, char* buffer)
