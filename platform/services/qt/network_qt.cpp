@@ -27,6 +27,13 @@ QString QtNetworkService::localAddress()
     return firstUpIpv4Address(interfaces);
 }
 
+void QtNetworkService::preciseTimer(QEventLoop& wait, std::chrono::milliseconds bound)
+{
+    // A coarse timer may end the wait early. Tied to the loop, so a wait
+    // that ended first leaves nothing behind.
+    QTimer::singleShot(bound, Qt::PreciseTimer, &wait, &QEventLoop::quit);
+}
+
 bool QtNetworkService::reachable(const HostPort& target, std::chrono::milliseconds bound)
 {
     QTcpSocket socket;
@@ -42,16 +49,11 @@ bool QtNetworkService::reachable(const HostPort& target, std::chrono::millisecon
         connected = connected || error == QAbstractSocket::RemoteHostClosedError;
         wait.quit();
     });
-    QTimer limit;
-    limit.setSingleShot(true);
-    limit.setTimerType(Qt::PreciseTimer); // a coarse timer may end the wait early
-    QObject::connect(&limit, &QTimer::timeout, &wait, &QEventLoop::quit);
-
     socket.connectToHost(target.host, target.port);
     // An attempt can fail at once (a host name that is no name at all);
     // then there is nothing to wait for.
     if (!connected && socket.state() != QAbstractSocket::UnconnectedState) {
-        limit.start(bound);
+        limit_(wait, bound);
         wait.exec();
     }
     connected = connected || socket.state() == QAbstractSocket::ConnectedState;

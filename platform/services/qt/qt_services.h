@@ -3,9 +3,13 @@
 // run time, Qt WebEngine.
 
 #include <QDBusConnection>
+#include <functional>
 #include <memory>
+#include <utility>
 
 #include "platform/services/services.h"
+
+class QEventLoop;
 
 namespace platform {
 
@@ -61,12 +65,21 @@ private:
 void startShellCommand(const QString& commandLine);
 
 // Host name and address from Qt; the reachability test with a QTcpSocket
-// waited on by a nested event loop.
+// waited on by a nested event loop, which `limit` ends at the bound.
 class QtNetworkService : public NetworkService {
 public:
+    // Quits `wait` once `bound` has passed, unless the attempt ended it
+    // first (the loop is gone then).
+    using WaitLimit = std::function<void(QEventLoop& wait, std::chrono::milliseconds bound)>;
+    static void preciseTimer(QEventLoop& wait, std::chrono::milliseconds bound);
+
+    explicit QtNetworkService(WaitLimit limit = preciseTimer) : limit_(std::move(limit)) {}
     QString localHostName() override;
     QString localAddress() override;
     bool reachable(const HostPort& target, std::chrono::milliseconds bound) override;
+
+private:
+    WaitLimit limit_;
 };
 
 // Renames through systemd-hostnamed (org.freedesktop.hostname1) on the
