@@ -130,7 +130,7 @@ QByteArray loopback(quint16 port)
 
 // Stands in for the bound's timer: a wait ends at its bound only when the
 // test calls expire(). A wait that nothing ends is cut after a generous
-// half minute and reported, instead of hanging the run.
+// ten seconds and reported, instead of hanging the run.
 class HeldLimit {
 public:
     HeldLimit()
@@ -140,7 +140,7 @@ public:
             cut = true;
             expire();
         });
-        guard_.start(30000);
+        guard_.start(10000);
     }
     platform::QtNetworkService::WaitLimit limit()
     {
