@@ -69,11 +69,11 @@ unsigned fillBuffer(const std::string& path, char* buffer, unsigned size); // th
 // system takes from TMP and TEMP itself (the value is not used).
 std::string tempPath(const char* tmpdir);
 unsigned GetTempPathA(unsigned size, char* buffer);
+unsigned GetSystemDirectoryA(char* buffer, unsigned size);
 
 // The folders of a $PATH value, in order, empty entries left out; for an
 // unset variable (nullptr), the system's default search path.
 std::vector<std::string> programFolders(const char* path);
-unsigned GetSystemDirectoryA(char* buffer, unsigned size);
 
 // Reads a whole regular file, at most maxBytes of it (whole_file::read);
 // throws platform::Failure naming the path when it cannot.
