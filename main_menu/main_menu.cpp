@@ -29,14 +29,25 @@ private:
 };
 
 
+// A picture whose resource is decoded at once, or (hidden ones) only when
+// first shown: decoding is a good part of the main menu's start-up.
 QLabel* makePicture(QWidget* parent, const char* name, const QString& resource, const QRect& geometry)
 {
     auto* picture = new QLabel(parent);
     picture->setObjectName(QLatin1String(name));
-    picture->setPixmap(QPixmap(resource));
+    if (!resource.isEmpty()) picture->setPixmap(QPixmap(resource));
     picture->setGeometry(geometry);
     return picture;
 }
+
+void showPicture(QLabel* picture, const QString& resource)
+{
+    if (picture->pixmap().isNull()) picture->setPixmap(QPixmap(resource));
+    picture->show();
+}
+
+const QString image2Resource = QStringLiteral(":/main_menu/image2.png");
+const QString image3Resource = QStringLiteral(":/main_menu/image3.png");
 
 
 // The user's time format, with seconds even where the short format has none.
@@ -59,10 +70,10 @@ main_menu::main_menu(AppContext& context) : context_(context), windows_(context)
     setFixedSize(747, 320);
 
     Image1 = makePicture(this, "Image1", QStringLiteral(":/main_menu/image1.png"), {96, 80, 555, 74});
-    Image2 = makePicture(this, "Image2", QStringLiteral(":/main_menu/image2.png"), {168, 96, 102, 95});
+    Image2 = makePicture(this, "Image2", QString(), {168, 96, 102, 95});
     Image2->setScaledContents(true);
     Image2->hide();
-    Image3 = makePicture(this, "Image3", QStringLiteral(":/main_menu/image3.png"), {456, 96, 110, 95});
+    Image3 = makePicture(this, "Image3", QString(), {456, 96, 110, 95});
     Image3->hide();
 
     Label1 = makeLabel(this, "Label1", QStringLiteral("v. " QUELMARN_VERSION), {584, 144, 129, 17});
@@ -179,6 +190,7 @@ void main_menu::paintEvent(QPaintEvent* event)
     if (!advertisementStarted_) {
         advertisementStarted_ = true;
         QTimer::singleShot(0, this, [this] {
+            emit firstPainted();
             platform::runGuarded(context_.services.messages, [this] { loadAdvertisement(); });
         });
     }
@@ -216,6 +228,6 @@ void main_menu::Command6_Click()
 
 void main_menu::egg1_aktivuj_Click()
 {
-    Image2->show();
-    Image3->show();
+    showPicture(Image2, image2Resource);
+    showPicture(Image3, image3Resource);
 }

@@ -59,6 +59,10 @@ public:
     // Names of the windows in the order Konec closes them.
     static const QStringList& closingOrder();
 
+signals:
+    // Once, just after the first paint, when the menu is on the screen.
+    void firstPainted();
+
 protected:
     void paintEvent(QPaintEvent* event) override;
 

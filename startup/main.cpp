@@ -59,13 +59,8 @@ int main(int argc, char* argv[])
         QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Quelmarn Manager"));
-    // Ties the windows to the menu entry (Wayland app id, task grouping)
-    // and gives them the program's icon.
+    // Ties the windows to the menu entry (Wayland app id, task grouping).
     QGuiApplication::setDesktopFileName(QStringLiteral(QUELMARN_APP_ID));
-    QIcon icon;
-    for (const char* size : {"48", "128"})
-        icon.addFile(QStringLiteral(":/program/icon-%1.png").arg(QLatin1String(size)));
-    QApplication::setWindowIcon(icon);
     applyAppearance(app);
 
     // The environment is read once, here; the services that need a value
@@ -86,6 +81,15 @@ int main(int argc, char* argv[])
                                                           [] { QCoreApplication::exit(0); }, systemCalls->view(),
                                                           config});
         menu = std::make_unique<main_menu>(*context);
+        // The windows get the program's icon once the main menu is up:
+        // decoding its images would delay the menu, and a window manager
+        // takes an icon at any time.
+        QObject::connect(menu.get(), &main_menu::firstPainted, [] {
+            QIcon icon;
+            for (const char* size : {"48", "128"})
+                icon.addFile(QStringLiteral(":/program/icon-%1.png").arg(QLatin1String(size)));
+            QApplication::setWindowIcon(icon);
+        });
         menu->show();
     });
     if (status != 0)

@@ -302,6 +302,7 @@ private slots:
         QWidget* egg = menu.findChild<QWidget*>("egg1_aktivuj");
         QTest::mouseClick(egg, Qt::LeftButton);
         QVERIFY(image2->isVisible() && image3->isVisible());
+        QVERIFY(!image2->pixmap().isNull() && !image3->pixmap().isNull());
         QTest::mouseClick(egg, Qt::LeftButton);
         QVERIFY(image2->isVisible() && image3->isVisible());
         QVERIFY(image2->hasScaledContents());

@@ -20,6 +20,7 @@
 #include <unistd.h>
 
 #include "platform/services/network.h"
+#include "platform/services/qt/network_qt.h"
 #include "platform/services/qt/qt_services.h"
 #include "platform/sys/ostatni_api.h"
 #include "sections/network/frm_sit.h"

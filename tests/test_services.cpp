@@ -2,6 +2,7 @@
 // the failure rule.
 
 #include <QFile>
+#include <QHostInfo>
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <QtTest>
@@ -125,31 +126,45 @@ private slots:
         QVERIFY_THROWS_EXCEPTION(Failure, starter.start(notExecutable, MinimizedFocus));
     }
 
-    void browserModuleMissingOrBrokenIsAFailure_data()
+    void moduleMissingOrBrokenIsAFailure_data()
     {
+        QTest::addColumn<QString>("module");
         QTest::addColumn<QByteArray>("moduleBytes"); // empty: no module file
         QTest::addColumn<QString>("reason");
-        QTest::newRow("missing") << QByteArray() << "was not found. Looked in: ";
-        QTest::newRow("not a module") << QByteArray("not a library") << "cannot be loaded: ";
+        for (const char* module : {"quelmarn_webengine.so", "quelmarn_network.so"}) {
+            QTest::addRow("%s missing", module) << module << QByteArray() << "was not found. Looked in: ";
+            QTest::addRow("%s not a module", module) << module << QByteArray("not a library") << "cannot be loaded: ";
+        }
     }
-    void browserModuleMissingOrBrokenIsAFailure()
+    void moduleMissingOrBrokenIsAFailure()
     {
+        QFETCH(QString, module);
         QFETCH(QByteArray, moduleBytes);
         QFETCH(QString, reason);
         QTemporaryDir dir;
-        if (!moduleBytes.isEmpty()) testing::writeFile(dir.filePath("quelmarn_webengine.so"), moduleBytes.toStdString());
+        if (!moduleBytes.isEmpty()) testing::writeFile(dir.filePath(module), moduleBytes.toStdString());
         WebEngineBrowserFactory factory(QString(), {dir.path()});
+        NetworkModuleLoader networkModule({dir.path()});
+        ModuleNetworkService network(networkModule);
         QWidget host;
         try {
-            factory.create(&host);
-            QFAIL("a view was made without the module");
+            if (module == "quelmarn_webengine.so") factory.create(&host);
+            else network.localHostName();
+            QFAIL("a module's service was used without the module");
         } catch (const Failure& failure) {
             const QString message = QString::fromUtf8(failure.what());
             QVERIFY2(message.contains(reason) && message.contains(dir.path()), qPrintable(message));
         }
         QVERIFY(host.children().isEmpty());
-        // The built module is found beside the program first.
-        QCOMPARE(browserModuleFolders().value(0), QCoreApplication::applicationDirPath());
+    }
+
+    void builtModulesAreFoundBesideTheProgram()
+    {
+        QCOMPARE(moduleFolders().value(0), QCoreApplication::applicationDirPath());
+        NetworkModuleLoader networkModule(moduleFolders());
+        ModuleNetworkService network(networkModule);
+        QCOMPARE(network.localHostName(), QHostInfo::localHostName());
+        QVERIFY(network.reachable({QStringLiteral("127.0.0.1"), 9}, std::chrono::milliseconds(2000)) == false);
     }
 
     void guardShowsFailuresAndTheProgramGoesOn()

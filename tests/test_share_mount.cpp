@@ -18,6 +18,7 @@
 #include <utility>
 
 #include "platform/failure.h"
+#include "platform/services/qt/network_qt.h"
 #include "platform/services/qt/qt_services.h"
 #include "tests/support/test_support.h"
 

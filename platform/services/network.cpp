@@ -35,16 +35,4 @@ HostPort parseHostPort(const QString& text, quint16 defaultPort)
     return {trimmed, defaultPort};
 }
 
-QString firstUpIpv4Address(const std::vector<InterfaceFacts>& interfaces)
-{
-    for (const InterfaceFacts& facts : interfaces) {
-        if (!facts.up || facts.loopback) continue;
-        for (const QHostAddress& address : facts.addresses) {
-            if (address.protocol() == QAbstractSocket::IPv4Protocol && !address.isLoopback())
-                return address.toString();
-        }
-    }
-    return QStringLiteral("127.0.0.1");
-}
-
 } // namespace platform

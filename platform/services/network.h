@@ -3,11 +3,8 @@
 // host can be reached over TCP (the stand-in for a socket control that
 // reports the local host and tells a connected attempt from a failed one).
 
-#include <QHostAddress>
-#include <QList>
 #include <QString>
 #include <chrono>
-#include <vector>
 
 namespace platform {
 
@@ -21,18 +18,6 @@ struct HostPort {
 // "host", "host:port", "[v6 address]:port" or a bare IPv6 address; the
 // default port where none (or no valid one) is given.
 HostPort parseHostPort(const QString& text, quint16 defaultPort);
-
-// One network interface as far as choosing the local address goes.
-struct InterfaceFacts {
-    bool up = false;
-    bool loopback = false;
-    QList<QHostAddress> addresses;
-};
-
-// The first IPv4 address, in dotted form, that is not a loopback address,
-// of an interface that is up and not the loopback interface; "127.0.0.1"
-// when there is none.
-QString firstUpIpv4Address(const std::vector<InterfaceFacts>& interfaces);
 
 class NetworkService {
 public:

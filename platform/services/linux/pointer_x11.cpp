@@ -18,30 +18,11 @@ namespace {
 // therefore watched instead: a private connection listens for raw motion of
 // any pointing device, and the position is asked again only after the
 // pointer moved, or once in a while to catch a pointer that was warped.
-// Elsewhere every call asks Qt.
+// Elsewhere every call asks Qt. The connection is opened on the first
+// question, not at start-up, which it would slow down by its round trips.
 class WatchedPointerPosition : public PointerPosition {
 public:
-    WatchedPointerPosition()
-    {
-        if (QGuiApplication::platformName() != QLatin1String("xcb")) return;
-        display_ = XOpenDisplay(nullptr);
-        if (!display_) return;
-        int opcode = 0, event = 0, error = 0;
-        int major = 2, minor = 0;
-        if (!XQueryExtension(display_, "XInputExtension", &opcode, &event, &error)
-            || XIQueryVersion(display_, &major, &minor) != Success) {
-            XCloseDisplay(display_);
-            display_ = nullptr;
-            return;
-        }
-        unsigned char bits[XIMaskLen(XI_LASTEVENT)] = {};
-        XISetMask(bits, XI_RawMotion);
-        XIEventMask mask{XIAllMasterDevices, int(sizeof bits), bits};
-        XISelectEvents(display_, DefaultRootWindow(display_), &mask, 1);
-        XFlush(display_);
-        notifier_ = new QSocketNotifier(ConnectionNumber(display_), QSocketNotifier::Read, qApp);
-        QObject::connect(notifier_, &QSocketNotifier::activated, [this] { drainEvents(); });
-    }
+    WatchedPointerPosition() = default;
 
     ~WatchedPointerPosition() override
     {
@@ -51,6 +32,7 @@ public:
 
     QPoint position() override
     {
+        if (!connected_) connect();
         if (!display_) return QCursor::pos();
         // New motion on the socket is drained by the notifier; only events
         // that Xlib already read along with a reply are looked at here, which
@@ -71,6 +53,31 @@ public:
     }
 
 private:
+    // Opens the private connection and listens for raw motion; without X11
+    // or XInput2 there is none, and Qt is asked instead.
+    void connect()
+    {
+        connected_ = true;
+        if (QGuiApplication::platformName() != QLatin1String("xcb")) return;
+        display_ = XOpenDisplay(nullptr);
+        if (!display_) return;
+        int opcode = 0, event = 0, error = 0;
+        int major = 2, minor = 0;
+        if (!XQueryExtension(display_, "XInputExtension", &opcode, &event, &error)
+            || XIQueryVersion(display_, &major, &minor) != Success) {
+            XCloseDisplay(display_);
+            display_ = nullptr;
+            return;
+        }
+        unsigned char bits[XIMaskLen(XI_LASTEVENT)] = {};
+        XISetMask(bits, XI_RawMotion);
+        XIEventMask mask{XIAllMasterDevices, int(sizeof bits), bits};
+        XISelectEvents(display_, DefaultRootWindow(display_), &mask, 1);
+        XFlush(display_);
+        notifier_ = new QSocketNotifier(ConnectionNumber(display_), QSocketNotifier::Read, qApp);
+        QObject::connect(notifier_, &QSocketNotifier::activated, [this] { drainEvents(); });
+    }
+
     void drainEvents()
     {
         while (XPending(display_) > 0) {
@@ -80,6 +87,7 @@ private:
         }
     }
 
+    bool connected_ = false;
     Display* display_ = nullptr;
     QPointer<QSocketNotifier> notifier_; // ends with the application
     bool moved_ = true;

@@ -6,7 +6,7 @@
 #include <QTimer>
 
 #include "platform/failure.h"
-#include "platform/services/qt/qt_services.h"
+#include "platform/services/qt/network_qt.h"
 
 namespace platform {
 

@@ -4,17 +4,12 @@
 // made, once the main menu is on the screen.
 
 #include <QCoreApplication>
-#include <QDir>
-#include <QFileInfo>
 #include <QOpenGLContext>
-#include <QPluginLoader>
 #include <QVBoxLayout>
-#include <memory>
 
-#include "platform/failure.h"
 #include "platform/services/qt/browser_engine.h"
+#include "platform/services/qt/module_loader.h"
 #include "platform/services/qt/qt_services.h"
-#include "platform/sys/ostatni_api.h"
 
 // Qt GUI's own (its private header is not installed): the OpenGL context
 // that Qt WebEngine shares.
@@ -61,37 +56,13 @@ void provideShareContext()
         qt_gl_set_global_share_context(new QOpenGLContext(QCoreApplication::instance()));
 }
 
-BrowserEngineModule& loadModule(const QStringList& folders)
+BrowserEngineModule& loadEngineModule(const QStringList& folders)
 {
     provideShareContext();
-    for (const QString& folder : folders) {
-        const QString path = QDir(folder).filePath(moduleFileName);
-        if (!QFileInfo::exists(path)) continue;
-        // The application owns the loader; deleting it leaves the module
-        // loaded, as the engine's threads live until the process ends.
-        auto loader = std::make_unique<QPluginLoader>(path);
-        auto* module = qobject_cast<BrowserEngineModule*>(loader->instance());
-        if (!module)
-            throw Failure("The web browser module \"" + path.toStdString()
-                          + "\" cannot be loaded: " + loader->errorString().toStdString());
-        loader.release()->setParent(QCoreApplication::instance());
-        return *module;
-    }
-    throw Failure("The web browser module \"" + moduleFileName.toStdString()
-                  + "\" was not found. Looked in: " + folders.join(QStringLiteral(", ")).toStdString());
+    return loadModuleAs<BrowserEngineModule>(moduleFileName, folders, "The web browser module");
 }
 
 } // namespace
-
-QStringList browserModuleFolders()
-{
-    const QString program = QString::fromStdString(ostatni_API::applicationFolder());
-    const QString installed = QStringLiteral(QUELMARN_MODULE_DIR);
-    QStringList folders{program};
-    folders << QDir::cleanPath(QDir::isAbsolutePath(installed) ? installed : program + QStringLiteral("/../") + installed);
-    folders.removeDuplicates();
-    return folders;
-}
 
 WebEngineBrowserFactory::WebEngineBrowserFactory(QString startPage, QStringList moduleFolders)
     : startPage_(std::move(startPage)), folders_(std::move(moduleFolders))
@@ -100,7 +71,7 @@ WebEngineBrowserFactory::WebEngineBrowserFactory(QString startPage, QStringList 
 
 BrowserView* WebEngineBrowserFactory::create(QWidget* parent)
 {
-    if (!module_) module_ = &loadModule(folders_);
+    if (!module_) module_ = &loadEngineModule(folders_);
     return new ModuleBrowserView(parent, *module_, startPage_);
 }
 

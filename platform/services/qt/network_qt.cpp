@@ -4,9 +4,21 @@
 #include <QTcpSocket>
 #include <QTimer>
 
-#include "platform/services/qt/qt_services.h"
+#include "platform/services/qt/network_qt.h"
 
 namespace platform {
+
+QString firstUpIpv4Address(const std::vector<InterfaceFacts>& interfaces)
+{
+    for (const InterfaceFacts& facts : interfaces) {
+        if (!facts.up || facts.loopback) continue;
+        for (const QHostAddress& address : facts.addresses) {
+            if (address.protocol() == QAbstractSocket::IPv4Protocol && !address.isLoopback())
+                return address.toString();
+        }
+    }
+    return QStringLiteral("127.0.0.1");
+}
 
 QString QtNetworkService::localHostName()
 {

@@ -1,15 +1,15 @@
 #pragma once
-// The real services: Qt widgets, QProcess and, through a module loaded at
-// run time, Qt WebEngine.
+// The real services: Qt widgets, QProcess and, through modules loaded at
+// run time, Qt WebEngine, Qt Network and GIO.
 
 #include <QDBusConnection>
 #include <functional>
 #include <memory>
+#include <optional>
 #include <utility>
 
+#include "platform/services/qt/module_loader.h"
 #include "platform/services/services.h"
-
-class QEventLoop;
 
 namespace platform {
 
@@ -28,10 +28,6 @@ public:
     std::optional<QString> show(const FileDialogRequest& request) override;
 };
 
-// Beside the program (the build folder), then the installed module folder
-// (lib/quelmarn under the program's prefix).
-QStringList browserModuleFolders();
-
 class BrowserEngineModule;
 
 // Browser views on Qt WebEngine whose Home button opens startPage. The
@@ -40,7 +36,7 @@ class BrowserEngineModule;
 // broken throws Failure.
 class WebEngineBrowserFactory : public BrowserFactory {
 public:
-    explicit WebEngineBrowserFactory(QString startPage, QStringList moduleFolders = browserModuleFolders());
+    explicit WebEngineBrowserFactory(QString startPage, QStringList moduleFolders = platform::moduleFolders());
     BrowserView* create(QWidget* parent) override;
 
 private:
@@ -64,38 +60,62 @@ private:
 // shell cannot find, or a shell that cannot start, throws Failure.
 void startShellCommand(const QString& commandLine);
 
-// Host name and address from Qt; the reachability test with a QTcpSocket
-// waited on by a nested event loop, which `limit` ends at the bound.
-class QtNetworkService : public NetworkService {
-public:
-    // Quits `wait` once `bound` has passed, unless the attempt ended it
-    // first (the loop is gone then).
-    using WaitLimit = std::function<void(QEventLoop& wait, std::chrono::milliseconds bound)>;
-    static void preciseTimer(QEventLoop& wait, std::chrono::milliseconds bound);
 
-    explicit QtNetworkService(WaitLimit limit = preciseTimer) : limit_(std::move(limit)) {}
-    QString localHostName() override;
-    QString localAddress() override;
-    bool reachable(const HostPort& target, std::chrono::milliseconds bound) override;
+class NetworkModule;
+
+// The network module (network_qt.h), loaded from the first of `folders`
+// that holds it when a window first asks for one of its services; a
+// missing or broken module throws Failure then.
+class NetworkModuleLoader {
+public:
+    explicit NetworkModuleLoader(QStringList folders) : folders_(std::move(folders)) {}
+    NetworkModule& module();
 
 private:
-    WaitLimit limit_;
+    QStringList folders_;
+    NetworkModule* module_ = nullptr;
+};
+
+// Host name, address and the reachability test of the network module.
+class ModuleNetworkService : public NetworkService {
+public:
+    explicit ModuleNetworkService(NetworkModuleLoader& loader) : loader_(loader) {}
+    QString localHostName() override { return real().localHostName(); }
+    QString localAddress() override { return real().localAddress(); }
+    bool reachable(const HostPort& target, std::chrono::milliseconds bound) override
+    {
+        return real().reachable(target, bound);
+    }
+
+private:
+    NetworkService& real();
+    NetworkModuleLoader& loader_;
+    std::unique_ptr<NetworkService> real_;
+};
+
+// Shares mounted by the network module.
+class ModuleShareMounter : public ShareMounter {
+public:
+    explicit ModuleShareMounter(NetworkModuleLoader& loader) : loader_(loader) {}
+    bool mount(const QString& url, CredentialPrompt& prompt) override;
+
+private:
+    NetworkModuleLoader& loader_;
+    std::unique_ptr<ShareMounter> real_;
 };
 
 // Renames through systemd-hostnamed (org.freedesktop.hostname1) on the
-// system bus, or on the bus it is given.
+// system bus, connected at the first rename (not at start-up), or on the
+// bus it is given.
 class DBusHostRenamer : public HostRenamer {
 public:
-    DBusHostRenamer();
+    DBusHostRenamer() = default;
     explicit DBusHostRenamer(const QDBusConnection& bus);
     bool setComputerName(const QString& name) override;
 
 private:
-    QDBusConnection bus_;
+    std::optional<QDBusConnection> bus_;
 };
-
-// Mounts shares as the desktop's file manager does (GIO/GVfs on Linux).
-std::unique_ptr<ShareMounter> makeNativeShareMounter();
 
 // Asks for user name, domain and password, and puts the server's
 // questions, in dialogs owned by `owner`.
@@ -138,10 +158,11 @@ struct QtServices {
     WebEngineBrowserFactory browsers;
     std::unique_ptr<PointerPosition> pointer = makeNativePointerPosition();
     QtRunPrompt runPrompt{fileDialogs};
-    QtNetworkService network;
+    NetworkModuleLoader networkModule{moduleFolders()};
+    ModuleNetworkService network{networkModule};
     DBusHostRenamer hostNames;
-    std::unique_ptr<ShareMounter> shareMounter = makeNativeShareMounter();
-    QtShareDialogService shares{*shareMounter};
+    ModuleShareMounter shareMounter{networkModule};
+    QtShareDialogService shares{shareMounter};
     DesktopSettingsApplets applets;
     QtPointerDisplay pointerDisplay;
     QtShutdownDialogService shutdownDialog;
