@@ -151,14 +151,18 @@ SplitCommand splitCommandLine(const QString& commandLine);
 // The real services, owned for the life of the program; made after the
 // QApplication.
 struct QtServices {
-    QtServices(const QString& startPage, const desktop::Session& session) : browsers(startPage), applets(session) {}
+    QtServices(const QString& startPage, const desktop::Session& session)
+        : browsers(startPage, modules), applets(session)
+    {
+    }
+    const QStringList modules = moduleFolders(); // where both modules are looked for
     QtProgramStarter programs;
     QtMessageBoxService messages;
     QtFileDialogService fileDialogs;
     WebEngineBrowserFactory browsers;
     std::unique_ptr<PointerPosition> pointer = makeNativePointerPosition();
     QtRunPrompt runPrompt{fileDialogs};
-    NetworkModuleLoader networkModule{moduleFolders()};
+    NetworkModuleLoader networkModule{modules};
     ModuleNetworkService network{networkModule};
     DBusHostRenamer hostNames;
     ModuleShareMounter shareMounter{networkModule};
