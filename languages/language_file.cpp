@@ -3,6 +3,7 @@
 #include <cstdint>
 
 #include "platform/failure.h"
+#include "platform/sys/message.h"
 
 namespace langfile {
 namespace {
@@ -58,9 +59,9 @@ std::vector<std::string> readRecords(const std::string& fileBytes, const std::st
         const auto length = static_cast<int16_t>(static_cast<uint16_t>(low | (high << 8)));
         pos += 2;
         if (length < 0)
-            throw platform::Failure("The language file \"" + fileName + "\" is damaged: record "
-                                    + std::to_string(r) + " has the invalid length "
-                                    + std::to_string(length) + ".");
+            throw platform::Failure(platform::message(
+                QT_TRANSLATE_NOOP("platform", "The language file %1 is damaged: record %2 has the invalid length %3."),
+                {"\"" + fileName + "\"", std::to_string(r), std::to_string(length)}));
         if (pos + size_t(length) > fileBytes.size()) { // cut inside the record
             ended();
             break;

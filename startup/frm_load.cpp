@@ -1,5 +1,6 @@
 #include "startup/frm_load.h"
 
+#include <QCoreApplication>
 #include <cstdio>
 
 #include "languages/language_file.h"
@@ -27,7 +28,9 @@ std::string firstCharacters(const std::string& text, int maxChars)
 std::string frm_load::languageFilePath(const std::vector<std::string>& folders, const std::string& name)
 {
     if (auto path = platform::ostatni_API::findFile(folders, name)) return *path;
-    std::string message = "The language file \"" + name + "\" is in none of the folders searched:";
+    std::string message = QCoreApplication::translate("frm_load", "The language file \"%1\" is in none of the folders searched:")
+                              .arg(QString::fromStdString(name))
+                              .toStdString();
     for (const std::string& folder : folders) message += "\n" + folder;
     throw platform::Failure(message);
 }
@@ -56,7 +59,8 @@ int frm_load::runOrReport(Form1& table, const std::function<Configuration()>& co
         Form_Load(table, configure(), showMainMenu);
         return 0;
     } catch (const platform::Failure& failure) {
-        const std::string message = std::string("Quelmarn Manager cannot start. ") + failure.what();
+        const std::string message =
+            QCoreApplication::translate("frm_load", "Quelmarn Manager cannot start. %1").arg(QString::fromUtf8(failure.what())).toStdString();
         std::fprintf(stderr, "quelmarn: %s\n", message.c_str());
         messages.show(QString::fromStdString(message), platform::ErrorOk);
         return 1;

@@ -8,6 +8,7 @@
 #include <memory>
 
 #include "main_menu/main_menu.h"
+#include "platform/services/qt/interface_language.h"
 #include "platform/services/qt/qt_services.h"
 #include "platform/sys/file_operations.h"
 #include "platform/sys/system_calls.h"
@@ -73,7 +74,14 @@ int main(int argc, char* argv[])
     std::unique_ptr<AppContext> context;
     std::unique_ptr<main_menu> menu;
 
-    const auto configure = [&config] { return config = readConfiguration(QProcessEnvironment::systemEnvironment()); };
+    const auto configure = [&config] {
+        config = readConfiguration(QProcessEnvironment::systemEnvironment());
+        // Messages and Qt's dialogs speak the chosen language file's
+        // language from here on, a failed start's message included.
+        platform::installInterfaceLanguage(frm_load::languageFileName(config.optionsPath()),
+                                           config.languageFolders.searchOrder());
+        return config;
+    };
     const int status = frm_load::runOrReport(table, configure, startupMessages, [&] {
         qtServices = std::make_unique<platform::QtServices>(config.startPage, config.session);
         systemCalls = std::make_unique<platform::NativeSystemCalls>(config.session);

@@ -1,5 +1,6 @@
 #include "platform/services/settings_applets.h"
 
+#include <QCoreApplication>
 #include <QProcess>
 #include <QStandardPaths>
 
@@ -46,47 +47,47 @@ const std::vector<SettingsApplet>& settingsAppletTable()
     // table; the rows below add the Linux desktops' programs.
     static const std::vector<SettingsApplet> table = [] {
         std::vector<SettingsApplet> rows = {
-            {R::Modems, QStringLiteral("Modems"), {}, 0, gcc("wwan"),
+            {R::Modems, QStringLiteral(QT_TRANSLATE_NOOP("platform", "Modems")), {}, 0, gcc("wwan"),
              kcm("kcm_networkmanagement"), {}, programs({"modem-manager-gui", "nm-connection-editor"})},
-            {R::Multimedia, QStringLiteral("Multimedia"), {}, 0, gcc("sound"),
+            {R::Multimedia, QStringLiteral(QT_TRANSLATE_NOOP("platform", "Multimedia")), {}, 0, gcc("sound"),
              kcm("kcm_pulseaudio"), {}, programs({"pavucontrol", "pavucontrol-qt"})},
-            {R::DateAndTime, QStringLiteral("Date and time"), {}, 0, gcc("datetime"),
+            {R::DateAndTime, QStringLiteral(QT_TRANSLATE_NOOP("platform", "Date and time")), {}, 0, gcc("datetime"),
              kcm("kcm_clock"), {}, {}},
-            {R::GameControllers, QStringLiteral("Game controllers"), {}, 0, {},
+            {R::GameControllers, QStringLiteral(QT_TRANSLATE_NOOP("platform", "Game controllers")), {}, 0, {},
              kcm("kcm_joystick"), {}, programs({"jstest-gtk"})},
-            {R::Passwords, QStringLiteral("Passwords"), {}, 0, gcc("user-accounts"),
+            {R::Passwords, QStringLiteral(QT_TRANSLATE_NOOP("platform", "Passwords")), {}, 0, gcc("user-accounts"),
              kcm("kcm_users"), programs({"mugshot"}), programs({"mugshot"})},
-            {R::Mouse, QStringLiteral("Mouse"), {}, 0, gcc("mouse"), kcm("kcm_mouse"),
+            {R::Mouse, QStringLiteral(QT_TRANSLATE_NOOP("platform", "Mouse")), {}, 0, gcc("mouse"), kcm("kcm_mouse"),
              programs({"xfce4-mouse-settings"}), programs({"lxinput"})},
-            {R::Keyboard, QStringLiteral("Keyboard"), {}, 0, gcc("keyboard"),
+            {R::Keyboard, QStringLiteral(QT_TRANSLATE_NOOP("platform", "Keyboard")), {}, 0, gcc("keyboard"),
              kcm("kcm_keyboard"), programs({"xfce4-keyboard-settings"}), programs({"lxinput"})},
-            {R::Printers, QStringLiteral("Printers"), {}, 0, gcc("printers"),
+            {R::Printers, QStringLiteral(QT_TRANSLATE_NOOP("platform", "Printers")), {}, 0, gcc("printers"),
              kcm("kcm_printer_manager"), {}, programs({"system-config-printer"})},
-            {R::Fonts, QStringLiteral("Fonts"), {}, 0, {}, kcm("kcm_fonts"),
+            {R::Fonts, QStringLiteral(QT_TRANSLATE_NOOP("platform", "Fonts")), {}, 0, {}, kcm("kcm_fonts"),
              programs({"xfce4-appearance-settings"}), programs({"font-manager", "gnome-tweaks"})},
-            {R::RegionalSettings, QStringLiteral("Regional settings"), {}, 0,
+            {R::RegionalSettings, QStringLiteral(QT_TRANSLATE_NOOP("platform", "Regional settings")), {}, 0,
              gcc("region"), kcm("kcm_regionandlang"), {}, {}},
-            {R::Display, QStringLiteral("Display"), {}, 0, gcc("display"),
+            {R::Display, QStringLiteral(QT_TRANSLATE_NOOP("platform", "Display")), {}, 0, gcc("display"),
              kcm("kcm_kscreen"), programs({"xfce4-display-settings"}), programs({"arandr", "lxrandr"})},
             {R::Odbc, QStringLiteral("ODBC data sources"), {}, 0, {}, {}, {},
              programs({"iodbcadm-gtk", "ODBCManageDataSourcesQ5", "ODBCManageDataSourcesQ4"})},
-            {R::AddRemovePrograms, QStringLiteral("Add or remove programs"), {}, 0,
+            {R::AddRemovePrograms, QStringLiteral(QT_TRANSLATE_NOOP("platform", "Add or remove programs")), {}, 0,
              programs({"gnome-software"}), programs({"plasma-discover"}), {},
              programs({"gnome-software", "plasma-discover", "synaptic-pkexec"})},
-            {R::AddHardware, QStringLiteral("Add hardware"), {}, 0, gcc("bluetooth"),
+            {R::AddHardware, QStringLiteral(QT_TRANSLATE_NOOP("platform", "Add hardware")), {}, 0, gcc("bluetooth"),
              kcm("kcm_bluetooth"), {}, programs({"blueman-manager"})},
-            {R::PowerManagement, QStringLiteral("Power management"), {}, 0,
+            {R::PowerManagement, QStringLiteral(QT_TRANSLATE_NOOP("platform", "Power management")), {}, 0,
              gcc("power"), kcm("kcm_powerdevilprofilesconfig"), programs({"xfce4-power-manager-settings"}),
              programs({"xfce4-power-manager-settings"})},
-            {R::Network, QStringLiteral("Network"), {}, 0, gcc("network"),
+            {R::Network, QStringLiteral(QT_TRANSLATE_NOOP("platform", "Network")), {}, 0, gcc("network"),
              kcm("kcm_networkmanagement"), {}, programs({"nm-connection-editor"})},
-            {R::System, QStringLiteral("System"), {}, 0, gcc("info-overview"),
+            {R::System, QStringLiteral(QT_TRANSLATE_NOOP("platform", "System")), {}, 0, gcc("info-overview"),
              kcm("kcm_about-distro"), {}, programs({"hardinfo"})},
-            {R::Themes, QStringLiteral("Themes"), {}, 0, gcc("background"),
+            {R::Themes, QStringLiteral(QT_TRANSLATE_NOOP("platform", "Themes")), {}, 0, gcc("background"),
              kcm("kcm_lookandfeel"), programs({"xfce4-appearance-settings"}), programs({"lxappearance"})},
-            {R::Sounds, QStringLiteral("Sounds"), {}, 0, gcc("sound"),
+            {R::Sounds, QStringLiteral(QT_TRANSLATE_NOOP("platform", "Sounds")), {}, 0, gcc("sound"),
              kcm("kcm_pulseaudio"), {}, programs({"pavucontrol", "pavucontrol-qt"})},
-            {R::TimeZone, QStringLiteral("Time zone"), {}, 0, gcc("datetime"),
+            {R::TimeZone, QStringLiteral(QT_TRANSLATE_NOOP("platform", "Time zone")), {}, 0, gcc("datetime"),
              kcm("kcm_clock"), {}, {}},
         };
         for (SettingsApplet& row : rows) {
@@ -144,10 +145,14 @@ QString settingsCommandLine(const SettingsApplet& applet, const QString& xdgCurr
     if (!applet.kde.isEmpty()) add(applet.kde.constFirst(), QStringLiteral("KDE Plasma"));
     if (!applet.xfce.isEmpty()) add(applet.xfce.constFirst(), QStringLiteral("Xfce"));
     for (const QString& line : applet.anyDesktop) add(line, QString());
-    QString message = QStringLiteral("No program on this computer opens the \"%1\" settings.").arg(applet.name);
-    message += wouldServe.isEmpty()
-        ? QStringLiteral(" No desktop known to this program has such a page.")
-        : QStringLiteral(" Any of these would: %1.").arg(wouldServe.join(QStringLiteral(", ")));
+    const QString name = QCoreApplication::translate("platform", applet.name.toUtf8().constData());
+    const QString message = wouldServe.isEmpty()
+        ? QCoreApplication::translate("platform", "No program on this computer opens the \"%1\" settings. No desktop "
+                                                  "known to this program has such a page.")
+              .arg(name)
+        : QCoreApplication::translate("platform", "No program on this computer opens the \"%1\" settings. Any of "
+                                                  "these would: %2.")
+              .arg(name, wouldServe.join(QStringLiteral(", ")));
     throw Failure(message.toStdString());
 }
 

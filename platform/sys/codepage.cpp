@@ -3,6 +3,7 @@
 #include <cstdlib>
 
 #include "platform/failure.h"
+#include "platform/sys/message.h"
 
 namespace platform::codepage {
 namespace {
@@ -52,7 +53,7 @@ int ansiCodePage(const std::string& forced)
         long value = std::strtol(forced.c_str(), &end, 10);
         if (end && *end == '\0' && value > 0)
             return int(value);
-        throw Failure("QUELMARN_CODEPAGE must be a code page number such as 1250, not \"" + forced + "\".");
+        throw Failure(message(QT_TRANSLATE_NOOP("platform", "QUELMARN_CODEPAGE must be a code page number such as 1250, not %1."), {"\"" + forced + "\""}));
     }
     return systemAnsiCodePage();
 }

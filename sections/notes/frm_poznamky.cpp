@@ -166,8 +166,8 @@ void frm_poznamky::Command1_Click()
             if (!characters.contains(shown)) characters << shown;
         }
         context_.services.messages.show(
-            QStringLiteral("The note was not saved to \"%1\": code page %2 of this system cannot store "
-                           "these characters: %3")
+            tr("The note was not saved to \"%1\": code page %2 of this system cannot store "
+               "these characters: %3")
                 .arg(CommonDialog1.FileName, QString::number(codePage), characters.join(QStringLiteral(" "))),
             platform::WarningOk);
         return;

@@ -1,7 +1,9 @@
 #include "tests/support/test_support.h"
 
+#include <QApplication>
 #include <QDeadlineTimer>
 #include <QFile>
+#include <QTimer>
 #include <QtTest>
 #include <algorithm>
 #include <cerrno>
@@ -130,6 +132,21 @@ platform::file_operations::WriteFunction fillingDevice(size_t budget)
         if (n > 0) *left -= size_t(n);
         return n;
     };
+}
+
+bool inspectModal(const std::function<void()>& open, const std::function<void(QWidget& window)>& inspect)
+{
+    bool shown = false;
+    // Posted now, run by the window's own event loop once it is modal.
+    QTimer::singleShot(0, [&] {
+        QWidget* window = QApplication::activeModalWidget();
+        if (!window) return;
+        shown = true;
+        inspect(*window);
+        QMetaObject::invokeMethod(window, "reject");
+    });
+    open();
+    return shown;
 }
 
 QString builtLanguageFolder()

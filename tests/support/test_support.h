@@ -48,6 +48,11 @@ ChildOutcome runInChild(const std::function<std::string()>& function, int second
 // ENOSPC after a partial write: a device that fills up.
 platform::file_operations::WriteFunction fillingDevice(size_t budget);
 
+// Runs `open`, which shows a modal window and waits for it; once the window
+// is up, `inspect` looks at it and the window is closed by rejecting it.
+// Returns whether a modal window showed.
+bool inspectModal(const std::function<void()>& open, const std::function<void(QWidget& window)>& inspect);
+
 // Folder holding the czech.qlk and english.qlk the build packed.
 QString builtLanguageFolder();
 

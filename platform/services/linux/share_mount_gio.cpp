@@ -2,6 +2,7 @@
 #include <gio/gio.h>
 
 #include <QAbstractEventDispatcher>
+#include <QCoreApplication>
 #include <QEventLoop>
 #include <QTimer>
 
@@ -145,7 +146,11 @@ bool GioShareMounter::mount(const QString& url, CredentialPrompt& prompt)
     g_error_free(error);
     if (alreadyThere) return true;
     if (cancelled) return false;
-    throw Failure("The network share \"" + url.toStdString() + "\" cannot be connected: " + reason);
+    // This runs in the network module, which has its own copy of the
+    // system-call layer's translator hook: Qt's translators are shared.
+    throw Failure(QCoreApplication::translate("platform", "The network share \"%1\" cannot be connected: %2")
+                      .arg(url, QString::fromStdString(reason))
+                      .toStdString());
 }
 
 } // namespace platform

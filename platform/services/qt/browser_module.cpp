@@ -59,7 +59,7 @@ void provideShareContext()
 BrowserEngineModule& loadEngineModule(const QStringList& folders)
 {
     provideShareContext();
-    return loadModuleAs<BrowserEngineModule>(moduleFileName, folders, "The web browser module");
+    return loadModuleAs<BrowserEngineModule>(moduleFileName, folders, QT_TRANSLATE_NOOP("platform", "The web browser module"));
 }
 
 } // namespace

@@ -20,7 +20,7 @@ QStringList moduleFolders()
     return folders;
 }
 
-QObject& loadModule(const QString& fileName, const QStringList& folders, const std::string& what)
+QObject& loadModule(const QString& fileName, const QStringList& folders, const char* what)
 {
     for (const QString& folder : folders) {
         const QString path = QDir(folder).filePath(fileName);
@@ -30,13 +30,15 @@ QObject& loadModule(const QString& fileName, const QStringList& folders, const s
         auto loader = std::make_unique<QPluginLoader>(path);
         QObject* instance = loader->instance();
         if (!instance)
-            throw Failure(what + " \"" + path.toStdString() + "\" cannot be loaded: "
-                          + loader->errorString().toStdString());
+            throw Failure(QCoreApplication::translate("platform", "%1 \"%2\" cannot be loaded: %3")
+                              .arg(QCoreApplication::translate("platform", what), path, loader->errorString())
+                              .toStdString());
         loader.release()->setParent(QCoreApplication::instance());
         return *instance;
     }
-    throw Failure(what + " \"" + fileName.toStdString()
-                  + "\" was not found. Looked in: " + folders.join(QStringLiteral(", ")).toStdString());
+    throw Failure(QCoreApplication::translate("platform", "%1 \"%2\" was not found. Looked in: %3")
+                      .arg(QCoreApplication::translate("platform", what), fileName, folders.join(QStringLiteral(", ")))
+                      .toStdString());
 }
 
 } // namespace platform

@@ -2,6 +2,7 @@
 // The program's own modules (Qt plugins): parts whose libraries would slow
 // down start-up, loaded when first needed.
 
+#include <QCoreApplication>
 #include <QObject>
 #include <QString>
 #include <QStringList>
@@ -18,15 +19,18 @@ QStringList moduleFolders();
 // The module `fileName` from the first of `folders` that holds it. The
 // application keeps it loaded to the end. Throws Failure naming `what`
 // ("The web browser module") and the file, or the places looked in.
-QObject& loadModule(const QString& fileName, const QStringList& folders, const std::string& what);
+QObject& loadModule(const QString& fileName, const QStringList& folders, const char* what);
 
 // The module's interface; Failure when the file is some other plugin.
 template <typename Interface>
-Interface& loadModuleAs(const QString& fileName, const QStringList& folders, const std::string& what)
+Interface& loadModuleAs(const QString& fileName, const QStringList& folders, const char* what)
 {
     QObject& instance = loadModule(fileName, folders, what);
     auto* module = qobject_cast<Interface*>(&instance);
-    if (!module) throw Failure(what + " \"" + fileName.toStdString() + "\" is some other module.");
+    if (!module)
+        throw Failure(QCoreApplication::translate("platform", "%1 \"%2\" is some other module.")
+                          .arg(QCoreApplication::translate("platform", what), fileName)
+                          .toStdString());
     return *module;
 }
 

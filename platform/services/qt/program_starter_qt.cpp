@@ -2,6 +2,7 @@
 #include <QProcess>
 
 #include "platform/failure.h"
+#include "platform/sys/message.h"
 #include "platform/services/qt/qt_services.h"
 
 namespace platform {
@@ -9,15 +10,15 @@ namespace platform {
 SplitCommand splitCommandLine(const QString& commandLine)
 {
     if (commandLine.trimmed().isEmpty())
-        throw Failure("The program \"" + commandLine.toStdString()
-                      + "\" cannot be started: the command line names no program.");
+        throw Failure(message(QT_TRANSLATE_NOOP("platform", "The program \"%1\" cannot be started: the command line names no program."),
+                              {commandLine.toStdString()}));
     const QFileInfo whole(commandLine);
     if (whole.isFile() && whole.isExecutable())
         return {commandLine, {}};
     QStringList parts = QProcess::splitCommand(commandLine);
     if (parts.isEmpty())
-        throw Failure("The program \"" + commandLine.toStdString()
-                      + "\" cannot be started: the command line names no program.");
+        throw Failure(message(QT_TRANSLATE_NOOP("platform", "The program \"%1\" cannot be started: the command line names no program."),
+                              {commandLine.toStdString()}));
     QString program = parts.takeFirst();
     return {program, parts};
 }
@@ -32,8 +33,9 @@ void QtProgramStarter::start(const QString& commandLine, int /*windowStyle*/)
     process.setArguments(command.arguments);
     process.setStandardInputFile(QProcess::nullDevice());
     if (!process.startDetached())
-        throw Failure("The program \"" + commandLine.toStdString()
-                      + "\" cannot be started: it does not exist or is not an executable program.");
+        throw Failure(message(QT_TRANSLATE_NOOP("platform", "The program \"%1\" cannot be started: it does not exist or is not "
+                                                                 "an executable program."),
+                              {commandLine.toStdString()}));
 }
 
 } // namespace platform

@@ -7,6 +7,7 @@
 #include <QRegularExpression>
 
 #include "platform/failure.h"
+#include "platform/sys/message.h"
 #include "platform/services/qt/qt_services.h"
 
 namespace platform {
@@ -116,16 +117,17 @@ void startShellCommand(const QString& commandLine)
         check.setStandardInputFile(QProcess::nullDevice());
         check.start();
         if (check.waitForFinished(5000) && check.exitStatus() == QProcess::NormalExit && check.exitCode() != 0)
-            throw Failure("The command \"" + commandLine.toStdString() + "\" cannot be started: \""
-                          + word.toStdString() + "\" is not a program or command on this system.");
+            throw Failure(message(QT_TRANSLATE_NOOP("platform", "The command \"%1\" cannot be started: \"%2\" is not a "
+                                                                     "program or command on this system."),
+                                  {commandLine.toStdString(), word.toStdString()}));
     }
     QProcess process;
     process.setProgram(shell);
     process.setArguments({QStringLiteral("-c"), commandLine});
     process.setStandardInputFile(QProcess::nullDevice());
     if (!process.startDetached())
-        throw Failure("The command \"" + commandLine.toStdString() + "\" cannot be started: the shell \""
-                      + shell.toStdString() + "\" cannot be run.");
+        throw Failure(message(QT_TRANSLATE_NOOP("platform", "The command \"%1\" cannot be started: the shell \"%2\" cannot be run."),
+                              {commandLine.toStdString(), shell.toStdString()}));
 }
 
 void QtRunPrompt::run(QWidget* owner)

@@ -5,6 +5,7 @@
 #include <iconv.h>
 
 #include "platform/failure.h"
+#include "platform/sys/message.h"
 
 namespace platform::codepage {
 namespace {
@@ -15,8 +16,8 @@ public:
         : handle_(iconv_open(to.c_str(), from.c_str()))
     {
         if (handle_ == reinterpret_cast<iconv_t>(-1))
-            throw Failure("The code page conversion " + from + " -> " + to
-                          + " is not available on this system.");
+            throw Failure(message(QT_TRANSLATE_NOOP("platform", "The code page conversion %1 -> %2 is not available on this system."),
+                                  {from, to}));
     }
     ~Converter() { iconv_close(handle_); }
     Converter(const Converter&) = delete;
@@ -91,7 +92,7 @@ std::string toUtf8(const std::string& ansiBytes, int codePage)
             ++in;
             --left;
         } else if (err != 0 && err != E2BIG) {
-            throw Failure("Text could not be converted from code page " + std::to_string(codePage) + ".");
+            throw Failure(message(QT_TRANSLATE_NOOP("platform", "Text could not be converted from code page %1."), {std::to_string(codePage)}));
         }
     }
     conv.flush(out);
@@ -114,7 +115,7 @@ Encoded fromUtf8(const std::string& utf8, int codePage)
             in += len;
             left -= len;
         } else if (err != 0 && err != E2BIG) {
-            throw Failure("Text could not be converted to code page " + std::to_string(codePage) + ".");
+            throw Failure(message(QT_TRANSLATE_NOOP("platform", "Text could not be converted to code page %1."), {std::to_string(codePage)}));
         }
     }
     conv.flush(result.bytes);

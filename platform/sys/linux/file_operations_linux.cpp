@@ -18,6 +18,7 @@
 
 #include "platform/failure.h"
 #include "platform/sys/linux/descriptor.h"
+#include "platform/sys/message.h"
 #include "platform/sys/whole_file.h"
 
 namespace platform::file_operations {
@@ -25,11 +26,11 @@ namespace {
 
 std::string quoted(const std::string& path) { return "\"" + path + "\""; }
 
-std::string reason(int error) { return std::strerror(error); }
+std::string reason(int error) { return errorReason(error); }
 
 [[noreturn]] void fail(const std::string& what, int error)
 {
-    throw Failure(what + ": " + reason(error) + ".");
+    throw Failure(message(QT_TRANSLATE_NOOP("platform", "%1: %2."), {what, reason(error)}));
 }
 
 // Closes a descriptor and removes a temporary file unless told to keep it.
@@ -71,9 +72,10 @@ std::string joined(const std::string& folder, const std::string& name)
     return folder + "/" + name;
 }
 
-void requireText(const std::string& path, const std::string& role)
+// whenEmpty: the message's English source, translated only when needed.
+void requireText(const std::string& path, const char* whenEmpty)
 {
-    if (path.empty()) throw Failure("No " + role + " was given: the path is empty.");
+    if (path.empty()) throw Failure(message(whenEmpty));
 }
 
 bool isFolder(const std::string& path)
@@ -201,9 +203,9 @@ mode_t newFileMode()
 // symbolic link, so the link stays) and whether it may be replaced.
 std::string replaceableTarget(const std::string& target, const struct stat& st, const std::string& action)
 {
-    if (S_ISDIR(st.st_mode)) throw Failure(action + ": " + quoted(target) + " is a folder, not a file.");
-    if ((st.st_mode & 0222) == 0) throw Failure(action + ": " + quoted(target) + " is read-only.");
-    if (::access(target.c_str(), W_OK) != 0) fail(action + ": " + quoted(target) + " cannot be written", errno);
+    if (S_ISDIR(st.st_mode)) throw Failure(message(QT_TRANSLATE_NOOP("platform", "%1: %2 is a folder, not a file."), {action, quoted(target)}));
+    if ((st.st_mode & 0222) == 0) throw Failure(message(QT_TRANSLATE_NOOP("platform", "%1: %2 is read-only."), {action, quoted(target)}));
+    if (::access(target.c_str(), W_OK) != 0) fail(message(QT_TRANSLATE_NOOP("platform", "%1: %2 cannot be written"), {action, quoted(target)}), errno);
     std::string real = target;
     struct stat linkInfo {};
     if (::lstat(target.c_str(), &linkInfo) == 0 && S_ISLNK(linkInfo.st_mode)) {
@@ -224,8 +226,8 @@ void refuseDanglingLink(const std::string& target, const std::string& action)
     std::vector<char> pointsTo(size_t(linkInfo.st_size > 0 ? linkInfo.st_size : PATH_MAX) + 1, '\0');
     const ssize_t n = ::readlink(target.c_str(), pointsTo.data(), pointsTo.size() - 1);
     const std::string where = n > 0 ? std::string(pointsTo.data(), size_t(n)) : std::string();
-    throw Failure(action + ": " + quoted(target) + " is a symbolic link to " + quoted(where)
-                  + ", which does not exist.");
+    throw Failure(message(QT_TRANSLATE_NOOP("platform", "%1: %2 is a symbolic link to %3, which does not exist."),
+                          {action, quoted(target), quoted(where)}));
 }
 
 enum class Flush { ToDisk, Lazily };
@@ -257,7 +259,7 @@ void writeCopy(TempFile& temp, int in, const struct stat& source, const std::str
 int openSource(const std::string& source, struct stat& info, const std::string& action)
 {
     const int fd = ::open(source.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK | O_NOCTTY);
-    if (fd < 0) fail(action + ": " + quoted(source) + " cannot be opened", errno);
+    if (fd < 0) fail(message(QT_TRANSLATE_NOOP("platform", "%1: %2 cannot be opened"), {action, quoted(source)}), errno);
     if (::fstat(fd, &info) != 0) {
         const int error = errno;
         ::close(fd);
@@ -265,18 +267,18 @@ int openSource(const std::string& source, struct stat& info, const std::string& 
     }
     if (S_ISDIR(info.st_mode)) {
         ::close(fd);
-        throw Failure(action + ": " + quoted(source) + " is a folder, not a file.");
+        throw Failure(message(QT_TRANSLATE_NOOP("platform", "%1: %2 is a folder, not a file."), {action, quoted(source)}));
     }
     if (!S_ISREG(info.st_mode)) {
         ::close(fd);
-        throw Failure(action + ": " + quoted(source) + " is not a regular file.");
+        throw Failure(message(QT_TRANSLATE_NOOP("platform", "%1: %2 is not a regular file."), {action, quoted(source)}));
     }
     return fd;
 }
 
 void copyOne(const std::string& source, const std::string& target, const WriteFunction& write)
 {
-    const std::string action = "The file " + quoted(source) + " cannot be copied to " + quoted(target);
+    const std::string action = message(QT_TRANSLATE_NOOP("platform", "The file %1 cannot be copied to %2"), {quoted(source), quoted(target)});
     struct stat sourceInfo {};
     const Descriptor in(openSource(source, sourceInfo, action));
     std::string real = target;
@@ -284,7 +286,7 @@ void copyOne(const std::string& source, const std::string& target, const WriteFu
     struct stat targetInfo {};
     if (::stat(target.c_str(), &targetInfo) == 0) {
         if (targetInfo.st_dev == sourceInfo.st_dev && targetInfo.st_ino == sourceInfo.st_ino)
-            throw Failure(action + ": a file cannot be copied onto itself.");
+            throw Failure(message(QT_TRANSLATE_NOOP("platform", "%1: a file cannot be copied onto itself."), {action}));
         real = replaceableTarget(target, targetInfo, action);
         replacing = true;
     } else if (errno != ENOENT) {
@@ -323,44 +325,44 @@ void moveAcrossFileSystems(const std::string& source, const std::string& target,
     if (::fchown(temp.fd, sourceInfo.st_uid, sourceInfo.st_gid) == 0)
         ::fchmod(temp.fd, sourceInfo.st_mode & 07777);
     if (int error = installWithoutReplacing(temp.path, target)) {
-        if (error == EEXIST) throw Failure(action + ": " + quoted(target) + " already exists.");
+        if (error == EEXIST) throw Failure(message(QT_TRANSLATE_NOOP("platform", "%1: %2 already exists."), {action, quoted(target)}));
         fail(action, error);
     }
     temp.installed();
     syncFolder(folderOf(target));
     if (::unlink(source.c_str()) != 0)
-        fail("The file " + quoted(source) + " was copied to " + quoted(target)
-                 + ", but the original cannot be removed",
+        fail(message(QT_TRANSLATE_NOOP("platform", "The file %1 was copied to %2, but the original cannot be removed"),
+                     {quoted(source), quoted(target)}),
              errno);
 }
 
 void moveOne(const std::string& source, const std::string& target, const WriteFunction& write)
 {
-    const std::string action = "The file " + quoted(source) + " cannot be moved to " + quoted(target);
+    const std::string action = message(QT_TRANSLATE_NOOP("platform", "The file %1 cannot be moved to %2"), {quoted(source), quoted(target)});
     struct stat sourceInfo {};
     if (::lstat(source.c_str(), &sourceInfo) != 0) fail(action, errno);
-    if (S_ISDIR(sourceInfo.st_mode)) throw Failure(action + ": " + quoted(source) + " is a folder, not a file.");
+    if (S_ISDIR(sourceInfo.st_mode)) throw Failure(message(QT_TRANSLATE_NOOP("platform", "%1: %2 is a folder, not a file."), {action, quoted(source)}));
     struct stat targetInfo {};
-    if (::lstat(target.c_str(), &targetInfo) == 0) throw Failure(action + ": " + quoted(target) + " already exists.");
+    if (::lstat(target.c_str(), &targetInfo) == 0) throw Failure(message(QT_TRANSLATE_NOOP("platform", "%1: %2 already exists."), {action, quoted(target)}));
     if (::renameat2(AT_FDCWD, source.c_str(), AT_FDCWD, target.c_str(), RENAME_NOREPLACE) == 0) return;
     int error = errno;
     if (error == EINVAL || error == ENOSYS) { // no RENAME_NOREPLACE here: checked just above
         if (::rename(source.c_str(), target.c_str()) == 0) return;
         error = errno;
     }
-    if (error == EEXIST) throw Failure(action + ": " + quoted(target) + " already exists.");
+    if (error == EEXIST) throw Failure(message(QT_TRANSLATE_NOOP("platform", "%1: %2 already exists."), {action, quoted(target)}));
     if (error != EXDEV) fail(action, error);
     moveAcrossFileSystems(source, target, action, write);
 }
 
 void deleteOne(const std::string& path, bool force)
 {
-    const std::string action = "The file " + quoted(path) + " cannot be deleted";
+    const std::string action = message(QT_TRANSLATE_NOOP("platform", "The file %1 cannot be deleted"), {quoted(path)});
     struct stat info {};
     if (::lstat(path.c_str(), &info) != 0) fail(action, errno);
-    if (S_ISDIR(info.st_mode)) throw Failure(action + ": it is a folder, not a file.");
+    if (S_ISDIR(info.st_mode)) throw Failure(message(QT_TRANSLATE_NOOP("platform", "%1: it is a folder, not a file."), {action}));
     if (!force && !S_ISLNK(info.st_mode) && (info.st_mode & 0222) == 0)
-        throw Failure(action + ": it is read-only.");
+        throw Failure(message(QT_TRANSLATE_NOOP("platform", "%1: it is read-only."), {action}));
     if (::unlink(path.c_str()) != 0) fail(action, errno);
 }
 
@@ -371,7 +373,7 @@ std::vector<std::string> matches(const std::string& source)
     const std::string folder = folderOf(source);
     const std::string pattern = lastPart(source);
     DIR* dir = ::opendir(folder.c_str());
-    if (!dir) fail("The folder " + quoted(folder) + " cannot be read", errno);
+    if (!dir) fail(message(QT_TRANSLATE_NOOP("platform", "The folder %1 cannot be read"), {quoted(folder)}), errno);
     std::vector<std::string> found;
     while (const dirent* entry = ::readdir(dir)) {
         const std::string name = entry->d_name;
@@ -381,7 +383,7 @@ std::vector<std::string> matches(const std::string& source)
         if (::lstat(path.c_str(), &st) == 0 && !S_ISDIR(st.st_mode)) found.push_back(path);
     }
     ::closedir(dir);
-    if (found.empty()) throw Failure("No file matches " + quoted(source) + ".");
+    if (found.empty()) throw Failure(message(QT_TRANSLATE_NOOP("platform", "No file matches %1."), {quoted(source)}));
     std::sort(found.begin(), found.end());
     return found;
 }
@@ -394,7 +396,7 @@ std::string targetFor(const std::string& source, const std::string& destination,
     const bool endsWithSeparator = destination.back() == '/';
     if (intoFolder || endsWithSeparator) {
         if (!isFolder(destination))
-            throw Failure("The destination " + quoted(destination) + " is not an existing folder.");
+            throw Failure(message(QT_TRANSLATE_NOOP("platform", "The destination %1 is not an existing folder."), {quoted(destination)}));
         return joined(destination, lastPart(source));
     }
     if (isFolder(destination)) return joined(destination, lastPart(source));
@@ -421,16 +423,16 @@ bool hasWildcards(const std::string& path)
 
 void backend::copyFile(const std::string& source, const std::string& destination, const WriteFunction& write)
 {
-    requireText(source, "file to copy");
-    requireText(destination, "destination");
+    requireText(source, QT_TRANSLATE_NOOP("platform", "No file to copy was given: the path is empty."));
+    requireText(destination, QT_TRANSLATE_NOOP("platform", "No destination was given: the path is empty."));
     forEachSource(source, destination,
                   [&write](const std::string& from, const std::string& to) { copyOne(from, to, write); });
 }
 
 void backend::moveFile(const std::string& source, const std::string& destination, const WriteFunction& write)
 {
-    requireText(source, "file to move");
-    requireText(destination, "destination");
+    requireText(source, QT_TRANSLATE_NOOP("platform", "No file to move was given: the path is empty."));
+    requireText(destination, QT_TRANSLATE_NOOP("platform", "No destination was given: the path is empty."));
     forEachSource(source, destination,
                   [&write](const std::string& from, const std::string& to) { moveOne(from, to, write); });
 }
@@ -438,7 +440,7 @@ void backend::moveFile(const std::string& source, const std::string& destination
 
 void deleteFile(const std::string& path, bool force)
 {
-    requireText(path, "file to delete");
+    requireText(path, QT_TRANSLATE_NOOP("platform", "No file to delete was given: the path is empty."));
     if (!hasWildcards(path)) {
         deleteOne(path, force);
         return;
@@ -448,25 +450,25 @@ void deleteFile(const std::string& path, bool force)
 
 void createFolders(const std::string& path)
 {
-    requireText(path, "folder to create");
+    requireText(path, QT_TRANSLATE_NOOP("platform", "No folder to create was given: the path is empty."));
     // Each folder from the top down; one that exists already (also made by
     // someone else meanwhile) is fine, as long as it is a folder.
     for (size_t end = path.find('/', 1);; end = path.find('/', end + 1)) {
         const std::string folder = path.substr(0, end);
         if (::mkdir(folder.c_str(), 0777) != 0 && errno != EEXIST)
-            fail("The folder " + quoted(folder) + " cannot be created", errno);
+            fail(message(QT_TRANSLATE_NOOP("platform", "The folder %1 cannot be created"), {quoted(folder)}), errno);
         if (end == std::string::npos) break;
     }
-    if (!isFolder(path)) fail("The folder " + quoted(path) + " cannot be created", ENOTDIR);
+    if (!isFolder(path)) fail(message(QT_TRANSLATE_NOOP("platform", "The folder %1 cannot be created"), {quoted(path)}), ENOTDIR);
 }
 
 std::string readOrCreate(const std::string& path)
 {
-    requireText(path, "file to open");
+    requireText(path, QT_TRANSLATE_NOOP("platform", "No file to open was given: the path is empty."));
     whole_file::Content content = whole_file::read(path, noteFileLimit, whole_file::WhenMissing::CreateEmpty);
     if (content.cut)
-        throw Failure("The file " + quoted(path) + " cannot be opened: it is larger than "
-                      + std::to_string(noteFileLimit >> 20) + " MiB.");
+        throw Failure(message(QT_TRANSLATE_NOOP("platform", "The file %1 cannot be opened: it is larger than %2 MiB."),
+                              {quoted(path), std::to_string(noteFileLimit >> 20)}));
     return std::move(content.bytes);
 }
 
@@ -486,8 +488,8 @@ void readUmaskOnce()
 
 void backend::replaceFile(const std::string& path, const std::string& bytes, const WriteFunction& write)
 {
-    requireText(path, "file to write");
-    const std::string action = "The file " + quoted(path) + " cannot be written";
+    requireText(path, QT_TRANSLATE_NOOP("platform", "No file to write was given: the path is empty."));
+    const std::string action = message(QT_TRANSLATE_NOOP("platform", "The file %1 cannot be written"), {quoted(path)});
     std::string real = path;
     mode_t mode = newFileMode();
     struct stat info {};

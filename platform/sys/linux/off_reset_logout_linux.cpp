@@ -11,6 +11,7 @@
 #include <unistd.h>
 
 #include "platform/failure.h"
+#include "platform/sys/message.h"
 #include "platform/sys/desktop.h"
 
 namespace platform::off_reset_logout {
@@ -79,8 +80,9 @@ public:
         } else {
             refusals << QStringLiteral("logind: ") + found.errorMessage();
         }
-        throw Failure("The user cannot be logged off: neither the desktop's session manager nor logind ended "
-                      "the session (" + refusals.join(QStringLiteral("; ")).toStdString() + ").");
+        throw Failure(message(QT_TRANSLATE_NOOP("platform", "The user cannot be logged off: neither the desktop's session "
+                                                             "manager nor logind ended the session (%1)."),
+                              {refusals.join(QStringLiteral("; ")).toStdString()}));
     }
 
     bool desktopShutdownPrompt() override
@@ -101,8 +103,14 @@ public:
 
     Ability canPowerOff() override { return ability(QStringLiteral("CanPowerOff")); }
     Ability canReboot() override { return ability(QStringLiteral("CanReboot")); }
-    void powerOff() override { act(QStringLiteral("PowerOff"), "shut down"); }
-    void reboot() override { act(QStringLiteral("Reboot"), "restarted"); }
+    void powerOff() override
+    {
+        act(QStringLiteral("PowerOff"), QT_TRANSLATE_NOOP("platform", "The computer cannot be shut down: logind answered %1."));
+    }
+    void reboot() override
+    {
+        act(QStringLiteral("Reboot"), QT_TRANSLATE_NOOP("platform", "The computer cannot be restarted: logind answered %1."));
+    }
 
 private:
     static QDBusMessage loginManagerCall(const QString& method)
@@ -134,14 +142,14 @@ private:
         return abilityFromText(reply.arguments().constFirst().toString().toStdString());
     }
 
-    void act(const QString& method, const char* what)
+    // refused: the English source of the message, the answer is its %1.
+    void act(const QString& method, const char* refused)
     {
         QDBusMessage call = loginManagerCall(method);
         call << true; // interactive: logind may ask for the user's password
         const QDBusMessage reply = system().call(call, QDBus::Block, callTimeoutMs);
         if (reply.type() != QDBusMessage::ReplyMessage)
-            throw Failure(std::string("The computer cannot be ") + what + ": logind answered \""
-                          + reply.errorMessage().toStdString() + "\".");
+            throw Failure(message(refused, {"\"" + reply.errorMessage().toStdString() + "\""}));
     }
 
     QDBusConnection session() { return connect(buses_.session, QDBusConnection::SessionBus, "session"); }

@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "platform/failure.h"
+#include "platform/sys/message.h"
 
 namespace platform::ostatni_API {
 
@@ -34,7 +35,8 @@ OsVersion parseKernelRelease(const std::string& release)
     size_t pos = 0;
     if (!readNumber(release, pos, version.major) || pos >= release.size() || release[pos] != '.'
         || !readNumber(release, ++pos, version.minor))
-        throw Failure("The system version cannot be read from the kernel release \"" + release + "\".");
+        throw Failure(message(QT_TRANSLATE_NOOP("platform", "The system version cannot be read from the kernel release %1."),
+                              {"\"" + release + "\""}));
     if (pos < release.size() && release[pos] == '.' && !readNumber(release, ++pos, version.build))
         version.build = 0;
     return version;
@@ -50,7 +52,8 @@ public:
     {
         utsname names{};
         if (uname(&names) != 0)
-            throw Failure(std::string("The system version cannot be read (uname: ") + std::strerror(errno) + ").");
+            throw Failure(message(QT_TRANSLATE_NOOP("platform", "The system version cannot be read (uname: %1)."),
+                                  {errorReason(errno)}));
         return linuxsys::parseKernelRelease(names.release);
     }
 
@@ -58,8 +61,8 @@ public:
     {
         timespec now{};
         if (clock_gettime(CLOCK_BOOTTIME, &now) != 0)
-            throw Failure(std::string("The time since the system started cannot be read: ") + std::strerror(errno)
-                          + ".");
+            throw Failure(message(QT_TRANSLATE_NOOP("platform", "The time since the system started cannot be read: %1."),
+                                  {errorReason(errno)}));
         return std::uint64_t(now.tv_sec) * 1000 + std::uint64_t(now.tv_nsec) / 1000000;
     }
 

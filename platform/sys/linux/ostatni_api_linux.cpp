@@ -8,6 +8,7 @@
 #include <unistd.h>
 
 #include "platform/failure.h"
+#include "platform/sys/message.h"
 #include "platform/sys/whole_file.h"
 #include "platform/sys/linux/ostatni_api_linux.h"
 
@@ -18,7 +19,7 @@ std::string applicationFolder()
     char buffer[4096];
     ssize_t n = readlink("/proc/self/exe", buffer, sizeof buffer - 1);
     if (n <= 0)
-        throw Failure("The program's own folder cannot be found (/proc/self/exe is not readable).");
+        throw Failure(message(QT_TRANSLATE_NOOP("platform", "The program's own folder cannot be found (/proc/self/exe is not readable).")));
     std::string path(buffer, size_t(n));
     size_t slash = path.rfind('/');
     return slash == 0 ? std::string("/") : path.substr(0, slash);

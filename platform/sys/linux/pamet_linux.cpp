@@ -6,6 +6,7 @@
 #include <sys/resource.h>
 
 #include "platform/failure.h"
+#include "platform/sys/message.h"
 #include "platform/sys/ostatni_api.h"
 #include "platform/sys/whole_file.h"
 
@@ -29,14 +30,14 @@ std::uint64_t field(const std::string& text, const std::string& key, const std::
         const bool digitsOnly = !number.empty() && number.size() <= 19
             && std::all_of(number.begin(), number.end(), [](char c) { return c >= '0' && c <= '9'; });
         if (!digitsOnly || !extra.empty() || (unit != "kB" && !unit.empty()))
-            throw Failure("The field " + key + " of " + file + " cannot be read (\"" + line + "\").");
+            throw Failure(message(QT_TRANSLATE_NOOP("platform", "The field %1 of %2 cannot be read (%3)."), {key, file, "\"" + line + "\""}));
         const std::uint64_t value = std::stoull(number);
         if (unit.empty()) return value;
         if (value > std::numeric_limits<std::uint64_t>::max() / 1024)
-            throw Failure("The field " + key + " of " + file + " is too large (\"" + line + "\").");
+            throw Failure(message(QT_TRANSLATE_NOOP("platform", "The field %1 of %2 is too large (%3)."), {key, file, "\"" + line + "\""}));
         return value * 1024;
     }
-    throw Failure("The memory figures cannot be read: " + file + " has no field " + key + ".");
+    throw Failure(message(QT_TRANSLATE_NOOP("platform", "The memory figures cannot be read: %1 has no field %2."), {file, key}));
 }
 
 } // namespace

@@ -3,6 +3,7 @@
 #include <filesystem>
 
 #include "platform/failure.h"
+#include "platform/sys/message.h"
 #include "platform/sys/file_operations.h"
 #include "platform/sys/whole_file.h"
 
@@ -35,8 +36,8 @@ void writeString(const std::string& iniPath, const std::string& section, const s
     // be read whole is left as it is, so nothing in it is lost.
     const whole_file::Content current = whole_file::read(iniPath, fileLimit, whole_file::WhenMissing::ReportAbsent);
     if (current.cut)
-        throw Failure("The settings file \"" + iniPath + "\" is larger than "
-                      + std::to_string(fileLimit >> 20) + " MiB and is left as it is.");
+        throw Failure(message(QT_TRANSLATE_NOOP("platform", "The settings file %1 is larger than %2 MiB and is left as it is."),
+                              {"\"" + iniPath + "\"", std::to_string(fileLimit >> 20)}));
     const std::string updated = withValue(current.bytes, section, key, value);
 
     const std::filesystem::path target(iniPath);

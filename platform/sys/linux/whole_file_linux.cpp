@@ -1,4 +1,5 @@
 #include "platform/sys/whole_file.h"
+#include "platform/sys/message.h"
 
 #include <algorithm>
 #include <cerrno>
@@ -14,13 +15,16 @@
 namespace platform::whole_file {
 namespace {
 
-std::string kindOf(mode_t mode)
+// English source of the message for a path that is no regular file.
+const char* notRegular(mode_t mode)
 {
-    if (S_ISDIR(mode)) return "a folder";
-    if (S_ISFIFO(mode)) return "a FIFO (named pipe)";
-    if (S_ISSOCK(mode)) return "a socket";
-    if (S_ISCHR(mode) || S_ISBLK(mode)) return "a device";
-    return "not a regular file";
+    if (S_ISDIR(mode)) return QT_TRANSLATE_NOOP("platform", "The file %1 cannot be opened: it is a folder, not a regular file.");
+    if (S_ISFIFO(mode))
+        return QT_TRANSLATE_NOOP("platform", "The file %1 cannot be opened: it is a FIFO (named pipe), not a regular file.");
+    if (S_ISSOCK(mode)) return QT_TRANSLATE_NOOP("platform", "The file %1 cannot be opened: it is a socket, not a regular file.");
+    if (S_ISCHR(mode) || S_ISBLK(mode))
+        return QT_TRANSLATE_NOOP("platform", "The file %1 cannot be opened: it is a device, not a regular file.");
+    return QT_TRANSLATE_NOOP("platform", "The file %1 cannot be opened: it is not a regular file.");
 }
 
 using linuxsys::Descriptor;
@@ -29,8 +33,8 @@ using linuxsys::Descriptor;
 
 Content read(const std::string& path, std::size_t maxBytes, WhenMissing whenMissing)
 {
-    const std::string named = "The file \"" + path + "\"";
-    if (path.empty()) throw Failure("No file to read was given: the path is empty.");
+    const std::string named = "\"" + path + "\"";
+    if (path.empty()) throw Failure(message(QT_TRANSLATE_NOOP("platform", "No file to read was given: the path is empty.")));
     // O_NONBLOCK: opening a FIFO for reading would otherwise wait for a
     // writer; the type is checked right after.
     int flags = O_RDONLY | O_CLOEXEC | O_NONBLOCK | O_NOCTTY;
@@ -38,13 +42,13 @@ Content read(const std::string& path, std::size_t maxBytes, WhenMissing whenMiss
     const Descriptor file(::open(path.c_str(), flags, 0666));
     if (file.fd < 0) {
         if (errno == ENOENT && whenMissing == WhenMissing::ReportAbsent) return Content{false, {}, false};
-        throw Failure(named + " cannot be opened: " + std::strerror(errno) + ".");
+        throw Failure(message(QT_TRANSLATE_NOOP("platform", "The file %1 cannot be opened: %2."), {named, errorReason(errno)}));
     }
     struct stat info {};
     if (::fstat(file.fd, &info) != 0)
-        throw Failure(named + " cannot be opened: " + std::strerror(errno) + ".");
+        throw Failure(message(QT_TRANSLATE_NOOP("platform", "The file %1 cannot be opened: %2."), {named, errorReason(errno)}));
     if (!S_ISREG(info.st_mode))
-        throw Failure(named + " cannot be opened: it is " + kindOf(info.st_mode) + ", not a regular file.");
+        throw Failure(message(notRegular(info.st_mode), {named}));
 
     Content content;
     // Files of /proc report size 0 and are read to their end all the same.
@@ -61,7 +65,7 @@ Content read(const std::string& path, std::size_t maxBytes, WhenMissing whenMiss
         const ssize_t n = ::read(file.fd, &content.bytes[done], content.bytes.size() - done);
         if (n < 0) {
             if (errno == EINTR) continue;
-            throw Failure(named + " cannot be read: " + std::strerror(errno) + ".");
+            throw Failure(message(QT_TRANSLATE_NOOP("platform", "The file %1 cannot be read: %2."), {named, errorReason(errno)}));
         }
         if (n == 0) break;
         done += std::size_t(n);
