@@ -1,7 +1,8 @@
 // The interface language: the chosen language file decides the language of
 // the program's own messages and of Qt's dialogs; every shipped translation
-// is complete.
+// is complete; the file dialog shows each filter once.
 
+#include <QComboBox>
 #include <QDialogButtonBox>
 #include <QFileDialog>
 #include <QMessageBox>
@@ -155,6 +156,31 @@ private slots:
         const auto [exitCode, output] = tscheck(file);
         QVERIFY2(output.contains(reported), qPrintable(output));
         QCOMPARE(exitCode, status);
+    }
+
+    // Each filter shows its description as given, its pattern not repeated.
+    void fileDialogShowsEachFilterOnce_data()
+    {
+        QTest::addColumn<QString>("filter");
+        QTest::addColumn<QStringList>("shown");
+        QTest::newRow("programs") << "Spustitelné programy (*.exe)|*.exe|Všechny typy souborů|*.*"
+                                  << QStringList{"Spustitelné programy (*.exe)", "Všechny typy souborů"};
+        QTest::newRow("notes") << "Textové soubory TXT (*.TXT)|*.TXT" << QStringList{"Textové soubory TXT (*.TXT)"};
+        QTest::newRow("without pattern in the description") << "Programy|*.exe" << QStringList{"Programy"};
+    }
+    void fileDialogShowsEachFilterOnce()
+    {
+        QFETCH(QString, filter);
+        QFETCH(QStringList, shown);
+        platform::QtFileDialogService dialogs;
+        platform::FileDialogRequest request;
+        request.filter = filter;
+        QStringList listed;
+        QVERIFY(testing::inspectModal([&] { dialogs.show(request); }, [&](QWidget& window) {
+            if (auto* types = window.findChild<QComboBox*>(QStringLiteral("fileTypeCombo")))
+                for (int i = 0; i < types->count(); ++i) listed << types->itemText(i);
+        }));
+        QCOMPARE(listed, shown);
     }
 };
 

@@ -32,6 +32,11 @@ std::optional<QString> QtFileDialogService::show(const FileDialogRequest& reques
     // No existence check and no overwrite prompt: the caller decides.
     dialog.setFileMode(QFileDialog::AnyFile);
     dialog.setOption(QFileDialog::DontConfirmOverwrite, true);
+    // Qt reads a filter's patterns from "description (patterns)" and would
+    // show that whole text; a description that names its pattern already
+    // ("Programy (*.exe)") then shows it twice. The list shows each
+    // description as given, as the common dialog does.
+    dialog.setOption(QFileDialog::HideNameFilterDetails, true);
     const QStringList filters = qtNameFilters(request.filter);
     if (!filters.isEmpty())
         dialog.setNameFilters(filters);
