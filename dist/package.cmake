@@ -21,8 +21,9 @@ set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 set(CPACK_DEBIAN_PACKAGE_HOMEPAGE "https://www.quelmarn.example/")
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 # The web engine's helper process, the X11 platform plugin, the font the
-# fixed-size windows are laid out for.
-set(CPACK_DEBIAN_PACKAGE_DEPENDS "libqt6webenginecore6-bin, qt6-qpa-plugins, fonts-liberation2")
+# fixed-size windows are laid out for, Qt's own translations (dialog
+# buttons, the file dialog) for the interface language.
+set(CPACK_DEBIAN_PACKAGE_DEPENDS "libqt6webenginecore6-bin, qt6-qpa-plugins, fonts-liberation2, qt6-translations-l10n")
 # Network shares are mounted through GVfs.
 set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "gvfs, gvfs-backends")
 set(CPACK_STRIP_FILES ON)

@@ -50,8 +50,11 @@ QString interfaceLanguage(const std::string& languageFileName, const QLocale& de
                                                        {QStringLiteral("hungarian.qlk"), QStringLiteral("hu")}};
     const auto found = shipped.find(QString::fromStdString(languageFileName).toLower());
     if (found != shipped.end()) return found->second;
-    const QString desktopLanguage = desktop.name().section(QLatin1Char('_'), 0, 0);
-    if (desktop.language() != QLocale::C && programMessages(folders, desktopLanguage)) return desktopLanguage;
+    // The desktop's first user-interface language (LANGUAGE, LC_ALL,
+    // LC_MESSAGES, LANG), not its number format.
+    const QLocale ui(desktop.uiLanguages().value(0));
+    const QString desktopLanguage = ui.name().section(QLatin1Char('_'), 0, 0);
+    if (ui.language() != QLocale::C && programMessages(folders, desktopLanguage)) return desktopLanguage;
     return QStringLiteral("cs");
 }
 
