@@ -31,7 +31,7 @@ run_case() { # name; the folders are set up before
     program=$!
     ended=""
     for _ in $(seq 200); do
-        if grep -aq "cannot start" "$work/stderr"; then ended="error shown"; break; fi
+        if grep -aqE "cannot start|nelze spustit" "$work/stderr"; then ended="error shown"; break; fi
         if xwininfo -root -tree 2>/dev/null | grep -q '"Quelmarn Manager 0.05"'; then ended="main menu shown"; break; fi
         kill -0 "$program" 2>/dev/null || { ended="exited"; break; }
         sleep 0.05
