@@ -137,7 +137,6 @@ platform::file_operations::WriteFunction fillingDevice(size_t budget)
 bool inspectModal(const std::function<void()>& open, const std::function<void(QWidget& window)>& inspect)
 {
     bool shown = false;
-    // Posted now, run by the window's own event loop once it is modal.
     QTimer::singleShot(0, [&] {
         QWidget* window = QApplication::activeModalWidget();
         if (!window) return;
