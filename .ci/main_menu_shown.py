@@ -1,6 +1,8 @@
 #!/usr/bin/env python3
 """Waits until a running Quelmarn Manager shows its main menu, read over
-AT-SPI, and checks that the menu's buttons carry the Czech captions."""
+AT-SPI, and checks that the menu's buttons carry the Czech captions. With a
+second argument, also waits (as long again) until a label of the menu shows
+a text that contains it."""
 import sys
 import time
 
@@ -35,7 +37,15 @@ def main_menu():
     return None
 
 
-def main(timeout):
+def label_with(window, text):
+    for node in walk(window):
+        if node.getRole() == pyatspi.ROLE_LABEL and text in node.name and \
+                node.getState().contains(pyatspi.STATE_SHOWING):
+            return node.name
+    return None
+
+
+def main(timeout, label_text=None):
     deadline = time.monotonic() + timeout
     window = None
     while time.monotonic() < deadline and window is None:
@@ -52,8 +62,21 @@ def main(timeout):
         print(f"main menu buttons {buttons} lack {missing}", file=sys.stderr)
         return 1
     print(f"main menu shown with Czech captions: {', '.join(buttons)}")
+    if label_text is None:
+        return 0
+    deadline = time.monotonic() + timeout
+    shown = None
+    while time.monotonic() < deadline and shown is None:
+        shown = label_with(window, label_text)
+        if shown is None:
+            time.sleep(0.5)
+    if shown is None:
+        print(f"no label of the main menu shows \"{label_text}\"", file=sys.stderr)
+        return 1
+    print(f"main menu says: {shown}")
     return 0
 
 
 if __name__ == "__main__":
-    sys.exit(main(float(sys.argv[1]) if len(sys.argv) > 1 else 60))
+    sys.exit(main(float(sys.argv[1]) if len(sys.argv) > 1 else 60,
+                  sys.argv[2] if len(sys.argv) > 2 else None))

@@ -8,9 +8,10 @@
 # RUNS runs after one warm-up run each, for: our main menu, a bare Qt Widgets
 # window with ten buttons (bench/bare_window.cpp), and FeatherPad and Stacer
 # when installed. Memory: the whole process tree (web-engine helpers
-# included) once the banner has loaded, ours against a bare QWebEngineView
-# of the banner's size (bench/bare_banner.cpp), both showing the same page
-# from a loopback web server.
+# included) 12 s after start: ours with its home site answering against a
+# bare QWebEngineView of the banner's size (bench/bare_banner.cpp), both
+# showing the same page from a loopback web server; ours with the site not
+# answering; FeatherPad and Stacer when installed.
 #
 # Usage: sh bench/startup_bench.sh [build folder] [runs]   (defaults: build 7)
 # Needs xvfb-run, a C and a C++ compiler, pkg-config and python3 (for the
@@ -102,20 +103,31 @@ for name in "$@"; do
 done
 
 echo
-echo "Memory of the whole process tree, 12 s after the window is mapped (median of 3 runs):"
-# Ours draws web views in software (it sets QT_QUICK_BACKEND=software); the
-# bare view is measured as it comes and with that same setting.
+echo "Memory of the whole process tree, 12 s after the window is mapped (median of 3 interleaved runs):"
+# Two cases for ours: the home site answering with the banner's page (the
+# web engine shows it) and not answering (a loopback port where nothing
+# listens: the banner is the offline strip, no engine). Ours draws web
+# views in software (it sets QT_QUICK_BACKEND=software); the bare view is
+# measured as it comes and with that same setting.
+hold() { "$work/map_watch" --hold 12 "$@" 2>/dev/null | awk '/^rss_kb/ { print $2, $4, $6 }'; }
+mem_names="answering silent banner software"
+for name in featherpad stacer; do command -v "$name" >/dev/null && mem_names="$mem_names $name"; done
 for run in 1 2 3; do
-    "$work/map_watch" --hold 12 "$program" 2>/dev/null | awk '/^rss_kb/ { print $2, $4, $6 }' >> "$work/ours.mem"
-    "$work/map_watch" --hold 12 "$work/bare_banner" "$banner_url" 2>/dev/null \
-        | awk '/^rss_kb/ { print $2, $4, $6 }' >> "$work/banner.mem"
-    QT_QUICK_BACKEND=software "$work/map_watch" --hold 12 "$work/bare_banner" "$banner_url" 2>/dev/null \
-        | awk '/^rss_kb/ { print $2, $4, $6 }' >> "$work/software.mem"
+    hold "$program" >> "$work/answering.mem"
+    QUELMARN_HOME_SITE=127.0.0.1:9 hold "$program" >> "$work/silent.mem"
+    hold "$work/bare_banner" "$banner_url" >> "$work/banner.mem"
+    QT_QUICK_BACKEND=software hold "$work/bare_banner" "$banner_url" >> "$work/software.mem"
+    for name in featherpad stacer; do
+        case " $mem_names " in *" $name "*) hold "$name" >> "$work/$name.mem" ;; esac
+    done
 done
-label_ours="ours"
+label_answering="ours, site answering"
+label_silent="ours, site not answering"
 label_banner="bare QWebEngineView"
 label_software="bare QWebEngineView, software"
-for name in ours banner software; do
+label_featherpad="FeatherPad"
+label_stacer="Stacer"
+for name in $mem_names; do
     rss=$(awk '{ print $1 }' "$work/$name.mem" | median)
     pss=$(awk '{ print $2 }' "$work/$name.mem" | median)
     procs=$(awk '{ print $3 }' "$work/$name.mem" | median)
@@ -123,6 +135,13 @@ for name in ours banner software; do
     printf "  %-31s RSS %6.1f MB   PSS %6.1f MB   processes %s\n" "$label" \
         "$(awk -v k="$rss" 'BEGIN { print k / 1024 }')" "$(awk -v k="$pss" 'BEGIN { print k / 1024 }')" "$procs"
 done
-echo "Ratios (ours / bare QWebEngineView; below 1 = ours uses less):"
-echo "  as it comes: RSS $(ratio "$rss_ours" "$rss_banner")   PSS $(ratio "$pss_ours" "$pss_banner")"
-echo "  software:    RSS $(ratio "$rss_ours" "$rss_software")   PSS $(ratio "$pss_ours" "$pss_software")"
+echo "Ratios, site answering (ours / bare QWebEngineView; below 1 = ours uses less):"
+echo "  as it comes: RSS $(ratio "$rss_answering" "$rss_banner")   PSS $(ratio "$pss_answering" "$pss_banner")"
+echo "  software:    RSS $(ratio "$rss_answering" "$rss_software")   PSS $(ratio "$pss_answering" "$pss_software")"
+for name in featherpad stacer; do
+    case " $mem_names " in *" $name "*) ;; *) continue ;; esac
+    eval "rss=\$rss_$name pss=\$pss_$name label=\$label_$name"
+    echo "Ratios, ours / $label (below 1 = ours uses less):"
+    echo "  site not answering: RSS $(ratio "$rss_silent" "$rss")   PSS $(ratio "$pss_silent" "$pss")"
+    echo "  site answering:     RSS $(ratio "$rss_answering" "$rss")   PSS $(ratio "$pss_answering" "$pss")"
+done

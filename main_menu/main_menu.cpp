@@ -46,6 +46,10 @@ void showPicture(QLabel* picture, const QString& resource)
     picture->show();
 }
 
+// The banner waits for its page no longer than the reachability test, and
+// at most this long: it only decides what the banner shows.
+constexpr std::chrono::milliseconds advertisementBound{5000};
+
 const QString image2Resource = QStringLiteral(":/main_menu/image2.png");
 const QString image3Resource = QStringLiteral(":/main_menu/image3.png");
 
@@ -196,15 +200,68 @@ void main_menu::paintEvent(QPaintEvent* event)
     }
 }
 
+// The web engine takes more memory than the rest of the program together,
+// so it is loaded only once the home site has answered with the page.
 void main_menu::loadAdvertisement()
 {
+    const QString reason = context_.services.browsers.unavailable();
+    if (!reason.isEmpty())
+        showOfflineStrip(reason);
+    else
+        askForAdvertisement();
+}
+
+void main_menu::askForAdvertisement()
+{
+    if (zkusitZnovu) zkusitZnovu->setEnabled(false); // one question at a time
+    const QString url = advertisementUrl(context_.config.homeSite);
+    const auto bound = std::min(context_.config.reachabilityBound, advertisementBound);
+    context_.services.network.askPage(url, bound, this, [this, url](bool answered) {
+        platform::runGuarded(context_.services.messages, [&] {
+            if (answered)
+                showAdvertisement(url);
+            else
+                showOfflineStrip(QString());
+        });
+    });
+}
+
+void main_menu::showAdvertisement(const QString& url)
+{
+    if (offlineStrip) offlineStrip->hide();
     Webreklama = context_.services.browsers.create(this);
     Webreklama->setObjectName(QStringLiteral("Webreklama"));
     Webreklama->setGeometry(113, 0, 521, 73);
     Webreklama->show();
-    // The engine's error page, cut to the banner, says nothing a user can use.
+    // The engine's error page, cut to the banner, says nothing a user can
+    // use (the page may still fail after the site has answered).
     Webreklama->setOfflinePage(QStringLiteral("qrc:/main_menu/offline/index.html"));
-    Webreklama->navigate(advertisementUrl(context_.config.homeSite));
+    Webreklama->navigate(url);
+}
+
+// `reason` says why no page can be shown at all; without one the page may
+// come back, and "Zkusit znovu" asks again.
+void main_menu::showOfflineStrip(const QString& reason)
+{
+    if (!offlineStrip) {
+        offlineStrip = new QFrame(this);
+        offlineStrip->setObjectName(QStringLiteral("offlineStrip"));
+        offlineStrip->setFrameShape(QFrame::Box);
+        offlineStrip->setGeometry(113, 0, 521, 73);
+        QLabel* text = makeLabel(offlineStrip, "offlineText", QStringLiteral("Stránka programu teď není dostupná."),
+                                 {0, 10, 521, 17});
+        text->setAlignment(Qt::AlignCenter);
+        offlineReason = makeLabel(offlineStrip, "offlineReason", QString(), {4, 34, 513, 17});
+        offlineReason->setAlignment(Qt::AlignCenter);
+        zkusitZnovu = makeButton(offlineStrip, "zkusitZnovu", QStringLiteral("Zkusit znovu"), {210, 36, 101, 25});
+        platform::connectGuarded(zkusitZnovu, &QPushButton::clicked, this, context_.services.messages,
+                                 [this] { askForAdvertisement(); });
+    }
+    offlineReason->setText(reason);
+    offlineReason->setVisible(!reason.isEmpty());
+    zkusitZnovu->setVisible(reason.isEmpty());
+    zkusitZnovu->setEnabled(true);
+    offlineStrip->show();
 }
 
 void main_menu::Timer1_Timer()

@@ -14,6 +14,7 @@
 // platform::connectGuarded, which shows a platform::Failure in an error
 // message box and lets the program go on.
 
+#include <QFrame>
 #include <QLabel>
 #include <QPushButton>
 #include <QTimer>
@@ -74,6 +75,9 @@ private:
     template <typename Window>
     void opens(QPushButton* button);
     void loadAdvertisement();
+    void askForAdvertisement();
+    void showAdvertisement(const QString& url);
+    void showOfflineStrip(const QString& reason);
     QString localisationLine() const;
 
     AppContext& context_;
@@ -81,6 +85,11 @@ private:
     bool advertisementStarted_ = false;
 
     platform::BrowserView* Webreklama = nullptr;
+    // In the banner's place while its page cannot be shown; no web engine
+    // is loaded for it.
+    QFrame* offlineStrip = nullptr;
+    QLabel* offlineReason = nullptr;
+    QPushButton* zkusitZnovu = nullptr;
     QLabel* Image1;
     QLabel* Image2;
     QLabel* Image3;

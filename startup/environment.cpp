@@ -5,6 +5,7 @@
 
 #include "platform/sys/codepage.h"
 #include "platform/sys/ostatni_api.h"
+#include "platform/sys/privileges.h"
 
 namespace {
 
@@ -22,6 +23,15 @@ std::chrono::milliseconds reachabilityBound(const QString& text)
 }
 
 } // namespace
+
+QString webEngineUnavailable(bool sandboxRefused, const QProcessEnvironment& environment)
+{
+    if (!sandboxRefused || environment.contains(QStringLiteral("QTWEBENGINE_DISABLE_SANDBOX"))) return {};
+    const QStringList flags =
+        environment.value(QStringLiteral("QTWEBENGINE_CHROMIUM_FLAGS")).split(QLatin1Char(' '), Qt::SkipEmptyParts);
+    if (flags.contains(QStringLiteral("--no-sandbox"))) return {};
+    return QStringLiteral("Prohlížeč nelze spustit pod uživatelem root: jeho sandbox to nedovolí.");
+}
 
 Configuration readConfiguration(const QProcessEnvironment& environment)
 {
@@ -49,6 +59,7 @@ Configuration readConfiguration(const QProcessEnvironment& environment)
     // The reachability test needs a web server that is always up.
     config.testHost = valueOr(environment, "QUELMARN_TEST_HOST", QStringLiteral("www.wikipedia.org"));
     config.reachabilityBound = reachabilityBound(environment.value(QStringLiteral("QUELMARN_REACHABILITY_TIMEOUT_MS")));
+    config.webEngineUnavailable = webEngineUnavailable(platform::privileges::webSandboxRefused(), environment);
     config.session.currentDesktop = variable("XDG_CURRENT_DESKTOP").value_or(QByteArray()).toStdString();
     config.session.sessionId = variable("XDG_SESSION_ID").value_or(QByteArray()).toStdString();
     const auto path = variable("PATH");

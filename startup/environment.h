@@ -15,3 +15,9 @@
 // XDG_CURRENT_DESKTOP, XDG_SESSION_ID and PATH: the session. Each value
 // that is not set or empty has its default.
 Configuration readConfiguration(const QProcessEnvironment& environment);
+
+// Why the web engine cannot run (empty when it can): where its sandbox
+// refuses the user, the engine ends the whole process unless the user
+// turned the sandbox off (QTWEBENGINE_DISABLE_SANDBOX, or --no-sandbox in
+// QTWEBENGINE_CHROMIUM_FLAGS). The program never turns it off itself.
+QString webEngineUnavailable(bool sandboxRefused, const QProcessEnvironment& environment);

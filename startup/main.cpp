@@ -35,8 +35,7 @@ int main(int argc, char* argv[])
     if (!haveDisplay()) {
         std::fprintf(stderr,
                      "quelmarn: there is no display to show the program on (DISPLAY and WAYLAND_DISPLAY "
-                     "are not set).\nStart it from a desktop session, or under a virtual X server: "
-                     "xvfb-run ./quelmarn\n");
+                     "are not set).\nStart it from a desktop session.\n");
         return 2;
     }
     // Shared-memory images make Qt wait for the X server before it repaints a
@@ -83,7 +82,8 @@ int main(int argc, char* argv[])
         return config;
     };
     const int status = frm_load::runOrReport(table, configure, startupMessages, [&] {
-        qtServices = std::make_unique<platform::QtServices>(config.startPage, config.session);
+        qtServices = std::make_unique<platform::QtServices>(config.startPage, config.session,
+                                                            config.webEngineUnavailable);
         systemCalls = std::make_unique<platform::NativeSystemCalls>(config.session);
         context = std::make_unique<AppContext>(AppContext{table, qtServices->view(),
                                                           [] { QCoreApplication::exit(0); }, systemCalls->view(),

@@ -110,17 +110,21 @@ private slots:
         QVERIFY(b.app.fakes.messages.calls.empty());
     }
 
-    void goPutsTheSchemeInFrontOfTheTextAsTyped_data()
+    void goPutsTheSchemeInFrontUnlessTheTextHasOne_data()
     {
         QTest::addColumn<QString>("typed");
         QTest::addColumn<QString>("url");
         QTest::newRow("empty") << "" << "http://";
         QTest::newRow("host") << "127.0.0.1:18083" << "http://127.0.0.1:18083";
-        QTest::newRow("own scheme is doubled") << "http://127.0.0.1:18083" << "http://http://127.0.0.1:18083";
-        QTest::newRow("other scheme kept after ours") << "https://127.0.0.1/x" << "http://https://127.0.0.1/x";
+        QTest::newRow("http kept") << "http://127.0.0.1:18083" << "http://127.0.0.1:18083";
+        QTest::newRow("https kept, any case") << "HTTPS://127.0.0.1/x" << "HTTPS://127.0.0.1/x";
+        QTest::newRow("file kept") << "file:///tmp/a.html" << "file:///tmp/a.html";
+        QTest::newRow("about kept") << "about:blank" << "about:blank";
+        QTest::newRow("scheme-like host") << "http.example/x" << "http://http.example/x";
+        QTest::newRow("scheme not at the start") << " http://127.0.0.1" << "http:// http://127.0.0.1";
         QTest::newRow("blanks are not trimmed") << " 127.0.0.1/a b " << "http:// 127.0.0.1/a b ";
     }
-    void goPutsTheSchemeInFrontOfTheTextAsTyped()
+    void goPutsTheSchemeInFrontUnlessTheTextHasOne()
     {
         QFETCH(QString, typed);
         QFETCH(QString, url);

@@ -164,6 +164,24 @@ private slots:
         QCOMPARE(banner->objectName(), QStringLiteral("Webreklama"));
         QCOMPARE(banner->geometry(), QRect(113, 0, 521, 73));
         QCOMPARE(banner->calls, QStringList{"navigate http://127.0.0.1:9/program/reklama/uvod/index.html"});
+        QCOMPARE(app.fakes.network.pagesAsked, QStringList{"http://127.0.0.1:9/program/reklama/uvod/index.html"});
+        QVERIFY(!menu.findChild<QWidget*>(QStringLiteral("offlineStrip")));
+    }
+
+    // The site is not even asked: a page that answered would load the
+    // engine, which would end the process.
+    void bannerSaysWhyWhenTheEngineCannotRun()
+    {
+        testing::FakeApp app;
+        app.fakes.browsers.unavailableReason = QStringLiteral("no sandbox");
+        main_menu menu(app.context);
+        menu.show();
+        QTRY_VERIFY(menu.findChild<QWidget*>(QStringLiteral("offlineStrip")));
+        QCOMPARE(testing::child<QWidget>(menu, QStringLiteral("offlineStrip"))->geometry(), QRect(113, 0, 521, 73));
+        QCOMPARE(testing::child<QLabel>(menu, QStringLiteral("offlineReason"))->text(), QStringLiteral("no sandbox"));
+        QVERIFY(!testing::child<QPushButton>(menu, QStringLiteral("zkusitZnovu"))->isVisible());
+        QVERIFY(app.fakes.network.pagesAsked.isEmpty());
+        QVERIFY(app.fakes.browsers.created.empty());
     }
 
     void sectionButtonsKeepOneWindowEach()

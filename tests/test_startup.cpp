@@ -169,6 +169,33 @@ private slots:
         QVERIFY(!readConfiguration(environment).session.programFolders.empty());
     }
 
+    // The engine ends the process where its sandbox refuses the user, unless
+    // the user turned the sandbox off; the program never does.
+    void webEngineUnavailableOnlyWhereTheSandboxWouldEndTheProcess_data()
+    {
+        QTest::addColumn<bool>("refused");
+        QTest::addColumn<QString>("variable");
+        QTest::addColumn<QString>("value");
+        QTest::addColumn<bool>("unavailable");
+        QTest::newRow("ordinary user") << false << QString() << QString() << false;
+        QTest::newRow("root") << true << QString() << QString() << true;
+        QTest::newRow("root, sandbox off") << true << "QTWEBENGINE_DISABLE_SANDBOX" << "1" << false;
+        QTest::newRow("root, --no-sandbox") << true << "QTWEBENGINE_CHROMIUM_FLAGS" << "--disable-gpu --no-sandbox" << false;
+        QTest::newRow("root, other flags") << true << "QTWEBENGINE_CHROMIUM_FLAGS" << "--no-sandboxes" << true;
+    }
+    void webEngineUnavailableOnlyWhereTheSandboxWouldEndTheProcess()
+    {
+        QFETCH(bool, refused);
+        QFETCH(QString, variable);
+        QFETCH(QString, value);
+        QFETCH(bool, unavailable);
+        QProcessEnvironment environment;
+        if (!variable.isEmpty()) environment.insert(variable, value);
+        const QString reason = webEngineUnavailable(refused, environment);
+        QCOMPARE(!reason.isEmpty(), unavailable);
+        if (unavailable) QVERIFY2(reason.contains(QLatin1String("root")), qPrintable(reason));
+    }
+
     void loadsTheNamedFileFromTheApplicationFolder()
     {
         StartupFixture f;

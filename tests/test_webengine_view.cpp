@@ -16,84 +16,12 @@
 #include "main_menu/main_menu.h"
 #include "platform/services/qt/qt_services.h"
 #include "sections/browser/frm_internet.h"
+#include "tests/support/loopback_server.h"
 #include "tests/support/test_support.h"
 
 namespace {
 
 constexpr int loadTimeout = 30000; // the first page starts the engine's processes
-
-// Serves a few pages on 127.0.0.1 and records every page asked for.
-// "/hang" is never answered, so a load of it stays pending.
-class LoopbackServer : public QObject {
-public:
-    QStringList requests;
-
-    bool start()
-    {
-        connect(&server_, &QTcpServer::newConnection, this, [this] {
-            while (QTcpSocket* socket = server_.nextPendingConnection()) {
-                socket->setParent(this);
-                connect(socket, &QTcpSocket::readyRead, this, [this, socket] { answer(socket); });
-            }
-        });
-        return server_.listen(QHostAddress::LocalHost, 0);
-    }
-    QString site() const { return QStringLiteral("127.0.0.1:%1").arg(server_.serverPort()); }
-    QString url(const QString& path) const { return QStringLiteral("http://") + site() + path; }
-    int count(const QString& path) const { return int(requests.count(path)); }
-
-private:
-    void answer(QTcpSocket* socket)
-    {
-        QByteArray& pending = buffers_[socket];
-        pending += socket->readAll();
-        if (!pending.contains("\r\n\r\n")) return;
-        const QList<QByteArray> requestLine = pending.left(pending.indexOf("\r\n")).split(' ');
-        buffers_.remove(socket);
-        const QString path = requestLine.size() > 1 ? QString::fromLatin1(requestLine[1]) : QString();
-        if (path == QLatin1String("/favicon.ico")) {
-            reply(socket, "404 Not Found", QByteArray());
-            return;
-        }
-        requests << path;
-        if (path == QLatin1String("/hang")) return;
-        reply(socket, "200 OK", page(path));
-    }
-
-    static QByteArray page(const QString& path)
-    {
-        QByteArray title = "Home";
-        QByteArray next = "/two";
-        if (path == QLatin1String("/one")) title = "One";
-        if (path == QLatin1String("/two")) title = "Two", next = "/one";
-        if (path == QLatin1String("/start")) title = "Start";
-        return "<!DOCTYPE html><html><head><title>" + title + "</title>"
-               "<script>addEventListener('mousemove', function () { window.seenMove = true; });</script>"
-               "</head><body><h1>" + title
-            + "</h1><a id=\"next\" href=\"" + next
-            + "\" style=\"position:absolute;left:0;top:0;width:100%;height:100%\">next page</a></body></html>";
-    }
-
-    static void reply(QTcpSocket* socket, const QByteArray& status, const QByteArray& body)
-    {
-        socket->write("HTTP/1.1 " + status + "\r\nContent-Type: text/html; charset=utf-8\r\nCache-Control: no-store\r\n"
-                      "Connection: close\r\nContent-Length: " + QByteArray::number(body.size()) + "\r\n\r\n" + body);
-        socket->disconnectFromHost();
-    }
-
-    QTcpServer server_;
-    QHash<QTcpSocket*, QByteArray> buffers_;
-};
-
-// host:port on loopback where nothing listens: connections are refused.
-QString refusingSite()
-{
-    QTcpServer probe;
-    if (!probe.listen(QHostAddress::LocalHost, 0)) qFatal("no free loopback port");
-    const quint16 port = probe.serverPort();
-    probe.close();
-    return QStringLiteral("127.0.0.1:%1").arg(port);
-}
 
 QString htmlOf(QWebEngineView* engine)
 {
@@ -281,7 +209,7 @@ private slots:
         QFETCH(bool, banner);
         QFETCH(QString, shownText);
         testing::FakeApp app;
-        app.config.homeSite = refusingSite();
+        app.config.homeSite = testing::refusingSite();
         AppContext context{app.table, app.fakes.with(*factory_), [] {}, app.system.view(), app.config};
         std::unique_ptr<QWidget> window;
         if (banner)
@@ -307,7 +235,7 @@ private slots:
     }
 
 private:
-    LoopbackServer server_;
+    testing::LoopbackServer server_;
     std::optional<platform::WebEngineBrowserFactory> factory_;
     std::unique_ptr<QWidget> host_;
     platform::BrowserView* view_ = nullptr;

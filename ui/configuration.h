@@ -22,6 +22,7 @@ struct Configuration {
     QString startPage;             // the browser's home page, a full URL
     QString testHost;              // the reachability test's host[:port]
     std::chrono::milliseconds reachabilityBound{10000};
+    QString webEngineUnavailable;  // why no web page can be shown; empty when one can
     platform::desktop::Session session; // the desktop, logind's session and the program folders
 
     std::string optionsPath() const;

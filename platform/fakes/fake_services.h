@@ -79,6 +79,8 @@ public:
         created.push_back(view);
         return view;
     }
+    QString unavailableReason;
+    QString unavailable() const override { return unavailableReason; }
 };
 
 // A pointer that stays where the test puts it.
@@ -122,6 +124,17 @@ public:
     {
         probes.push_back({target, bound});
         return realProbe ? realProbe->reachable(target, bound) : answer;
+    }
+    // Every page asked for; answered at once with `pageAnswers`, or by
+    // `realProbe` when set.
+    QStringList pagesAsked;
+    bool pageAnswers = true;
+    void askPage(const QString& url, std::chrono::milliseconds bound, QObject* receiver,
+                 std::function<void(bool)> done) override
+    {
+        pagesAsked << url;
+        if (realProbe) realProbe->askPage(url, bound, receiver, std::move(done));
+        else done(pageAnswers);
     }
 };
 

@@ -32,6 +32,9 @@ class BrowserFactory {
 public:
     virtual ~BrowserFactory() = default;
     virtual BrowserView* create(QWidget* parent) = 0;
+    // Why no view can show a page here (empty when one can); a view made
+    // anyway shows the reason in its place.
+    virtual QString unavailable() const = 0;
 };
 
 } // namespace platform

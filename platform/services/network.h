@@ -3,8 +3,10 @@
 // host can be reached over TCP (the stand-in for a socket control that
 // reports the local host and tells a connected attempt from a failed one).
 
+#include <QObject>
 #include <QString>
 #include <chrono>
+#include <functional>
 
 namespace platform {
 
@@ -30,6 +32,12 @@ public:
     // program's other windows keep working. The connection is closed again
     // before returning. True when the target accepted the connection.
     virtual bool reachable(const HostPort& target, std::chrono::milliseconds bound) = 0;
+    // Asks once for the page at `url` and returns at once. `done` gets true
+    // when the server answered with the page (no error status) within
+    // `bound`, false when it refused, did not answer in time or answered
+    // with an error. Nothing is called once `receiver` is gone.
+    virtual void askPage(const QString& url, std::chrono::milliseconds bound, QObject* receiver,
+                         std::function<void(bool answered)> done) = 0;
 };
 
 } // namespace platform

@@ -7,9 +7,16 @@
 
 namespace {
 
-
-
 const QString scheme = QStringLiteral("http://");
+
+// A typed address that names its own scheme is used as it stands; any
+// other gets "http://" in front, as the label before the box shows.
+QString typedAddress(const QString& text)
+{
+    for (const char* own : {"http://", "https://", "file:", "about:"})
+        if (text.startsWith(QLatin1String(own), Qt::CaseInsensitive)) return text;
+    return scheme + text;
+}
 
 } // namespace
 
@@ -70,8 +77,6 @@ void frm_internet::Command2_Click() { WebBrowser1->goBack(); }
 void frm_internet::Command3_Click() { WebBrowser1->goForward(); }
 void frm_internet::Command4_Click() { WebBrowser1->stop(); }
 void frm_internet::Command6_Click() { WebBrowser1->reload(); }
-// The typed text is neither trimmed nor examined: a typed scheme is doubled,
-// and the fixed "http://" label in front of the box tells the user why.
-void frm_internet::Command5_Click() { WebBrowser1->navigate(scheme + Text1->text()); }
+void frm_internet::Command5_Click() { WebBrowser1->navigate(typedAddress(Text1->text())); }
 void frm_internet::Command7_Click() { WebBrowser1->navigate(scheme + context_.config.homeSite); }
 void frm_internet::Command8_Click() { WebBrowser1->navigate(scheme + context_.config.secondSite); }

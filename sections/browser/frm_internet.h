@@ -1,6 +1,6 @@
 #pragma once
-// The small web browser: navigation buttons, an address box that always
-// gets "http://" put in front of it, and two buttons leading to the home
+// The small web browser: navigation buttons, an address box that gets
+// "http://" put in front of it unless it names its own scheme, and two buttons leading to the home
 // web site and a second site. The history, the current page and the loading
 // state all belong to the browser view; the window keeps none of its own.
 

@@ -39,7 +39,7 @@ void LiveLabel::setParts(const QString& entry, const QString& value)
 
 QRect LiveLabel::changedArea(const QString& oldValue, bool entryChanged)
 {
-    if (entryChanged || !valueIsCacheable()) return rect();
+    if (entryChanged || !valueIsCacheable() || !cacheableCharacters(oldValue)) return rect();
     int first = 0;
     while (first < oldValue.size() && first < value_.size() && oldValue[first] == value_[first])
         ++first;
@@ -58,12 +58,12 @@ QRect LiveLabel::changedArea(const QString& oldValue, bool entryChanged)
     return QRect(left, 0, right - left, height()) & rect();
 }
 
+// Only for characters of a cacheable value (valueIsCacheable()).
 LiveLabel::Character& LiveLabel::character(QChar c)
 {
-    auto cached = characters_.find(c);
-    if (cached == characters_.end())
-        cached = characters_.insert(c, {QPixmap(), QFontMetricsF(font()).horizontalAdvance(c)});
-    return *cached;
+    Character& cached = characters_[c.unicode() - firstCached];
+    if (cached.advance < 0) cached.advance = QFontMetricsF(font()).horizontalAdvance(c);
+    return cached;
 }
 
 qreal LiveLabel::entryAdvance()
@@ -87,13 +87,18 @@ QPixmap LiveLabel::pictureOf(const QString& text) const
     return picture;
 }
 
+bool LiveLabel::cacheableCharacters(const QString& text)
+{
+    for (const QChar c : text)
+        if (c.unicode() > lastCached || c.unicode() < firstCached) return false;
+    return true;
+}
+
 bool LiveLabel::valueIsCacheable() const
 {
     // Single characters drawn side by side look as the whole text would only
     // for simple left-to-right characters: digits, Latin letters, blanks.
-    for (const QChar c : value_)
-        if (c.unicode() > 0x7E || c.unicode() < 0x20) return false;
-    return !entry_.isRightToLeft() && entry_ + value_ == text();
+    return cacheableCharacters(value_) && !entry_.isRightToLeft() && entry_ + value_ == text();
 }
 
 void LiveLabel::paintEvent(QPaintEvent* event)
@@ -142,7 +147,7 @@ void LiveLabel::resizeEvent(QResizeEvent* event)
 
 void LiveLabel::forgetPictures()
 {
-    characters_.clear();
+    characters_.fill(Character());
     entryPicture_ = QPixmap();
     entryAdvance_ = -1;
 }

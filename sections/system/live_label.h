@@ -1,6 +1,6 @@
 #pragma once
 
-#include <QHash>
+#include <array>
 #include <QLabel>
 #include <QPixmap>
 
@@ -26,11 +26,12 @@ protected:
 private:
     struct Character {
         QPixmap picture; // drawn at the first paint that needs it
-        qreal advance = 0;
+        qreal advance = -1; // not measured yet
     };
     Character& character(QChar c);
     QPixmap pictureOf(const QString& text) const;
     bool valueIsCacheable() const;
+    static bool cacheableCharacters(const QString& text);
     qreal entryAdvance();
     QRect changedArea(const QString& oldValue, bool entryChanged);
     void emptyOwnContents();
@@ -40,5 +41,8 @@ private:
     QString value_;
     QPixmap entryPicture_;
     qreal entryAdvance_ = -1; // not measured yet
-    QHash<QChar, Character> characters_;
+    // The characters a cacheable value may hold, ' ' to '~', by code: a look-up
+    // is an index, as the up-time asks for a dozen of them every tick.
+    static constexpr char16_t firstCached = 0x20, lastCached = 0x7E;
+    std::array<Character, lastCached - firstCached + 1> characters_;
 };

@@ -4,6 +4,7 @@
 // made, once the main menu is on the screen.
 
 #include <QCoreApplication>
+#include <QLabel>
 #include <QOpenGLContext>
 #include <QVBoxLayout>
 
@@ -45,6 +46,28 @@ private:
     BrowserEngine* engine_; // its widget is our child
 };
 
+// In place of a view where the engine cannot run: the reason, and no page
+// to move about in.
+class ReasonView : public BrowserView {
+public:
+    ReasonView(QWidget* parent, const QString& reason) : BrowserView(parent)
+    {
+        auto* text = new QLabel(reason, this);
+        text->setObjectName(QStringLiteral("unavailableReason"));
+        text->setAlignment(Qt::AlignCenter);
+        text->setWordWrap(true);
+        auto* layout = new QVBoxLayout(this);
+        layout->addWidget(text);
+    }
+    void navigate(const QString&) override {}
+    void goHome() override {}
+    void goBack() override {}
+    void goForward() override {}
+    void stop() override {}
+    void reload() override {}
+    void setOfflinePage(const QString&) override {}
+};
+
 // Qt WebEngine reads the application's shared OpenGL context as soon as
 // it is loaded. Qt makes that context at start-up only when asked to
 // (main.cpp asks when web views draw with OpenGL). Views that draw in
@@ -64,13 +87,15 @@ BrowserEngineModule& loadEngineModule(const QStringList& folders)
 
 } // namespace
 
-WebEngineBrowserFactory::WebEngineBrowserFactory(QString startPage, QStringList moduleFolders)
-    : startPage_(std::move(startPage)), folders_(std::move(moduleFolders))
+WebEngineBrowserFactory::WebEngineBrowserFactory(QString startPage, QStringList moduleFolders, QString unavailable)
+    : startPage_(std::move(startPage)), folders_(std::move(moduleFolders)), unavailable_(std::move(unavailable))
 {
 }
 
 BrowserView* WebEngineBrowserFactory::create(QWidget* parent)
 {
+    // Loading the engine here would end the process.
+    if (!unavailable_.isEmpty()) return new ReasonView(parent, unavailable_);
     if (!module_) module_ = &loadEngineModule(folders_);
     return new ModuleBrowserView(parent, *module_, startPage_);
 }

@@ -1,6 +1,7 @@
 // The web-engine module: browser views on Qt WebEngine, loaded by the
 // program at run time (browser_module.cpp).
 
+#include <QLoggingCategory>
 #include <QTimer>
 #include <QUrl>
 #include <QVBoxLayout>
@@ -68,15 +69,53 @@ private:
     QUrl offlinePage_;
 };
 
+// The engine reports its set-up (graphics backend, GPU, sandbox) on
+// standard error when it starts, which tells a user nothing; a healthy
+// start prints nothing. Chromium logs only fatal errors unless the user
+// gives a --log-level in QTWEBENGINE_CHROMIUM_FLAGS, and Qt WebEngine's own
+// categories are off unless QT_LOGGING_RULES, which overrides rules set
+// here, turns them on. Done before the engine starts: it reads the flags
+// once.
+void quietEngineDiagnostics()
+{
+    QByteArray flags = qgetenv("QTWEBENGINE_CHROMIUM_FLAGS");
+    if (!flags.contains("--log-level")) {
+        flags += flags.isEmpty() ? "--log-level=3" : " --log-level=3";
+        qputenv("QTWEBENGINE_CHROMIUM_FLAGS", flags);
+    }
+    QLoggingCategory::setFilterRules(QStringLiteral("qt.webengine*=false\njs=false"));
+}
+
+// Qt WebEngine also prints a few lines of its start-up in Qt's default
+// category, where a rule would silence the program's own messages too.
+// While the engine starts (the first view is made) nothing but the engine
+// runs, so its warnings are dropped then; errors still pass.
+QtMessageHandler handlerBeforeStart = nullptr;
+
+void dropStartUpDiagnostics(QtMsgType type, const QMessageLogContext& context, const QString& text)
+{
+    if ((type == QtCriticalMsg || type == QtFatalMsg) && handlerBeforeStart) handlerBeforeStart(type, context, text);
+}
+
 class WebEngineModule : public QObject, public BrowserEngineModule {
     Q_OBJECT
     Q_PLUGIN_METADATA(IID QuelmarnBrowserEngineModule_iid)
     Q_INTERFACES(platform::BrowserEngineModule)
 public:
+    WebEngineModule() { quietEngineDiagnostics(); }
+
     BrowserEngine* create(QWidget* parent, const QString& homePage) override
     {
-        return new WebEngineBrowser(parent, homePage);
+        if (started_) return new WebEngineBrowser(parent, homePage);
+        started_ = true;
+        handlerBeforeStart = qInstallMessageHandler(dropStartUpDiagnostics);
+        auto* first = new WebEngineBrowser(parent, homePage);
+        qInstallMessageHandler(handlerBeforeStart);
+        return first;
     }
+
+private:
+    bool started_ = false;
 };
 
 } // namespace

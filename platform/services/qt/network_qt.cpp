@@ -1,8 +1,11 @@
 #include <QEventLoop>
 #include <QHostInfo>
 #include <QNetworkInterface>
+#include <QNetworkReply>
+#include <QNetworkRequest>
 #include <QTcpSocket>
 #include <QTimer>
+#include <QUrl>
 
 #include "platform/services/qt/network_qt.h"
 
@@ -71,6 +74,20 @@ bool QtNetworkService::reachable(const HostPort& target, std::chrono::millisecon
     connected = connected || socket.state() == QAbstractSocket::ConnectedState;
     socket.abort();
     return connected;
+}
+
+void QtNetworkService::askPage(const QString& url, std::chrono::milliseconds bound, QObject* receiver,
+                               std::function<void(bool)> done)
+{
+    if (!pages_) pages_ = std::make_unique<QNetworkAccessManager>();
+    QNetworkReply* reply = pages_->get(QNetworkRequest(QUrl(url)));
+    // The bound is for the whole answer: a transfer timeout would let a
+    // server that trickles its page in keep the caller waiting.
+    QTimer::singleShot(bound, Qt::PreciseTimer, reply, &QNetworkReply::abort);
+    QObject::connect(reply, &QNetworkReply::finished, reply, &QObject::deleteLater);
+    QObject::connect(reply, &QNetworkReply::finished, receiver, [reply, done = std::move(done)] {
+        done(reply->error() == QNetworkReply::NoError);
+    });
 }
 
 } // namespace platform

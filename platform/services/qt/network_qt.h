@@ -7,6 +7,7 @@
 #include <QEventLoop>
 #include <QHostAddress>
 #include <QList>
+#include <QNetworkAccessManager>
 #include <QString>
 #include <chrono>
 #include <functional>
@@ -44,9 +45,12 @@ public:
     QString localHostName() override;
     QString localAddress() override;
     bool reachable(const HostPort& target, std::chrono::milliseconds bound) override;
+    void askPage(const QString& url, std::chrono::milliseconds bound, QObject* receiver,
+                 std::function<void(bool)> done) override;
 
 private:
     WaitLimit limit_;
+    std::unique_ptr<QNetworkAccessManager> pages_; // made at the first page asked for
 };
 
 // Mounts shares as the desktop's file manager does (GIO/GVfs on Linux).

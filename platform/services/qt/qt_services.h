@@ -33,15 +33,19 @@ class BrowserEngineModule;
 // Browser views on Qt WebEngine whose Home button opens startPage. The
 // engine is in a module that is loaded when the first view is made, from
 // the first of `moduleFolders` that holds it; a module that is missing or
-// broken throws Failure.
+// broken throws Failure. Where the engine cannot run (`unavailable` says
+// why), the module is never loaded and each view shows that reason.
 class WebEngineBrowserFactory : public BrowserFactory {
 public:
-    explicit WebEngineBrowserFactory(QString startPage, QStringList moduleFolders = platform::moduleFolders());
+    explicit WebEngineBrowserFactory(QString startPage, QStringList moduleFolders = platform::moduleFolders(),
+                                     QString unavailable = QString());
     BrowserView* create(QWidget* parent) override;
+    QString unavailable() const override { return unavailable_; }
 
 private:
     QString startPage_;
     QStringList folders_;
+    QString unavailable_;
     BrowserEngineModule* module_ = nullptr;
 };
 
@@ -85,6 +89,11 @@ public:
     bool reachable(const HostPort& target, std::chrono::milliseconds bound) override
     {
         return real().reachable(target, bound);
+    }
+    void askPage(const QString& url, std::chrono::milliseconds bound, QObject* receiver,
+                 std::function<void(bool)> done) override
+    {
+        real().askPage(url, bound, receiver, std::move(done));
     }
 
 private:
@@ -151,8 +160,8 @@ SplitCommand splitCommandLine(const QString& commandLine);
 // The real services, owned for the life of the program; made after the
 // QApplication.
 struct QtServices {
-    QtServices(const QString& startPage, const desktop::Session& session)
-        : browsers(startPage, modules), applets(session)
+    QtServices(const QString& startPage, const desktop::Session& session, const QString& webEngineUnavailable)
+        : browsers(startPage, modules, webEngineUnavailable), applets(session)
     {
     }
     const QStringList modules = moduleFolders(); // where both modules are looked for
