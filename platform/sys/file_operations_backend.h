@@ -4,7 +4,9 @@
 // function a caller chose; an empty one means the system's own fast paths.
 
 #include <string>
+#include <vector>
 
+#include "platform/failure.h"
 #include "platform/sys/file_operations.h"
 
 namespace platform::file_operations::backend {
@@ -12,5 +14,25 @@ namespace platform::file_operations::backend {
 void copyFile(const std::string& source, const std::string& destination, const WriteFunction& write);
 void moveFile(const std::string& source, const std::string& destination, const WriteFunction& write);
 void replaceFile(const std::string& path, const std::string& bytes, const WriteFunction& write);
+
+// Runs `operation` on each of the files a wildcard source matched. One that
+// fails ends the run; its message then also says which files were `done`
+// ("copied", ...) before it, so the user knows what has changed.
+template <typename Operation>
+void forEachMatch(const std::vector<std::string>& files, const char* done, Operation operation)
+{
+    std::vector<std::string> finished;
+    for (const std::string& file : files) {
+        try {
+            operation(file);
+        } catch (const Failure& failure) {
+            if (finished.empty()) throw;
+            std::string message = std::string(failure.what()) + " Already " + done + ":";
+            for (const std::string& name : finished) message += " \"" + name + "\"";
+            throw Failure(message + ".");
+        }
+        finished.push_back(file);
+    }
+}
 
 } // namespace platform::file_operations::backend

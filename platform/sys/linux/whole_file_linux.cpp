@@ -9,21 +9,14 @@
 
 #include "platform/failure.h"
 #include "platform/sys/linux/descriptor.h"
+#include "platform/sys/linux/file_kind.h"
 #include "platform/sys/file_operations.h"
 
 namespace platform::whole_file {
 namespace {
 
-std::string kindOf(mode_t mode)
-{
-    if (S_ISDIR(mode)) return "a folder";
-    if (S_ISFIFO(mode)) return "a FIFO (named pipe)";
-    if (S_ISSOCK(mode)) return "a socket";
-    if (S_ISCHR(mode) || S_ISBLK(mode)) return "a device";
-    return "not a regular file";
-}
-
 using linuxsys::Descriptor;
+using linuxsys::kindOf;
 
 } // namespace
 
