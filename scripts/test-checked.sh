@@ -34,29 +34,43 @@ ASAN_OPTIONS=$ASAN_OPTIONS:new_delete_type_mismatch=0 \
   ctest --test-dir "$checked" --output-on-failure --timeout 900 -R '^test_webengine_view$'
 tested=$(date +%s)
 
-# Each harness about 30 s from its seed corpus; a crash, a sanitizer report
+# Each harness 60 s from its corpus kept in the repository
+# (tests/fuzz/corpus/<harness>) and its seeds; a crash, a sanitizer report
 # or a broken property ends it non-zero and fails CI, the input kept in
-# build-checked/fuzz-findings/.
+# build-checked/fuzz-findings/. What a run finds that adds coverage is
+# merged back into tests/fuzz/corpus/<harness>, so that the next run starts
+# where this one ended once a developer commits it. QUELMARN_FUZZ_SECONDS
+# changes the time per harness.
+seconds=${QUELMARN_FUZZ_SECONDS:-60}
 corpora=$(mktemp -d)
 trap 'rm -rf "$corpora"' EXIT
 findings=$checked/fuzz-findings
 mkdir -p "$findings"
 declare -A max_len=([language_file]=20000 [profile]=4096 [codepage]=1024 [wildcard]=256)
 for harness in language_file profile codepage wildcard; do
-  mkdir -p "$corpora/$harness"
+  kept=$top/tests/fuzz/corpus/$harness
+  mkdir -p "$corpora/$harness" "$kept"
   quiet=()
   # The reader says on standard error where a cut file ended, for nearly
   # every input; libFuzzer's own report still shows.
   [ "$harness" = language_file ] && quiet=(-close_fd_mask=2)
   log=$corpora/$harness.log
-  if ! "$checked/fuzz/fuzz_$harness" -max_total_time=30 -max_len="${max_len[$harness]}" "${quiet[@]}" \
+  if ! "$checked/fuzz/fuzz_$harness" -max_total_time="$seconds" -max_len="${max_len[$harness]}" "${quiet[@]}" \
        -print_final_stats=1 -artifact_prefix="$findings/$harness-" \
-       "$corpora/$harness" "$checked/fuzz-seeds/$harness" >"$log" 2>&1; then
+       "$corpora/$harness" "$kept" "$checked/fuzz-seeds/$harness" >"$log" 2>&1; then
     cat "$log"
     echo "fuzz_$harness: finding, input kept in $findings"
     exit 1
   fi
-  grep -E "^stat::(number_of_executed_units|average_exec_per_sec|new_units_added)" "$log" | sed "s/^/fuzz_$harness: /"
+  # Coverage when the corpus was loaded and when the run ended, and speed.
+  started_cov=$(grep -m1 -oE "INITED cov: [0-9]+" "$log" | grep -oE "[0-9]+$" || true)
+  ended_cov=$(grep -oE "(DONE|pulse|NEW|REDUCE) +cov: [0-9]+" "$log" | tail -1 | grep -oE "[0-9]+$" || true)
+  rate=$(grep -oE "^stat::average_exec_per_sec: +[0-9]+" "$log" | grep -oE "[0-9]+$" || true)
+  before=$(find "$kept" -type f | wc -l)
+  "$checked/fuzz/fuzz_$harness" -merge=1 -max_len="${max_len[$harness]}" "${quiet[@]}" \
+    "$kept" "$corpora/$harness" >"$log.merge" 2>&1 || { cat "$log.merge"; exit 1; }
+  after=$(find "$kept" -type f | wc -l)
+  echo "fuzz_$harness: ${rate:-?} inputs/s, cov ${started_cov:-?} at start, ${ended_cov:-?} at end, corpus $before -> $after files"
 done
 fuzzed=$(date +%s)
 echo "checked build: $((built - started)) s, suite under sanitizers: $((tested - built)) s, fuzzing: $((fuzzed - tested)) s"

@@ -7,9 +7,12 @@
 #include <QtTest>
 
 #include <cerrno>
+#include <fcntl.h>
 #include <optional>
 #include <sys/mount.h>
 #include <sys/stat.h>
+#include <sys/sysmacros.h>
+#include <sys/xattr.h>
 #include <unistd.h>
 
 #include "platform/failure.h"
@@ -75,6 +78,12 @@ dev_t deviceOf(const QString& path)
     return ::stat(s(path).c_str(), &st) == 0 ? st.st_dev : dev_t(-1);
 }
 
+mode_t typeOf(const QString& path)
+{
+    struct stat st {};
+    return ::lstat(s(path).c_str(), &st) == 0 ? st.st_mode & S_IFMT : 0;
+}
+
 } // namespace
 
 class FileOperationsTest : public QObject {
@@ -122,19 +131,96 @@ private slots:
         for (const QString& name : entries(dir.path())) QVERIFY2(!name.contains("quelmarn"), qPrintable(name));
     }
 
+    // A new copy takes the source's permission bits; a replaced file keeps
+    // its own, as with cp.
     void copyKeepsThePermissionBitsAndReplacesThroughALink()
     {
         QTemporaryDir dir;
         writeFile(dir.filePath("tool"), "#!/bin/sh\n");
         QVERIFY(::chmod(s(dir.filePath("tool")).c_str(), 0750) == 0);
         writeFile(dir.filePath("target"), "old");
+        QVERIFY(::chmod(s(dir.filePath("target")).c_str(), 0604) == 0);
         QVERIFY(QFile::link(dir.filePath("target"), dir.filePath("link")));
         fo::copyFile(s(dir.filePath("tool")), s(dir.filePath("link")));
+        fo::copyFile(s(dir.filePath("tool")), s(dir.filePath("new")));
         QVERIFY(QFileInfo(dir.filePath("link")).isSymLink());
         QCOMPARE(readFile(dir.filePath("target")), std::string("#!/bin/sh\n"));
         struct stat st {};
         QVERIFY(::stat(s(dir.filePath("target")).c_str(), &st) == 0);
+        QCOMPARE(int(st.st_mode & 0777), 0604);
+        QVERIFY(::stat(s(dir.filePath("new")).c_str(), &st) == 0);
         QCOMPARE(int(st.st_mode & 0777), 0750);
+    }
+
+    // A replaced file stays what it was: owner, mode, extended attributes,
+    // and every name it has.
+    void replacingKeepsWhatTheFileIs_data()
+    {
+        QTest::addColumn<bool>("save"); // replaceFile, else copyFile
+        QTest::addColumn<int>("names");
+        QTest::newRow("copy over a file") << false << 1;
+        QTest::newRow("copy over a file with two names") << false << 2;
+        QTest::newRow("save over a file") << true << 1;
+        QTest::newRow("save over a file with two names") << true << 2;
+    }
+    void replacingKeepsWhatTheFileIs()
+    {
+        QFETCH(bool, save);
+        QFETCH(int, names);
+        QTemporaryDir dir;
+        const std::string target = s(dir.filePath("target"));
+        writeFile(dir.filePath("target"), "old content, longer than the new");
+        writeFile(dir.filePath("source"), "new");
+        QVERIFY(::chmod(target.c_str(), 0640) == 0);
+        // An owner only root can give, an attribute where the file system keeps them.
+        const bool root = ::geteuid() == 0, attributes = ::setxattr(target.c_str(), "user.a", "kept", 4, 0) == 0;
+        if (root) QVERIFY(::chown(target.c_str(), 65534, 65534) == 0);
+        if (names == 2) QVERIFY(::link(target.c_str(), s(dir.filePath("second")).c_str()) == 0);
+        if (save) fo::replaceFile(target, "new");
+        else fo::copyFile(s(dir.filePath("source")), target);
+        QCOMPARE(readFile(dir.filePath("target")) + readFile(dir.filePath(names == 2 ? "second" : "target")), std::string("newnew"));
+        struct stat st {};
+        QVERIFY(::stat(target.c_str(), &st) == 0);
+        QCOMPARE(std::make_pair(int(st.st_mode & 07777), int(st.st_nlink)), std::make_pair(0640, names));
+        if (root) QCOMPARE(std::make_pair(st.st_uid, st.st_gid), std::make_pair(uid_t(65534), gid_t(65534)));
+        char value[8] = {};
+        if (attributes) QCOMPARE(::getxattr(target.c_str(), "user.a", value, sizeof value), ssize_t(4));
+        QCOMPARE(entries(dir.path()).size(), names + 1);
+    }
+
+    // Exactly the bytes read are written; a source that changes while it
+    // is copied is a failure that leaves nothing. Meanwhile no named file
+    // shows beside the destination (where the file system can write an
+    // unnamed one), so that a kill leaves none either.
+    void copyWritesExactlyWhatWasRead_data()
+    {
+        QTest::addColumn<int>("change"); // bytes the source loses (< 0) or gains during the copy
+        QTest::newRow("source cut short") << -(9 << 20);
+        QTest::newRow("source grown") << (1 << 20);
+        QTest::newRow("source unchanged") << 0;
+    }
+    void copyWritesExactlyWhatWasRead()
+    {
+        QFETCH(int, change);
+        QTemporaryDir dir;
+        const std::string source = s(dir.filePath("source"));
+        writeFile(dir.filePath("source"), bytesOf(10 << 20, 's'));
+        auto seen = std::make_shared<QStringList>();
+        const auto changing = fo::makeNative([=, folder = dir.path()](int fd, const void* data, size_t size) {
+            if (seen->isEmpty() && change != 0) ::truncate(source.c_str(), (10 << 20) + change);
+            if (seen->isEmpty()) *seen = entries(folder);
+            return ::write(fd, data, size);
+        });
+        const QString message = failureOf([&] { changing->copyFile(source, s(dir.filePath("copy"))); });
+        if (const int probe = ::open(s(dir.path()).c_str(), O_TMPFILE | O_WRONLY, 0600); probe >= 0 && ::close(probe) == 0)
+            QCOMPARE(*seen, QStringList{"source"}); // a file system with unnamed files
+        QVERIFY2(message.contains(change == 0 ? "" : "changed while it was being copied"), qPrintable(message));
+        QCOMPARE(entries(dir.path()), change == 0 ? (QStringList{"copy", "source"}) : QStringList{"source"});
+        // Most of /sys states a size of a page for a few bytes of text.
+        const QString stated = QStringLiteral("/sys/kernel/mm/transparent_hugepage/enabled");
+        if (change != 0 || !QFile::exists(stated)) return;
+        fo::copyFile(s(stated), s(dir.filePath("stated")));
+        QCOMPARE(readFile(dir.filePath("stated")), readFile(stated));
     }
 
     void copyOntoItselfIsRefusedAndTouchesNothing_data()
@@ -158,7 +244,7 @@ private slots:
 
     void failuresNameThePathAndTheReason_data()
     {
-        QTest::addColumn<int>("operation"); // 0 copy, 1 move, 2 delete
+        QTest::addColumn<int>("operation"); // 0 copy, 1 move, 2 delete, 3 save
         QTest::addColumn<QString>("source");
         QTest::addColumn<QString>("destination");
         QTest::addColumn<QString>("named");
@@ -179,6 +265,12 @@ private slots:
         QTest::newRow("delete missing") << 2 << "missing" << "" << "missing" << "No such file";
         QTest::newRow("delete a folder") << 2 << "folder" << "" << "folder" << "is a folder";
         QTest::newRow("delete no match") << 2 << "*.none" << "" << "*.none" << "No file matches";
+        QTest::newRow("copy onto a FIFO") << 0 << "file" << "pipe" << "pipe" << "is a FIFO (named pipe), not a regular file";
+        QTest::newRow("copy onto a socket") << 0 << "file" << "socket" << "socket" << "is a socket, not a regular";
+        QTest::newRow("copy onto a device") << 0 << "file" << "device" << "device" << "is a device, not a regular";
+        QTest::newRow("save onto a FIFO") << 3 << "pipe" << "" << "pipe" << "is a FIFO (named pipe), not a regular file";
+        QTest::newRow("save onto a device") << 3 << "device" << "" << "device" << "is a device, not a regular";
+        QTest::newRow("save over read-only") << 3 << "readonly" << "" << "readonly" << "read-only";
     }
     void failuresNameThePathAndTheReason()
     {
@@ -194,6 +286,11 @@ private slots:
         QVERIFY(QDir(dir.path()).mkpath("folder"));
         QVERIFY(QDir(dir.path()).mkpath("folder2/file"));
         QVERIFY(QFile::link(dir.filePath("nowhere"), dir.filePath("dangling")));
+        QVERIFY(::mkfifo(s(dir.filePath("pipe")).c_str(), 0666) == 0);
+        QVERIFY(::mknod(s(dir.filePath("socket")).c_str(), S_IFSOCK | 0666, 0) == 0);
+        // A null device of the test's own (only root may make one).
+        const bool device = ::mknod(s(dir.filePath("device")).c_str(), S_IFCHR | 0666, makedev(1, 3)) == 0;
+        if (named == QLatin1String("device") && !device) QSKIP("no device node can be made here");
         const QStringList before = entries(dir.path());
         auto full = [&](const QString& p) { return p.isEmpty() ? std::string() : s(dir.filePath(p)); };
 
@@ -201,9 +298,14 @@ private slots:
             if (operation == 0) fo::copyFile(full(source), full(destination));
             if (operation == 1) fo::moveFile(full(source), full(destination));
             if (operation == 2) fo::deleteFile(full(source), true);
+            if (operation == 3) fo::replaceFile(full(source), "saved");
         });
         QVERIFY2(message.contains(reason), qPrintable(message));
         if (!named.isEmpty()) QVERIFY2(message.contains('"' + dir.filePath(named) + '"'), qPrintable(message));
+        // A save names the file once: its message is all about that file.
+        if (operation == 3) QVERIFY2(message.count(dir.filePath(named)) == 1, qPrintable(message));
+        QCOMPARE(typeOf(dir.filePath("pipe")) | typeOf(dir.filePath("socket")), mode_t(S_IFIFO | S_IFSOCK));
+        if (device) QCOMPARE(typeOf(dir.filePath("device")), mode_t(S_IFCHR));
         QCOMPARE(entries(dir.path()), before);
         QCOMPARE(readFile(dir.filePath("file")), std::string("file"));
         QCOMPARE(readFile(dir.filePath("readonly")), std::string("readonly"));
@@ -292,6 +394,7 @@ private slots:
         QTest::newRow("brackets are plain") << "[ab].txt" << QStringList{"[ab].txt"};
         QTest::newRow("a name that starts with a star") << "*" << QStringList{"*draft.txt", "a.txt", "ab.log", "b.txt"};
         QTest::newRow("a star in the name where the pattern has one") << "a*.txt" << QStringList{"a*b.txt", "a.txt"};
+        QTest::newRow("a name that is the pattern itself") << "?.txt" << QStringList{"?.txt"};
     }
     void wildcardsActOnEveryMatch()
     {
@@ -358,6 +461,12 @@ private slots:
         QCOMPARE(int(st.st_mode & 0777), 0640);
         QCOMPARE(qint64(st.st_mtim.tv_sec), qint64(1200000000));
         QCOMPARE(entries(other.path()), QStringList{"big"});
+
+        // A symbolic link stays one, pointing where it pointed.
+        QVERIFY(QFile::link(QStringLiteral("../elsewhere"), dir.filePath("link")));
+        fo::moveFile(s(dir.filePath("link")), s(other.filePath("link")));
+        QCOMPARE(QFile(other.filePath("link")).symLinkTarget(), QFileInfo(other.path() + "/../elsewhere").absoluteFilePath());
+        QVERIFY(!QFileInfo::exists(dir.filePath("link")) && !QFileInfo(dir.filePath("link")).isSymLink());
     }
 
     void deleteWithForceRemovesReadOnlyFiles()

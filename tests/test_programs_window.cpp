@@ -150,6 +150,31 @@ private slots:
         QCOMPARE(app.fakes.messages.calls[0].shownTitle(), QStringLiteral("T85"));
     }
 
+    // A pasted line longer than a program can be started with is refused
+    // whole, with a message; one of the longest length starts uncut.
+    void overlongLineIsRefusedNotCut_data()
+    {
+        QTest::addColumn<int>("button"); // 2 runs row 1, 11 runs all
+        QTest::addColumn<int>("length");
+        QTest::newRow("row, too long") << 2 << frm_programy::longestCommandLine + 1;
+        QTest::newRow("all rows, one too long") << 11 << 40000;
+        QTest::newRow("row, longest") << 2 << frm_programy::longestCommandLine;
+    }
+    void overlongLineIsRefusedNotCut()
+    {
+        QFETCH(int, button);
+        QFETCH(int, length);
+        testing::FakeApp app;
+        frm_programy window(app.context);
+        for (int row = 2; row <= 5; ++row) pathBox(window, row)->setText(QStringLiteral("/opt/a"));
+        const QString line = QString(length, QLatin1Char('x'));
+        pathBox(window, 1)->insert(line);
+        ::button(window, button)->click();
+        const bool fits = length <= frm_programy::longestCommandLine;
+        QCOMPARE(startedCommandLines(app.fakes.programs), fits ? QStringList{line} : QStringList{});
+        if (!fits) QVERIFY(app.fakes.messages.calls.at(0).text.contains(QStringLiteral("Text1 is %1 char").arg(length)));
+    }
+
     void runAllStartsFiveInRowOrderMinimised()
     {
         testing::FakeApp app;

@@ -113,6 +113,17 @@ private slots:
         mockThread_.wait();
     }
 
+    // No service of the machine can start on the test's bus: an installed
+    // desktop's own (a logout prompt) would answer in the mock's place.
+    void busStartsNoServiceOfTheMachine()
+    {
+        QDBusConnection bus = QDBusConnection::connectToBus(address_, QStringLiteral("lister"));
+        const QDBusReply<QStringList> names = bus.interface()->activatableServiceNames();
+        QVERIFY(names.isValid());
+        QCOMPARE(names.value(), QStringList{QStringLiteral("org.freedesktop.DBus")});
+        QDBusConnection::disconnectFromBus(QStringLiteral("lister"));
+    }
+
     void init() { mock_.reset(); }
     void cleanup()
     {

@@ -263,22 +263,35 @@ private slots:
         QCOMPARE(f.app.fakes.messages.calls.size(), size_t(2));
     }
 
-    void failedWriteStillShowsOnlyTheNotice()
+    // An options.ini that cannot be written shows why, not the notice, and
+    // stays as it was.
+    void failedWriteShowsTheFailureInsteadOfTheNotice_data()
     {
+        QTest::addColumn<QString>("obstacle");
+        QTest::addColumn<QString>("reason");
+        QTest::newRow("Windows directory is a file") << "folder is a file" << "Not a directory";
+        QTest::newRow("options.ini over 1 MiB") << "large" << "larger than 1 MiB";
+    }
+    void failedWriteShowsTheFailureInsteadOfTheNotice()
+    {
+        QFETCH(QString, obstacle);
+        QFETCH(QString, reason);
         SettingsFixture f;
-        // A Windows directory that is a plain file cannot hold options.ini,
-        // whoever runs the test.
+        // Neither can be written, whoever runs the test.
         const QString blocker = f.windowsDir.path() + "/not-a-folder";
         testing::writeFile(blocker, "x");
-        f.app.config.windowsDirectory = blocker.toStdString();
+        if (obstacle == "folder is a file") f.app.config.windowsDirectory = blocker.toStdString();
+        const std::string large = "[OPTIONS]\nlokalizace=czech.qlk\n" + std::string(1 << 20, ';');
+        if (obstacle == "large") testing::writeFile(f.optionsPath(), large);
 
         frm_nastav window(f.app.context);
         select(window, "english.qlk");
 
         QCOMPARE(f.app.fakes.messages.calls.size(), size_t(1));
-        QCOMPARE(f.app.fakes.messages.calls[0].style, 64);
-        QCOMPARE(f.app.fakes.messages.calls[0].text, frm_nastav::noticeText());
+        QCOMPARE(f.app.fakes.messages.calls[0].style, 16);
+        QVERIFY2(f.app.fakes.messages.calls[0].text.contains(reason), qPrintable(f.app.fakes.messages.calls[0].text));
         QCOMPARE(testing::readFile(blocker), std::string("x"));
+        if (obstacle == "large") QCOMPARE(f.options(), large);
     }
 
     void loadTakesCaptionsAndTooltipsFromTheTable_data()

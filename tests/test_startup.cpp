@@ -277,6 +277,8 @@ private slots:
         QTest::newRow("language file is a FIFO") << "language fifo" << 1 << "czech.qlk\" cannot be opened: it is a FIFO";
         QTest::newRow("lokalizace names /dev/zero") << "dev zero" << 1 << "dev/zero\" cannot be opened: it is a device";
         QTest::newRow("language file of 1 GiB") << "huge" << 0 << "";
+        QTest::newRow("language file is a link that loops")
+            << "loop" << 1 << "czech.qlk\" cannot be opened: Too many levels of symbolic links";
     }
     void specialFilesNeitherBlockNorExhaustStartUp()
     {
@@ -288,6 +290,7 @@ private slots:
         const std::string language = f.appFolder.path().toStdString() + "/czech.qlk";
         if (kind == "options fifo") QVERIFY(::mkfifo(options.c_str(), 0644) == 0);
         if (kind == "language fifo") QVERIFY(::mkfifo(language.c_str(), 0644) == 0);
+        if (kind == "loop") QVERIFY(::symlink("czech.qlk", language.c_str()) == 0);
         if (kind == "dev zero") f.writeOptions("[OPTIONS]\nlokalizace=../../../../../../dev/zero\n");
         if (kind == "options fifo") f.writeLanguage("czech.qlk", allRecords("cz"));
         if (kind == "huge") {

@@ -5,12 +5,19 @@
 // the reason.
 //
 // Nothing the user had is lost on the way: a copy and a replaced file are
-// written to a temporary file beside the destination and only then renamed
+// written to a temporary file beside the destination (unnamed where the
+// file system allows, so that even a kill leaves nothing) and only then put
 // into place, so a failed write (disk full, permission) leaves an existing
 // destination as it was and no partial file behind. Where an existing file
-// is replaced, the new data is flushed to disk before the rename; a copy to
-// a new name has nothing to lose and is not flushed (as with cp). A move
-// across file systems copies, flushes, and removes the source last.
+// is replaced, the new data is flushed to disk first; a copy to a new name
+// has nothing to lose and is not flushed (as with cp). A move across file
+// systems copies, flushes, and removes the source last.
+//
+// A replaced file keeps its owner and group (as far as the process may set
+// them), its permission bits and its extended attributes. One with more
+// than one name (hard links) is written into, once the new content is
+// complete in the temporary file, so that every name shows it. A device,
+// FIFO or socket is never a destination.
 
 #include <cstddef>
 #include <functional>
@@ -29,11 +36,15 @@ namespace platform::file_operations {
 // never copied onto itself. A destination that is a symbolic link to an
 // existing file is written through; a link that points nowhere is refused,
 // never replaced. Only regular files are copied: a FIFO, a device or a
-// socket is refused at once, without waiting on it.
+// socket is refused at once, without waiting on it. Exactly the bytes read
+// are written; a source that changes while it is copied is a failure.
+// A source that exists under its name, '*' or '?' and all, is that file
+// alone. When one match fails, the message also names those done before.
 void copyFile(const std::string& source, const std::string& destination);
 
 // Moves a file; fails when the destination exists. Folder destinations and
-// wildcards as for copyFile.
+// wildcards as for copyFile. A symbolic link stays a link, also on another
+// file system.
 void moveFile(const std::string& source, const std::string& destination);
 
 // Deletes a file (every match of '*' and '?' in the last part). Without
@@ -56,7 +67,7 @@ std::string readOrCreate(const std::string& path);
 void adviseWholeFileBuffer(void* data, std::size_t size);
 
 // Replaces (or creates) a file with the given bytes, all or nothing. An
-// existing file keeps its permission bits. A symbolic link is written
+// existing file keeps its attributes, as above. A symbolic link is written
 // through; one that points nowhere is refused, as by copyFile.
 void replaceFile(const std::string& path, const std::string& bytes);
 

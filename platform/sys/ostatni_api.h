@@ -46,8 +46,9 @@ struct LanguageFolders {
 LanguageFolders languageFolders(const std::string& applicationFolder, const char* dataHome,
                                 const std::string& home, const char* dataDirs);
 
-// The first folder that holds an entry other than a folder (links followed)
-// by this name, joined with the name; nullopt when none does.
+// The first folder that holds an entry other than a folder (links followed;
+// a link that loops counts) by this name, joined with the name; nullopt when
+// none does.
 std::optional<std::string> findFile(const std::vector<std::string>& folders, const std::string& name);
 
 // Path separator used to join folder and file names.

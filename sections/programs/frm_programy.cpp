@@ -1,5 +1,7 @@
 #include "sections/programs/frm_programy.h"
 
+#include <limits>
+
 #include "platform/failure.h"
 #include "platform/services/guard.h"
 #include "ui/controls.h"
@@ -32,6 +34,9 @@ frm_programy::frm_programy(AppContext& context, QWidget* parent)
         const int top = 8 + 24 * r;
         const Row& row = rows[r];
         row.path = makeTextBox(this, QStringLiteral("Text%1").arg(r + 1), {8, top, 473, 19});
+        // The box takes a pasted line whole, however long, so that a line
+        // too long to start is refused rather than cut without a word.
+        row.path->setMaxLength(std::numeric_limits<int>::max());
         row.browse = makeButton(this, QStringLiteral("Command%1").arg(2 * r + 1), QStringLiteral("..."),
                                 {480, top, 25, 17});
         row.run = makeButton(this, QStringLiteral("Command%1").arg(2 * r + 2), QStringLiteral("Spustit!"),
@@ -83,12 +88,25 @@ void frm_programy::browse(QLineEdit* pathBox)
     }
 }
 
+void frm_programy::refuseOverlong(const QLineEdit* pathBox)
+{
+    const qsizetype length = pathBox->text().size();
+    if (length <= longestCommandLine) return;
+    throw platform::Failure(QStringLiteral("The command line in box %1 is %2 characters long; a program can be "
+                                           "started with at most %3. Nothing was started.")
+                                .arg(pathBox->objectName())
+                                .arg(length)
+                                .arg(longestCommandLine)
+                                .toStdString());
+}
+
 void frm_programy::run(QLineEdit* pathBox)
 {
     if (pathBox->text().isEmpty()) {
         context_.services.messages.show(context_.T(84), platform::WarningOk, context_.T(85));
         return;
     }
+    refuseOverlong(pathBox);
     // A program that cannot be started throws; the handler guard reports it.
     context_.services.programs.start(pathBox->text(), platform::MinimizedFocus);
 }
@@ -102,6 +120,7 @@ void frm_programy::Command11_Click()
             return;
         }
     }
+    for (const QLineEdit* row : rows) refuseOverlong(row);
     // A failing row stops the loop: the rows before it stay started.
     for (const QLineEdit* row : rows)
         context_.services.programs.start(row->text(), platform::MinimizedFocus);

@@ -21,6 +21,10 @@ public:
     // rarely carry an extension.
     static QString programFilter(const QString& description);
 
+    // The longest command line a row starts (the most a Windows command
+    // line holds); a longer one is refused whole, never cut.
+    static constexpr int longestCommandLine = 32767;
+
 private:
     void Form_Load();
     void Command1_Click();
@@ -37,6 +41,8 @@ private:
 
     void browse(QLineEdit* pathBox);
     void run(QLineEdit* pathBox);
+    // Throws, naming the box, when its line is longer than longestCommandLine.
+    static void refuseOverlong(const QLineEdit* pathBox);
 
     AppContext& context_;
     platform::CommonDialog CommonDialog1;

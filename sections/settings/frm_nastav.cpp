@@ -180,17 +180,13 @@ void frm_nastav::Form_Load()
 void frm_nastav::File2_Click()
 {
     const QString name = File2->selectedItems().constFirst()->text();
-    // A file that cannot be copied leaves options.ini as it was: the
-    // failure's error box replaces the notice.
+    // A file that cannot be copied, or an options.ini that cannot be
+    // written, leaves options.ini as it was: the failure's error box
+    // replaces the notice, which would promise a change that never comes.
     makeFindable(name, context_.config.workingFolder, context_.config.languageFolders,
                  context_.system.file_operations);
-    try {
-        context_.system.profile.writeString(context_.config.optionsPath(), "OPTIONS", "lokalizace",
-                                            QFile::encodeName(name).toStdString());
-    } catch (const platform::Failure&) {
-        // An options.ini that cannot be written is not reported: the next
-        // start simply keeps the previous language.
-    }
+    context_.system.profile.writeString(context_.config.optionsPath(), "OPTIONS", "lokalizace",
+                                        QFile::encodeName(name).toStdString());
     context_.services.messages.show(noticeText(), platform::InformationOk, noticeTitle());
 }
 

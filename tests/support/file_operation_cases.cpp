@@ -110,6 +110,8 @@ const std::vector<FileOperationCase>& fileOperationCases()
         {"delete a folder", C::Delete, "sub", "", "is a folder", untouched},
         {"delete a missing file", C::Delete, "missing", "", "missing", untouched},
         {"delete with no match", C::Delete, "*.none", "", "No file matches", untouched},
+        {"delete every match stops at a read-only one", C::DeleteUnforced, "*", "", "read-only. Already deleted: \"",
+         changed({"-a.txt", "-ab.log", "-b.txt", "-old.txt"})},
     };
     return cases;
 }

@@ -74,19 +74,24 @@ struct FakeApp {
     AppContext context;
 };
 
-// A D-Bus daemon of the test's own (the standard session configuration),
-// stopped when the object ends. Tests hand its address to the code under
-// test, so the machine's real buses are never reached.
+// A D-Bus daemon of the test's own, stopped when the object ends. Tests
+// hand its address to the code under test, so the machine's real buses are
+// never reached. Its configuration is its own too: the standard session
+// one would read the machine's service folders, and a service installed
+// there (a desktop's logout prompt, ...) would start on demand on this bus.
 class PrivateBus {
 public:
     ~PrivateBus();
     // Starts the daemon and returns its address; an empty text, with
-    // problem() saying why, when it cannot run here.
-    QString start();
+    // problem() saying why, when it cannot run here. The only services it
+    // can start are the machine's of the given file names
+    // ("org.gtk.vfs.Daemon.service"), from the system's D-Bus service folder.
+    QString start(const QStringList& machineServices = {});
     const QString& address() const { return address_; }
     const QString& problem() const { return problem_; }
 
 private:
+    QTemporaryDir folder_;
     QProcess daemon_;
     QString address_;
     QString problem_;

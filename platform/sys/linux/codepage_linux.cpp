@@ -3,6 +3,9 @@
 #include <cerrno>
 #include <cstdlib>
 #include <iconv.h>
+#include <map>
+#include <memory>
+#include <utility>
 
 #include "platform/failure.h"
 #include "platform/sys/message.h"
@@ -49,6 +52,9 @@ public:
         out.append(buffer, size_t(outPtr - buffer));
     }
 
+    // Back to the initial state, dropping anything held back.
+    void reset() { iconv(handle_, nullptr, nullptr, nullptr, nullptr); }
+
 private:
     iconv_t handle_;
 };
@@ -68,6 +74,24 @@ std::string iconvName(int codePage)
     return "CP" + std::to_string(codePage);
 }
 
+enum class Direction { ToUtf8, FromUtf8 };
+
+// The converter for a code page and direction, opened once and kept:
+// opening one costs far more than most texts take to convert. One set per
+// thread, so that threads never share a converter's state; each use starts
+// from the initial state, whatever an earlier, failed use left.
+Converter& converter(int codePage, Direction direction)
+{
+    thread_local std::map<std::pair<int, Direction>, std::unique_ptr<Converter>> open;
+    std::unique_ptr<Converter>& kept = open[{codePage, direction}];
+    if (!kept) {
+        kept = direction == Direction::ToUtf8 ? std::make_unique<Converter>("UTF-8", iconvName(codePage))
+                                              : std::make_unique<Converter>(iconvName(codePage), "UTF-8");
+    }
+    kept->reset();
+    return *kept;
+}
+
 } // namespace
 
 int systemAnsiCodePage()
@@ -80,7 +104,7 @@ int systemAnsiCodePage()
 
 std::string toUtf8(const std::string& ansiBytes, int codePage)
 {
-    Converter conv("UTF-8", iconvName(codePage));
+    Converter& conv = converter(codePage, Direction::ToUtf8);
     std::string out;
     const char* in = ansiBytes.data();
     size_t left = ansiBytes.size();
@@ -101,7 +125,7 @@ std::string toUtf8(const std::string& ansiBytes, int codePage)
 
 Encoded fromUtf8(const std::string& utf8, int codePage)
 {
-    Converter conv(iconvName(codePage), "UTF-8");
+    Converter& conv = converter(codePage, Direction::FromUtf8);
     Encoded result;
     const char* in = utf8.data();
     size_t left = utf8.size();

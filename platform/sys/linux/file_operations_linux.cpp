@@ -10,14 +10,17 @@
 #include <cstring>
 #include <dirent.h>
 #include <fcntl.h>
+#include <random>
 #include <sys/mman.h>
 #include <sys/sendfile.h>
 #include <sys/stat.h>
+#include <sys/xattr.h>
 #include <unistd.h>
 #include <vector>
 
 #include "platform/failure.h"
 #include "platform/sys/linux/descriptor.h"
+#include "platform/sys/linux/file_kind.h"
 #include "platform/sys/message.h"
 #include "platform/sys/whole_file.h"
 
@@ -33,24 +36,8 @@ std::string reason(int error) { return errorReason(error); }
     throw Failure(message(QT_TRANSLATE_NOOP("platform", "%1: %2."), {what, reason(error)}));
 }
 
-// Closes a descriptor and removes a temporary file unless told to keep it.
-class TempFile {
-public:
-    TempFile() = default;
-    TempFile(const TempFile&) = delete;
-    TempFile& operator=(const TempFile&) = delete;
-    ~TempFile()
-    {
-        if (fd >= 0) ::close(fd);
-        if (!path.empty()) ::unlink(path.c_str());
-    }
-    void installed() { path.clear(); }
-
-    int fd = -1;
-    std::string path;
-};
-
 using linuxsys::Descriptor;
+using linuxsys::kindOf;
 
 std::string folderOf(const std::string& path)
 {
@@ -100,7 +87,7 @@ int writeAll(int fd, const char* data, size_t size, const WriteFunction& write)
     return 0;
 }
 
-int pumpByBlocks(int in, int out, const WriteFunction& write)
+int pumpByBlocks(int in, int out, const WriteFunction& write, off_t& copied)
 {
     std::vector<char> block(size_t(4) << 20);
     for (;;) {
@@ -111,15 +98,16 @@ int pumpByBlocks(int in, int out, const WriteFunction& write)
         }
         if (n == 0) return 0;
         if (int error = writeAll(out, block.data(), size_t(n), write)) return error;
+        copied += n;
     }
 }
 
 // Copies the rest of `in` to `out`: in-kernel where the system can, else in
-// large blocks (always through `write` when it is set). Returns 0 or the
-// errno of the failure.
-int pumpData(int in, int out, const WriteFunction& write)
+// large blocks (always through `write` when it is set). Adds the bytes
+// copied to `copied`; returns 0 or the errno of the failure.
+int pumpData(int in, int out, const WriteFunction& write, off_t& copied)
 {
-    if (write) return pumpByBlocks(in, out, write);
+    if (write) return pumpByBlocks(in, out, write, copied);
     bool rangeWorks = true;
     bool sendfileWorks = true;
     bool anyCopied = false;
@@ -140,39 +128,122 @@ int pumpData(int in, int out, const WriteFunction& write)
                 continue;
             }
         } else {
-            return pumpByBlocks(in, out, write);
+            return pumpByBlocks(in, out, write, copied);
         }
         if (n < 0) {
             if (errno == EINTR) continue;
             return errno;
         }
         if (n == 0) return 0;
+        copied += n;
         anyCopied = true;
     }
 }
 
-// A new, empty, hidden temporary file in `folder`. Its name is short
+// The file being written before it takes its place. Unnamed (O_TMPFILE)
+// where the file system offers it, so that a kill at any moment leaves
+// nothing behind; elsewhere a hidden file beside the destination, removed
+// again unless it was installed.
+class TempFile {
+public:
+    TempFile() = default;
+    TempFile(const TempFile&) = delete;
+    TempFile& operator=(const TempFile&) = delete;
+    ~TempFile()
+    {
+        if (fd >= 0) ::close(fd);
+        if (!path.empty()) ::unlink(path.c_str());
+    }
+    bool unnamed() const { return path.empty(); }
+    // The name the system knows an unnamed file by, for linkat.
+    std::string procPath() const { return "/proc/self/fd/" + std::to_string(fd); }
+
+    int fd = -1;
+    std::string path; // empty for an unnamed file
+};
+
+std::string randomHiddenName()
+{
+    static const char letters[] = "abcdefghijklmnopqrstuvwxyzABCDEFGHIJKLMNOPQRSTUVWXYZ0123456789";
+    std::random_device random;
+    std::string name = ".quelmarn-";
+    for (int i = 0; i < 6; ++i) name += letters[random() % (sizeof letters - 1)];
+    return name;
+}
+
+// A new, empty temporary file in `folder`. A named one has a short name
 // whatever the name it will be given, so that a file whose name is near
 // the system's limit can still be written.
 void createTemp(TempFile& temp, const std::string& folder, const std::string& action)
 {
+    // Linking an unnamed file needs /proc (without it, or where the file
+    // system has no O_TMPFILE, the named file serves).
+    if (::access("/proc/self/fd", X_OK) == 0) {
+        temp.fd = ::open(folder.c_str(), O_TMPFILE | O_RDWR | O_CLOEXEC, 0600);
+        if (temp.fd >= 0) return;
+    }
     std::string pattern = joined(folder, ".quelmarn-XXXXXX");
     std::vector<char> buffer(pattern.begin(), pattern.end());
     buffer.push_back('\0');
     const int fd = ::mkostemp(buffer.data(), O_CLOEXEC);
-    if (fd < 0) fail(action + ": no file can be created in the folder " + quoted(folder), errno);
+    if (fd < 0) fail(message(QT_TRANSLATE_NOOP("platform", "%1: no file can be created in the folder %2"), {action, quoted(folder)}), errno);
     temp.fd = fd;
     temp.path = buffer.data();
 }
 
+// Gives a written unnamed file a hidden name in `folder`; returns it.
+std::string linkHidden(const TempFile& temp, const std::string& folder, const std::string& action)
+{
+    for (int attempt = 0; attempt < 100; ++attempt) {
+        const std::string name = joined(folder, randomHiddenName());
+        if (::linkat(AT_FDCWD, temp.procPath().c_str(), AT_FDCWD, name.c_str(), AT_SYMLINK_FOLLOW) == 0)
+            return name;
+        if (errno != EEXIST) fail(action, errno);
+    }
+    fail(action, EEXIST);
+}
+
+// Puts a written temporary file at `target`, replacing what is there or,
+// without `replace`, failing with EEXIST when the target exists by then.
+// Returns 0 or errno.
+int install(TempFile& temp, const std::string& target, bool replace, const std::string& action)
+{
+    if (temp.unnamed()) {
+        if (::linkat(AT_FDCWD, temp.procPath().c_str(), AT_FDCWD, target.c_str(), AT_SYMLINK_FOLLOW) == 0)
+            return 0;
+        if (errno != EEXIST || !replace) return errno;
+        // Only a rename replaces a file in one step; it needs a name.
+        temp.path = linkHidden(temp, folderOf(target), action);
+    }
+    if (replace) {
+        if (::rename(temp.path.c_str(), target.c_str()) != 0) return errno;
+    } else {
+        if (::renameat2(AT_FDCWD, temp.path.c_str(), AT_FDCWD, target.c_str(), RENAME_NOREPLACE) != 0) {
+            if (errno != EINVAL && errno != ENOSYS) return errno;
+            if (::link(temp.path.c_str(), target.c_str()) != 0) return errno;
+            ::unlink(temp.path.c_str());
+        }
+    }
+    temp.path.clear();
+    return 0;
+}
+
 // Reserves the room for the whole file at once where the file system can,
-// so a full disk shows before any byte is written.
+// so a full disk shows before any byte is written. The file is cut to what
+// was really written afterwards (reserveEnd).
 int reserve(int fd, off_t size)
 {
     if (size <= 0) return 0;
     if (::fallocate(fd, 0, 0, size) == 0) return 0;
     if (errno == EOPNOTSUPP || errno == ENOSYS || errno == EINVAL) return 0;
     return errno;
+}
+
+// Ends a file at `size`: what reserve() set aside beyond the bytes written
+// must not stay as zeros.
+int reserveEnd(int fd, off_t size)
+{
+    return ::ftruncate(fd, size) == 0 ? 0 : errno;
 }
 
 void syncFolder(const std::string& folder)
@@ -199,24 +270,6 @@ mode_t newFileMode()
     return 0666 & ~creationMask();
 }
 
-// An existing file that is to be replaced: its real path (through a
-// symbolic link, so the link stays) and whether it may be replaced.
-std::string replaceableTarget(const std::string& target, const struct stat& st, const std::string& action)
-{
-    if (S_ISDIR(st.st_mode)) throw Failure(message(QT_TRANSLATE_NOOP("platform", "%1: %2 is a folder, not a file."), {action, quoted(target)}));
-    if ((st.st_mode & 0222) == 0) throw Failure(message(QT_TRANSLATE_NOOP("platform", "%1: %2 is read-only."), {action, quoted(target)}));
-    if (::access(target.c_str(), W_OK) != 0) fail(message(QT_TRANSLATE_NOOP("platform", "%1: %2 cannot be written"), {action, quoted(target)}), errno);
-    std::string real = target;
-    struct stat linkInfo {};
-    if (::lstat(target.c_str(), &linkInfo) == 0 && S_ISLNK(linkInfo.st_mode)) {
-        if (char* resolved = ::realpath(target.c_str(), nullptr)) {
-            real = resolved;
-            std::free(resolved);
-        }
-    }
-    return real;
-}
-
 // A target that does not exist may still be a symbolic link that points
 // nowhere; renaming a new file over it would silently destroy the link.
 void refuseDanglingLink(const std::string& target, const std::string& action)
@@ -230,28 +283,147 @@ void refuseDanglingLink(const std::string& target, const std::string& action)
                           {action, quoted(target), quoted(where)}));
 }
 
+
+// Where a copy or a saved file goes: the real path (through a symbolic
+// link, so the link stays) and, when a file is there already, what it is.
+struct Destination {
+    std::string real;
+    bool exists = false;
+    struct stat info {};
+};
+
+// `role` names the target in messages ("it", "the destination"): the
+// action's text names its path already.
+Destination destinationFor(const std::string& target, const std::string& action, const std::string& role)
+{
+    Destination d;
+    d.real = target;
+    if (::stat(target.c_str(), &d.info) != 0) {
+        if (errno != ENOENT) fail(action, errno);
+        refuseDanglingLink(target, action);
+        return d;
+    }
+    d.exists = true;
+    if (S_ISDIR(d.info.st_mode)) throw Failure(message(QT_TRANSLATE_NOOP("platform", "%1: %2 is a folder, not a file."), {action, role}));
+    // A device, FIFO or socket is never replaced by a file, nor written to.
+    if (!S_ISREG(d.info.st_mode))
+        throw Failure(message(QT_TRANSLATE_NOOP("platform", "%1: %2 is %3, not a regular file."), {action, role, kindOf(d.info.st_mode)}));
+    if ((d.info.st_mode & 0222) == 0) throw Failure(message(QT_TRANSLATE_NOOP("platform", "%1: %2 is read-only."), {action, role}));
+    if (::access(target.c_str(), W_OK) != 0) fail(action, errno);
+    struct stat linkInfo {};
+    if (::lstat(target.c_str(), &linkInfo) == 0 && S_ISLNK(linkInfo.st_mode)) {
+        if (char* resolved = ::realpath(target.c_str(), nullptr)) {
+            d.real = resolved;
+            std::free(resolved);
+        }
+    }
+    return d;
+}
+
+// Gives a file that will replace `old` the old one's owner and group (as
+// far as the process may), permission bits and extended attributes (ACLs
+// among them), as if the old file had been rewritten.
+void keepAttributes(int fd, const Destination& old, const std::string& action)
+{
+    if (::fchown(fd, old.info.st_uid, old.info.st_gid) != 0) ::fchown(fd, uid_t(-1), old.info.st_gid);
+    if (::fchmod(fd, old.info.st_mode & 07777) != 0) fail(action, errno);
+    const ssize_t size = ::llistxattr(old.real.c_str(), nullptr, 0);
+    if (size <= 0) return;
+    std::vector<char> names(static_cast<size_t>(size));
+    const ssize_t got = ::llistxattr(old.real.c_str(), names.data(), names.size());
+    for (ssize_t at = 0; at < got; at += ssize_t(std::strlen(names.data() + at)) + 1) {
+        const char* name = names.data() + at;
+        const ssize_t length = ::lgetxattr(old.real.c_str(), name, nullptr, 0);
+        if (length < 0) continue;
+        std::vector<char> value(size_t(length) + 1);
+        const ssize_t read = ::lgetxattr(old.real.c_str(), name, value.data(), value.size());
+        if (read < 0) continue;
+        // Attributes the process may not set (trusted.*, a security label
+        // the policy refuses) stay behind, as with cp --preserve=xattr.
+        if (::fsetxattr(fd, name, value.data(), size_t(read), 0) != 0 && errno != EPERM && errno != ENOTSUP
+            && errno != EACCES)
+            fail(action, errno);
+    }
+}
+
 enum class Flush { ToDisk, Lazily };
 
+// A file with more than one name is rewritten, not replaced: a new file
+// would take only one of its names.
+bool writtenInPlace(const Destination& d)
+{
+    return d.exists && d.info.st_nlink > 1;
+}
+
+// Writes the complete new content, already in `temp`, into the existing
+// file itself: a file with more than one name keeps them all, as cp keeps
+// them. Room for it is reserved first, so a full disk fails before the old
+// content is touched.
+void writeInPlace(TempFile& temp, off_t size, const Destination& d, const std::string& action,
+                  const WriteFunction& write)
+{
+    const Descriptor out(::open(d.real.c_str(), O_WRONLY | O_CLOEXEC | O_NOCTTY | O_NONBLOCK));
+    if (out.fd < 0) fail(action, errno);
+    if (int error = reserve(out.fd, size)) fail(action, error);
+    if (::lseek(temp.fd, 0, SEEK_SET) != 0) fail(action, errno);
+    off_t copied = 0;
+    if (int error = pumpData(temp.fd, out.fd, write, copied)) fail(action, error);
+    if (int error = reserveEnd(out.fd, copied)) fail(action, error);
+    if (::fsync(out.fd) != 0) fail(action, errno);
+}
+
+// Puts the written `temp` at the destination: renamed over an existing file
+// with one name, written into one with several, linked as a new file.
+void putInPlace(TempFile& temp, off_t size, const Destination& d, const std::string& action,
+                const WriteFunction& write)
+{
+    if (writtenInPlace(d)) {
+        writeInPlace(temp, size, d, action, write);
+        return;
+    }
+    if (int error = install(temp, d.real, true, action)) fail(action, error);
+    if (d.exists) {
+        syncFolder(folderOf(d.real));
+        return;
+    }
+    // A new file is left to the system's write-back, as cp leaves it; its
+    // close is still checked, since some file systems report write errors
+    // only there.
+    const int fd = temp.fd;
+    temp.fd = -1;
+    if (::close(fd) != 0) {
+        const int error = errno;
+        ::unlink(d.real.c_str());
+        fail(action, error);
+    }
+}
+
 // Writes the rest of `in` into a temporary file beside `target`; the caller
-// installs it. Flushed to disk when something already there is at stake (a
-// replaced destination, a moved source): only then may it be renamed over
-// the old data or the old data removed. A new file has nothing to lose to a
-// crash, so it is left to the system's write-back, as cp does; its close is
-// still checked, since some file systems report write errors only there.
-void writeCopy(TempFile& temp, int in, const struct stat& source, const std::string& target,
-               const std::string& action, Flush flush, const WriteFunction& write)
+// sets its attributes, flushes and installs it. Exactly the bytes read are
+// kept; a source that changes while it is read fails, as cp reports it.
+off_t writeCopy(TempFile& temp, int in, const struct stat& source, const std::string& target,
+                const std::string& action, const WriteFunction& write)
 {
     createTemp(temp, folderOf(target), action);
     if (int error = reserve(temp.fd, source.st_size)) fail(action, error);
-    if (int error = pumpData(in, temp.fd, write)) fail(action, error);
-    if (::fchmod(temp.fd, source.st_mode & 0777) != 0) fail(action, errno);
-    if (flush == Flush::ToDisk) {
-        if (::fsync(temp.fd) != 0) fail(action, errno);
-    } else {
-        const int fd = temp.fd;
-        temp.fd = -1;
-        if (::close(fd) != 0) fail(action, errno);
-    }
+    off_t copied = 0;
+    if (int error = pumpData(in, temp.fd, write, copied)) fail(action, error);
+    if (int error = reserveEnd(temp.fd, copied)) fail(action, error);
+    struct stat after {};
+    if (::fstat(in, &after) != 0) fail(action, errno);
+    if (after.st_size != source.st_size || after.st_mtim.tv_sec != source.st_mtim.tv_sec
+        || after.st_mtim.tv_nsec != source.st_mtim.tv_nsec)
+        throw Failure(message(QT_TRANSLATE_NOOP("platform", "%1: the file changed while it was being copied."), {action}));
+    return copied;
+}
+
+// Flushed to disk when something already there is at stake (a replaced
+// destination, a moved source): only then may the new file take the old
+// data's place or the old data be removed. A new file has nothing to lose
+// to a crash and is left to the system's write-back, as cp leaves it.
+void flush(const TempFile& temp, Flush how, const std::string& action)
+{
+    if (how == Flush::ToDisk && ::fsync(temp.fd) != 0) fail(action, errno);
 }
 
 // Opens a regular file for reading, or fails naming it. O_NONBLOCK, so that
@@ -281,35 +453,39 @@ void copyOne(const std::string& source, const std::string& target, const WriteFu
     const std::string action = message(QT_TRANSLATE_NOOP("platform", "The file %1 cannot be copied to %2"), {quoted(source), quoted(target)});
     struct stat sourceInfo {};
     const Descriptor in(openSource(source, sourceInfo, action));
-    std::string real = target;
-    bool replacing = false;
     struct stat targetInfo {};
-    if (::stat(target.c_str(), &targetInfo) == 0) {
-        if (targetInfo.st_dev == sourceInfo.st_dev && targetInfo.st_ino == sourceInfo.st_ino)
-            throw Failure(message(QT_TRANSLATE_NOOP("platform", "%1: a file cannot be copied onto itself."), {action}));
-        real = replaceableTarget(target, targetInfo, action);
-        replacing = true;
-    } else if (errno != ENOENT) {
-        fail(action, errno);
-    } else {
-        refuseDanglingLink(target, action);
-    }
+    if (::stat(target.c_str(), &targetInfo) == 0 && targetInfo.st_dev == sourceInfo.st_dev
+        && targetInfo.st_ino == sourceInfo.st_ino)
+        throw Failure(message(QT_TRANSLATE_NOOP("platform", "%1: a file cannot be copied onto itself."), {action}));
+    const Destination d = destinationFor(target, action, message(QT_TRANSLATE_NOOP("platform", "the destination")));
     TempFile temp;
-    writeCopy(temp, in.fd, sourceInfo, real, action, replacing ? Flush::ToDisk : Flush::Lazily, write);
-    if (::rename(temp.path.c_str(), real.c_str()) != 0) fail(action, errno);
-    temp.installed();
-    if (replacing) syncFolder(folderOf(real));
+    const off_t size = writeCopy(temp, in.fd, sourceInfo, d.real, action, write);
+    if (d.exists && !writtenInPlace(d)) keepAttributes(temp.fd, d, action);
+    else if (::fchmod(temp.fd, sourceInfo.st_mode & 0777) != 0) fail(action, errno);
+    flush(temp, d.exists ? Flush::ToDisk : Flush::Lazily, action);
+    putInPlace(temp, size, d, action, write);
 }
 
-// Gives a written temporary file the target's name unless the target
-// exists by then; returns 0 or errno.
-int installWithoutReplacing(const std::string& temp, const std::string& target)
+// A symbolic link moved to another file system stays a link to the same
+// text, as mv keeps it.
+void moveLinkAcrossFileSystems(const std::string& source, const std::string& target, const struct stat& info,
+                               const std::string& action)
 {
-    if (::renameat2(AT_FDCWD, temp.c_str(), AT_FDCWD, target.c_str(), RENAME_NOREPLACE) == 0) return 0;
-    if (errno != EINVAL && errno != ENOSYS) return errno;
-    if (::link(temp.c_str(), target.c_str()) != 0) return errno;
-    ::unlink(temp.c_str());
-    return 0;
+    std::vector<char> pointsTo(size_t(info.st_size > 0 ? info.st_size : PATH_MAX) + 1, '\0');
+    const ssize_t n = ::readlink(source.c_str(), pointsTo.data(), pointsTo.size() - 1);
+    if (n < 0) fail(action, errno);
+    if (::symlink(std::string(pointsTo.data(), size_t(n)).c_str(), target.c_str()) != 0) {
+        if (errno == EEXIST) throw Failure(message(QT_TRANSLATE_NOOP("platform", "%1: %2 already exists."), {action, quoted(target)}));
+        fail(action, errno);
+    }
+    ::lchown(target.c_str(), info.st_uid, info.st_gid);
+    const struct timespec times[2] = {info.st_atim, info.st_mtim};
+    ::utimensat(AT_FDCWD, target.c_str(), times, AT_SYMLINK_NOFOLLOW);
+    syncFolder(folderOf(target));
+    if (::unlink(source.c_str()) != 0)
+        fail(message(QT_TRANSLATE_NOOP("platform", "The link %1 was copied to %2, but the original cannot be removed"),
+                     {quoted(source), quoted(target)}),
+             errno);
 }
 
 void moveAcrossFileSystems(const std::string& source, const std::string& target, const std::string& action,
@@ -318,17 +494,18 @@ void moveAcrossFileSystems(const std::string& source, const std::string& target,
     struct stat sourceInfo {};
     const Descriptor in(openSource(source, sourceInfo, action));
     TempFile temp;
-    writeCopy(temp, in.fd, sourceInfo, target, action, Flush::ToDisk, write);
+    writeCopy(temp, in.fd, sourceInfo, target, action, write);
     // Keep what a move keeps: times, and the owner where allowed.
+    if (::fchmod(temp.fd, sourceInfo.st_mode & 0777) != 0) fail(action, errno);
     const struct timespec times[2] = {sourceInfo.st_atim, sourceInfo.st_mtim};
     ::futimens(temp.fd, times);
     if (::fchown(temp.fd, sourceInfo.st_uid, sourceInfo.st_gid) == 0)
         ::fchmod(temp.fd, sourceInfo.st_mode & 07777);
-    if (int error = installWithoutReplacing(temp.path, target)) {
+    flush(temp, Flush::ToDisk, action);
+    if (int error = install(temp, target, false, action)) {
         if (error == EEXIST) throw Failure(message(QT_TRANSLATE_NOOP("platform", "%1: %2 already exists."), {action, quoted(target)}));
         fail(action, error);
     }
-    temp.installed();
     syncFolder(folderOf(target));
     if (::unlink(source.c_str()) != 0)
         fail(message(QT_TRANSLATE_NOOP("platform", "The file %1 was copied to %2, but the original cannot be removed"),
@@ -352,7 +529,8 @@ void moveOne(const std::string& source, const std::string& target, const WriteFu
     }
     if (error == EEXIST) throw Failure(message(QT_TRANSLATE_NOOP("platform", "%1: %2 already exists."), {action, quoted(target)}));
     if (error != EXDEV) fail(action, error);
-    moveAcrossFileSystems(source, target, action, write);
+    if (S_ISLNK(sourceInfo.st_mode)) moveLinkAcrossFileSystems(source, target, sourceInfo, action);
+    else moveAcrossFileSystems(source, target, action, write);
 }
 
 void deleteOne(const std::string& path, bool force)
@@ -364,6 +542,14 @@ void deleteOne(const std::string& path, bool force)
     if (!force && !S_ISLNK(info.st_mode) && (info.st_mode & 0222) == 0)
         throw Failure(message(QT_TRANSLATE_NOOP("platform", "%1: it is read-only."), {action}));
     if (::unlink(path.c_str()) != 0) fail(action, errno);
+}
+
+// Whether a source stands for the files its wildcards match: a file that
+// exists under the very name, '*' or '?' and all, is that file alone.
+bool expands(const std::string& source)
+{
+    struct stat info {};
+    return hasWildcards(source) && ::lstat(source.c_str(), &info) != 0;
 }
 
 // The files a source with wildcards stands for, in name order; fails when
@@ -404,11 +590,13 @@ std::string targetFor(const std::string& source, const std::string& destination,
 }
 
 template <typename Operation>
-void forEachSource(const std::string& source, const std::string& destination, Operation operation)
+void forEachSource(const std::string& source, const std::string& destination, const char* done,
+                   Operation operation)
 {
-    if (hasWildcards(source)) {
-        for (const std::string& file : matches(source))
+    if (expands(source)) {
+        backend::forEachMatch(matches(source), done, [&](const std::string& file) {
             operation(file, targetFor(file, destination, true));
+        });
         return;
     }
     operation(source, targetFor(source, destination, false));
@@ -425,7 +613,7 @@ void backend::copyFile(const std::string& source, const std::string& destination
 {
     requireText(source, QT_TRANSLATE_NOOP("platform", "No file to copy was given: the path is empty."));
     requireText(destination, QT_TRANSLATE_NOOP("platform", "No destination was given: the path is empty."));
-    forEachSource(source, destination,
+    forEachSource(source, destination, QT_TRANSLATE_NOOP("platform", "Already copied:"),
                   [&write](const std::string& from, const std::string& to) { copyOne(from, to, write); });
 }
 
@@ -433,7 +621,7 @@ void backend::moveFile(const std::string& source, const std::string& destination
 {
     requireText(source, QT_TRANSLATE_NOOP("platform", "No file to move was given: the path is empty."));
     requireText(destination, QT_TRANSLATE_NOOP("platform", "No destination was given: the path is empty."));
-    forEachSource(source, destination,
+    forEachSource(source, destination, QT_TRANSLATE_NOOP("platform", "Already moved:"),
                   [&write](const std::string& from, const std::string& to) { moveOne(from, to, write); });
 }
 
@@ -441,11 +629,11 @@ void backend::moveFile(const std::string& source, const std::string& destination
 void deleteFile(const std::string& path, bool force)
 {
     requireText(path, QT_TRANSLATE_NOOP("platform", "No file to delete was given: the path is empty."));
-    if (!hasWildcards(path)) {
+    if (!expands(path)) {
         deleteOne(path, force);
         return;
     }
-    for (const std::string& file : matches(path)) deleteOne(file, force);
+    backend::forEachMatch(matches(path), QT_TRANSLATE_NOOP("platform", "Already deleted:"), [force](const std::string& file) { deleteOne(file, force); });
 }
 
 void createFolders(const std::string& path)
@@ -490,26 +678,19 @@ void backend::replaceFile(const std::string& path, const std::string& bytes, con
 {
     requireText(path, QT_TRANSLATE_NOOP("platform", "No file to write was given: the path is empty."));
     const std::string action = message(QT_TRANSLATE_NOOP("platform", "The file %1 cannot be written"), {quoted(path)});
-    std::string real = path;
-    mode_t mode = newFileMode();
-    struct stat info {};
-    if (::stat(path.c_str(), &info) == 0) {
-        real = replaceableTarget(path, info, action);
-        mode = info.st_mode & 07777;
-    } else if (errno != ENOENT) {
-        fail(action, errno);
-    } else {
-        refuseDanglingLink(path, action);
-    }
+    const Destination d = destinationFor(path, action, message(QT_TRANSLATE_NOOP("platform", "it")));
     TempFile temp;
-    createTemp(temp, folderOf(real), action);
+    createTemp(temp, folderOf(d.real), action);
     if (int error = reserve(temp.fd, off_t(bytes.size()))) fail(action, error);
     if (int error = writeAll(temp.fd, bytes.data(), bytes.size(), write)) fail(action, error);
-    if (::fchmod(temp.fd, mode) != 0) fail(action, errno);
-    if (::fsync(temp.fd) != 0) fail(action, errno);
-    if (::rename(temp.path.c_str(), real.c_str()) != 0) fail(action, errno);
-    temp.installed();
-    syncFolder(folderOf(real));
+    if (!d.exists) {
+        if (::fchmod(temp.fd, newFileMode()) != 0) fail(action, errno);
+    } else if (!writtenInPlace(d)) {
+        keepAttributes(temp.fd, d, action);
+    }
+    flush(temp, Flush::ToDisk, action);
+    putInPlace(temp, off_t(bytes.size()), d, action, write);
+    if (!d.exists) syncFolder(folderOf(d.real));
 }
 
 } // namespace platform::file_operations

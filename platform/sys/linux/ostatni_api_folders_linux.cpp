@@ -1,6 +1,7 @@
 #include "platform/sys/ostatni_api.h"
 
 #include <algorithm>
+#include <cerrno>
 #include <cstdlib>
 #include <cstring>
 #include <dlfcn.h>
@@ -121,8 +122,9 @@ std::optional<std::string> findFile(const std::vector<std::string>& folders, con
         const std::string path = folder + "/" + name;
         struct stat st {};
         // Any entry but a folder counts, so that a FIFO or a device in the way
-        // is reported by the reader for what it is rather than passed over.
-        if (::stat(path.c_str(), &st) == 0 && !S_ISDIR(st.st_mode)) return path;
+        // is reported by the reader for what it is rather than passed over;
+        // so does a symbolic link that loops, which is there but leads nowhere.
+        if (::stat(path.c_str(), &st) == 0 ? !S_ISDIR(st.st_mode) : errno == ELOOP) return path;
     }
     return std::nullopt;
 }

@@ -358,10 +358,13 @@ std::string targetFor(const std::string& source, const std::string& destination,
 }
 
 template <typename Operation>
-void forEachSource(const std::string& source, const std::string& destination, Operation operation)
+void forEachSource(const std::string& source, const std::string& destination, const char* done,
+                   Operation operation)
 {
     if (hasWildcards(source)) {
-        for (const std::string& file : matches(source)) operation(file, targetFor(file, destination, true));
+        backend::forEachMatch(matches(source), done, [&](const std::string& file) {
+            operation(file, targetFor(file, destination, true));
+        });
         return;
     }
     operation(source, targetFor(source, destination, false));
@@ -378,7 +381,7 @@ void backend::copyFile(const std::string& source, const std::string& destination
 {
     requireText(source, "file to copy");
     requireText(destination, "destination");
-    forEachSource(source, destination,
+    forEachSource(source, destination, QT_TRANSLATE_NOOP("platform", "Already copied:"),
                   [&write](const std::string& from, const std::string& to) { copyOne(from, to, write); });
 }
 
@@ -388,7 +391,7 @@ void backend::moveFile(const std::string& source, const std::string& destination
 {
     requireText(source, "file to move");
     requireText(destination, "destination");
-    forEachSource(source, destination, moveOne);
+    forEachSource(source, destination, QT_TRANSLATE_NOOP("platform", "Already moved:"), moveOne);
 }
 
 void deleteFile(const std::string& path, bool force)
@@ -398,7 +401,7 @@ void deleteFile(const std::string& path, bool force)
         deleteOne(path, force);
         return;
     }
-    for (const std::string& file : matches(path)) deleteOne(file, force);
+    backend::forEachMatch(matches(path), QT_TRANSLATE_NOOP("platform", "Already deleted:"), [force](const std::string& file) { deleteOne(file, force); });
 }
 
 void createFolders(const std::string& path)
