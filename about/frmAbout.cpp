@@ -27,7 +27,7 @@ frmAbout::frmAbout(AppContext& context) : context_(context)
 {
     setObjectName(QStringLiteral("frmAbout"));
     setWindowTitle(QStringLiteral("O programu..."));
-    setFixedSize(497, 300);
+    fixWindowSize(this, 497, 300);
 
     picIcon = placed(new QLabel(this), "picIcon", {16, 16, 36, 36});
     picIcon->setPixmap(QPixmap(QStringLiteral(":/about/icon.png")));

@@ -2,7 +2,13 @@
 // made on the platform's fakes, at the program's font, and lists every text
 // wider (or, where a label wraps, taller) than the control that shows it.
 //
-//   qlkmeasure SOURCE.txt
+//   qlkmeasure [--audit] SOURCE.txt
+//
+// --audit also measures the fixed texts and lists every other fault of the
+// layout: controls on top of each other (except the pairs listed below,
+// which the windows place so on purpose), a control across its frame's
+// border or caption, a fixed-size window that offers to maximise, and a
+// message box too narrow for its title.
 //
 // Exit status: 0 every text fits, 1 some do not (listed on standard output),
 // 2 it could not measure. qlkpack --check runs it; it needs no display.
@@ -18,15 +24,19 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QGroupBox>
+#include <QImage>
 #include <QLabel>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QMessageBox>
 #include <QRegularExpression>
 #include <QStyle>
 #include <QStyleOptionButton>
+#include <QStyleOptionGroupBox>
 #include <QTemporaryDir>
 #include <cstdio>
 #include <fstream>
+#include <functional>
 #include <map>
 #include <memory>
 #include <optional>
@@ -38,6 +48,8 @@
 #include "platform/fakes/fake_services.h"
 #include "platform/fakes/fake_system_calls.h"
 #include "platform/failure.h"
+#include "platform/services/message_box.h"
+#include "platform/services/qt/qt_services.h"
 #include "platform/sys/codepage.h"
 #include "startup/appearance.h"
 #include "ui/app_context.h"
@@ -163,9 +175,101 @@ std::optional<Misfit> misfit(const QWidget* control, QString text)
     return std::nullopt;
 }
 
+// Controls that a window places on top of each other on purpose (beyond
+// the edge line that neighbours share). Where `onTop` is set, the second
+// control must be stacked above the first, so that nothing of it is hidden.
+struct PlacedOverlap {
+    const char* window;
+    const char* first;  // pattern of a control name
+    const char* second; // pattern of the other
+    bool onTop;
+};
+constexpr PlacedOverlap placedOverlaps[] = {
+    // The version on the picture.
+    {"main_menu", "Image1", "Label1", true},
+    // The "Ok" button in front of the frame's free part.
+    {"frm_nastav", "Frame2", "Command3", true},
+    // The task-bar frame reaches into the corner of the dialogs frame.
+    {"frm_system", "Frame2", "Frame5", false},
+    // Lines from the mouse labels to the remark cross the labels.
+    {"frm_system", "Frame3\\.(lbl_.+|Label3)", "Frame3\\.Line[12]", false},
+    // The link buttons reach a row into the page.
+    {"frm_internet", "WebBrowser1", "Command[78]", true},
+};
+
+const PlacedOverlap* placedOverlap(const QString& window, const QString& first, const QString& second)
+{
+    const auto matches = [](const char* pattern, const QString& name) {
+        return QRegularExpression(QRegularExpression::anchoredPattern(QString::fromUtf8(pattern))).match(name).hasMatch();
+    };
+    for (const PlacedOverlap& placed : placedOverlaps)
+        if (window == QLatin1String(placed.window) && matches(placed.first, first) && matches(placed.second, second))
+            return &placed;
+    return nullptr;
+}
+
+// The frame's caption as its style places it, and what lies inside its
+// border as drawn: the frame alone, without its controls, painted on its
+// background, searched from each side's middle (the right-hand quarter for
+// the top and bottom, away from the caption) for the border's lines.
+std::pair<QRect, QRect> frameInsideAndCaption(const QGroupBox* frame)
+{
+    QStyleOptionGroupBox option;
+    option.initFrom(frame);
+    option.text = frame->title();
+    option.textAlignment = frame->alignment();
+    option.lineWidth = 1;
+    option.subControls = QStyle::SC_GroupBoxFrame | QStyle::SC_GroupBoxLabel;
+    const QRect caption = option.text.isEmpty() ? QRect()
+                                                : frame->style()->subControlRect(QStyle::CC_GroupBox, &option,
+                                                                                 QStyle::SC_GroupBoxLabel, frame);
+    const QColor background = frame->palette().color(frame->backgroundRole());
+    QImage image(frame->size(), QImage::Format_ARGB32);
+    image.fill(background);
+    const_cast<QGroupBox*>(frame)->render(&image, {}, {}, QWidget::RenderFlags());
+    const auto drawn = [&](int x, int y) { return image.pixelColor(x, y) != background; };
+    const int w = image.width(), h = image.height();
+    // Past the border's first line and the next two if they are drawn (a
+    // style may fill the inside in a shade of its own).
+    const auto pastBorder = [&](int from, int step, int end, const std::function<bool(int)>& drawnAt) {
+        int at = from;
+        while (at != end && !drawnAt(at)) at += step;
+        for (int line = 0; line < 3 && at != end && drawnAt(at); ++line) at += step;
+        return at;
+    };
+    const int x = w * 3 / 4, y = h / 2;
+    const int top = pastBorder(0, 1, h - 1, [&](int at) { return drawn(x, at); });
+    const int bottom = pastBorder(h - 1, -1, 0, [&](int at) { return drawn(x, at); });
+    const int left = pastBorder(0, 1, w - 1, [&](int at) { return drawn(at, y); });
+    const int right = pastBorder(w - 1, -1, 0, [&](int at) { return drawn(at, y); });
+    return {QRect(QPoint(left, top), QPoint(right, bottom)), caption};
+}
+
+// Where a control shows something: a label its text's ink, anything else
+// all but its edge line, which neighbours may share.
+QRect content(const QWidget* control)
+{
+    const QRect edgeless = control->geometry().adjusted(1, 1, -1, -1);
+    const auto* label = qobject_cast<const QLabel*>(control);
+    if (!label || label->text().isEmpty()) return edgeless;
+    const QRect inside = label->contentsRect();
+    const int flags = int(label->alignment()) | (label->wordWrap() ? Qt::TextWordWrap : 0);
+    const QRect ink = label->fontMetrics().boundingRect(inside, flags, label->text()) & inside;
+    return ink.translated(label->pos());
+}
+
+// What a control hides of those below it: a label without a background
+// only its text.
+QRect covered(const QWidget* control)
+{
+    const auto* label = qobject_cast<const QLabel*>(control);
+    return label && !label->autoFillBackground() ? content(control) : control->geometry().adjusted(1, 1, -1, -1);
+}
+
 class Measurer {
 public:
-    Measurer(const Form1& texts, const QString& sourceName) : texts_(texts), sourceName_(sourceName)
+    Measurer(const Form1& texts, const QString& sourceName, bool audit)
+        : texts_(texts), sourceName_(sourceName), audit_(audit)
     {
         for (int n = 1; n <= langfile::entryCount; ++n) markers_.setText(n, marker(n));
         config_.codePage = 1250;
@@ -184,24 +288,98 @@ public:
         const QString windowName = QLatin1String(window->metaObject()->className());
         for (const auto& [name, markedControl] : controlsOf(*markedWindow)) {
             QList<int> entries;
-            const QString text = entriesPart(shownText(markedControl), texts_, entries);
+            QString text = entriesPart(shownText(markedControl), texts_, entries);
             const auto found = controls.find(name);
-            if (entries.isEmpty() || found == controls.end()) continue;
+            if (found == controls.end()) continue;
+            // A fixed text (no entry in it) is the windows' own; the audit
+            // measures it too.
+            if (entries.isEmpty()) {
+                if (!audit_ || !found->second->isVisibleTo(window.get())) continue;
+                text = shownText(found->second);
+            }
             const QWidget* control = found->second;
             if (const auto problem = misfit(control, text)) {
                 QStringList numbers;
                 for (int entry : entries) numbers << QStringLiteral("Text%1").arg(entry);
-                std::printf("%s: %s \"%s\" is %s; %s %s holds %s\n", qPrintable(sourceName_),
-                            qPrintable(numbers.join(QLatin1Char('+'))), qPrintable(text), qPrintable(problem->need),
-                            qPrintable(windowName), qPrintable(name), qPrintable(problem->has));
-                ++misfits_;
+                if (numbers.isEmpty()) numbers << QStringLiteral("fixed text");
+                report(QStringLiteral("%1 \"%2\" is %3; %4 %5 holds %6")
+                           .arg(numbers.join(QLatin1Char('+')), text, problem->need, windowName, name, problem->has));
             }
+        }
+        if (audit_) auditLayout(*window);
+    }
+
+    // Each title in a message box as the program shows it, with a short
+    // text that leaves the title alone to decide the width.
+    void auditMessageTitles(const QStringList& titles)
+    {
+        for (const QString& title : titles) {
+            const std::unique_ptr<QMessageBox> box = platform::makeMessageBox(QStringLiteral("x"), platform::PlainOk, title);
+            box->show();
+            const int needed = platform::titleBarWidth(title);
+            if (box->width() < needed)
+                report(QStringLiteral("message box \"%1\" is %2 px wide; its title needs %3 px")
+                           .arg(title)
+                           .arg(box->width())
+                           .arg(needed));
+            if (box->windowFlags() & Qt::WindowMaximizeButtonHint || !(box->windowFlags() & Qt::CustomizeWindowHint))
+                report(QStringLiteral("message box \"%1\" offers a maximise button").arg(title));
         }
     }
 
     int misfits() const { return misfits_; }
 
 private:
+    void report(const QString& fault)
+    {
+        std::printf("%s: %s\n", qPrintable(sourceName_), qPrintable(fault));
+        ++misfits_;
+    }
+
+    void auditLayout(const QWidget& window)
+    {
+        const QString windowName = QLatin1String(window.metaObject()->className());
+        if (window.minimumSize() == window.maximumSize()
+            && (window.windowFlags() & Qt::WindowMaximizeButtonHint || !(window.windowFlags() & Qt::CustomizeWindowHint)))
+            report(QStringLiteral("%1 has a fixed size but offers a maximise button").arg(windowName));
+
+        std::vector<const QWidget*> shown;
+        for (const QWidget* control : window.findChildren<QWidget*>())
+            if (control->isVisibleTo(&window) && !control->isWindow()) shown.push_back(control);
+        for (const QWidget* control : shown) {
+            const QString name = controlName(control, &window);
+            // What a control stacked above another hides of it.
+            for (const QWidget* other : shown) {
+                if (other == control || other->parentWidget() != control->parentWidget()) continue;
+                const QObjectList& order = control->parentWidget()->children();
+                if (order.indexOf(other) < order.indexOf(control)) continue; // `other` lies below
+                const QString otherName = controlName(other, &window);
+                const bool hides = covered(other).intersects(content(control));
+                const PlacedOverlap* placed = placedOverlap(windowName, name, otherName);
+                const PlacedOverlap* reversed = placedOverlap(windowName, otherName, name);
+                if (reversed && reversed->onTop && control->geometry().intersects(other->geometry()))
+                    report(QStringLiteral("%1 %2 is hidden in part under %3").arg(windowName, name, otherName));
+                else if (hides && !placed && !reversed)
+                    report(QStringLiteral("%1 %2 hides part of %3").arg(windowName, otherName, name));
+            }
+            // Within the frame's border, clear of its caption.
+            if (const auto* frame = qobject_cast<const QGroupBox*>(control->parentWidget())) {
+                const auto [inside, caption] = frameInsideAndCaption(frame);
+                if (!inside.contains(control->geometry()) || caption.intersects(control->geometry()))
+                    report(QStringLiteral("%1 %2 at %3,%4 %5x%6 crosses the border of its frame (inside %7,%8 to %9,%10)")
+                               .arg(windowName, name)
+                               .arg(control->x())
+                               .arg(control->y())
+                               .arg(control->width())
+                               .arg(control->height())
+                               .arg(inside.left())
+                               .arg(inside.top())
+                               .arg(inside.right())
+                               .arg(inside.bottom()));
+            }
+        }
+    }
+
     template <typename Window>
     std::unique_ptr<QWidget> make(const Form1& table)
     {
@@ -212,6 +390,7 @@ private:
 
     const Form1& texts_;
     const QString sourceName_;
+    const bool audit_;
     Form1 markers_;
     QTemporaryDir folder_;
     Configuration config_;
@@ -231,20 +410,22 @@ void measureEach(Measurer& measurer)
 
 int main(int argc, char* argv[])
 {
-    if (argc != 2) {
-        std::fprintf(stderr, "usage: qlkmeasure SOURCE.txt\n");
+    const bool audit = argc == 3 && std::string(argv[1]) == "--audit";
+    if (argc != 2 && !audit) {
+        std::fprintf(stderr, "usage: qlkmeasure [--audit] SOURCE.txt\n");
         return 2;
     }
+    const char* const sourcePath = argv[argc - 1];
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
     applyAppearance(app);
     try {
-        std::ifstream in(argv[1], std::ios::binary);
-        if (!in) throw platform::Failure(std::string("cannot read ") + argv[1]);
+        std::ifstream in(sourcePath, std::ios::binary);
+        if (!in) throw platform::Failure(std::string("cannot read ") + sourcePath);
         std::stringstream text;
         text << in.rdbuf();
-        const langsource::Source source = langsource::parse(text, argv[1]);
-        if (source.codePage == 0) throw platform::Failure(std::string(argv[1]) + ": no code-page line");
+        const langsource::Source source = langsource::parse(text, sourcePath);
+        if (source.codePage == 0) throw platform::Failure(std::string(sourcePath) + ": no code-page line");
         // Texts as the program has them: packed (characters the code page
         // cannot hold are qlkpack's to report) and loaded.
         std::vector<std::string> records;
@@ -255,9 +436,14 @@ int main(int argc, char* argv[])
                                   : platform::codepage::fromUtf8(it->second, source.codePage).bytes);
         }
         Form1 texts;
-        texts.load(langfile::writeRecords(records), argv[1], source.codePage);
-        Measurer measurer(texts, QString::fromLocal8Bit(argv[1]));
+        texts.load(langfile::writeRecords(records), sourcePath, source.codePage);
+        Measurer measurer(texts, QString::fromLocal8Bit(sourcePath), audit);
         measureEach<main_menu, QUELMARN_SECTION_WINDOWS>(measurer);
+        // The titles the windows give their message boxes, and one a user
+        // might type.
+        if (audit)
+            measurer.auditMessageTitles({platform::applicationTitle, texts.text(85), frm_nastav::noticeTitle(),
+                                         QStringLiteral("Varování systému")});
         return measurer.misfits() == 0 ? 0 : 1;
     } catch (const std::exception& error) {
         std::fprintf(stderr, "qlkmeasure: %s\n", error.what());

@@ -71,7 +71,7 @@ main_menu::main_menu(AppContext& context) : context_(context), windows_(context)
 {
     setObjectName(QStringLiteral("main_menu"));
     setWindowTitle(QStringLiteral("Quelmarn Manager " QUELMARN_VERSION));
-    setFixedSize(747, 320);
+    fixWindowSize(this, 747, 320);
 
     Image1 = makePicture(this, "Image1", QStringLiteral(":/main_menu/image1.png"), {96, 80, 555, 74});
     Image2 = makePicture(this, "Image2", QString(), {168, 96, 102, 95});

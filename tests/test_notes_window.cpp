@@ -184,7 +184,7 @@ private slots:
         QTest::newRow("lone LF") << QByteArray("a\nb") << "a\nb";
         QTest::newRow("lone CR") << QByteArray("a\rb\r") << "a\nb\n";
         QTest::newRow("LF CR is two") << QByteArray("a\n\rb") << "a\n\nb";
-        QTest::newRow("1250 letters") << QByteArray("\xe8\x9a\x9e") << "čšž";
+        QTest::newRow("1250 letters") << QByteArray("\x9e\xe8\x9a") << "žčš";
     }
     void openReadsEveryKindOfLineBreak()
     {
@@ -197,6 +197,49 @@ private slots:
         app.fakes.fileDialogs.answers = {dir.filePath("in.txt")};
         open(window);
         QCOMPARE(note(window)->toPlainText(), text);
+    }
+
+    // A UTF-8 file opens as UTF-8 and is saved back so, its mark kept only
+    // where it had one; anything else opens and saves in the code page.
+    // `typed` is added to the note before the save.
+    void encodingIsKeptFromOpenToSave_data()
+    {
+        QTest::addColumn<QByteArray>("bytes");
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<QByteArray>("saved");
+        QTest::newRow("UTF-8 letters") << QByteArray("\xc5\xbelu\xc5\xa5ou\xc4\x8dk\xc3\xbd\r\n") << "žluťoučký\n"
+                                       << "€" << QByteArray("\xc5\xbelu\xc5\xa5ou\xc4\x8dk\xc3\xbd\r\n\xe2\x82\xac\r\n");
+        QTest::newRow("UTF-8 with its mark") << QByteArray("\xef\xbb\xbf" "a\xc3\xa1\n") << "aá\n" << ""
+                                             << QByteArray("\xef\xbb\xbf" "a\xc3\xa1\r\n\r\n");
+        QTest::newRow("mark before plain letters") << QByteArray("\xef\xbb\xbf" "abc") << "abc" << "č"
+                                                   << QByteArray("\xef\xbb\xbf" "abc\xc4\x8d\r\n");
+        QTest::newRow("plain letters stay ANSI") << QByteArray("abc") << "abc" << "č" << QByteArray("abc\xe8\r\n");
+        QTest::newRow("1250 letters stay ANSI") << QByteArray("\x9e\xe8\x9a") << "žčš" << ""
+                                                << QByteArray("\x9e\xe8\x9a\r\n");
+        QTest::newRow("encoded surrogate is not UTF-8") << QByteArray("\xed\xb0\x80") << "í°€" << ""
+                                                        << QByteArray("\xed\xb0\x80\r\n");
+        QTest::newRow("overlong slash is not UTF-8") << QByteArray("\xc0\xaf") << "ŔŻ" << ""
+                                                     << QByteArray("\xc0\xaf\r\n");
+    }
+    void encodingIsKeptFromOpenToSave()
+    {
+        QFETCH(QByteArray, bytes);
+        QFETCH(QString, text);
+        QFETCH(QString, typed);
+        QFETCH(QByteArray, saved);
+        QTemporaryDir dir;
+        const QString path = dir.filePath("note.txt");
+        testing::writeFile(path, bytes.toStdString());
+        testing::FakeApp app;
+        frm_poznamky window(app.context);
+        app.fakes.fileDialogs.answers = {path, path};
+        open(window);
+        QCOMPARE(note(window)->toPlainText(), text);
+        note(window)->moveCursor(QTextCursor::End);
+        note(window)->insertPlainText(typed);
+        save(window);
+        QCOMPARE(QByteArray::fromStdString(testing::readFile(path)), saved);
     }
 
     // The one-pass decoding gives exactly what the platform conversion

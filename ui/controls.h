@@ -21,6 +21,17 @@ Control* placed(Control* control, const QString& name, const QRect& geometry)
     return control;
 }
 
+// A window of fixed size. Its title bar offers minimise and close, but no
+// maximise, which could do nothing.
+inline void fixWindowSize(QWidget* window, int width, int height)
+{
+    window->setFixedSize(width, height);
+    if (!window->isWindow()) return;
+    const Qt::WindowFlags type = window->windowFlags() & Qt::WindowType_Mask;
+    window->setWindowFlags(type | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
+                           | Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
+}
+
 // Captions are shown as they are: never read as markup.
 inline QLabel* makeLabel(QWidget* parent, const QString& name, const QString& text, const QRect& geometry)
 {
@@ -34,6 +45,8 @@ inline QPushButton* makeButton(QWidget* parent, const QString& name, const QStri
     return placed(new QPushButton(caption, parent), name, geometry);
 }
 
+// Frames are drawn by the program's style: the border runs through the
+// middle of the caption, and the controls lie inside it.
 inline QGroupBox* makeFrame(QWidget* parent, const QString& name, const QString& caption, const QRect& geometry)
 {
     return placed(new QGroupBox(caption, parent), name, geometry);

@@ -24,7 +24,7 @@ frm_internet::frm_internet(AppContext& context, QWidget* parent) : QWidget(paren
 {
     setObjectName(QStringLiteral("frm_internet"));
     setWindowTitle(QStringLiteral("Quelmarn Manager " QUELMARN_VERSION " - Internetový prohlížeč"));
-    setFixedSize(862, 661);
+    fixWindowSize(this, 862, 661);
 
     const QString homeSite = context_.config.homeSite;
     const QString secondSite = context_.config.secondSite;
@@ -46,6 +46,8 @@ frm_internet::frm_internet(AppContext& context, QWidget* parent) : QWidget(paren
     WebBrowser1 = context_.services.browsers.create(this);
     WebBrowser1->setObjectName(QStringLiteral("WebBrowser1"));
     WebBrowser1->setGeometry(0, 56, 857, 601);
+    // The link buttons reach one row into the page: the page lies under them.
+    WebBrowser1->lower();
 
     // Only the Go button navigates; Enter in the address box does nothing.
     auto& messages = context_.services.messages;

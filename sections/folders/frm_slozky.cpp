@@ -32,7 +32,7 @@ frm_slozky::frm_slozky(AppContext& context, QWidget* parent)
 {
     setObjectName(QStringLiteral("frm_slozky"));
     setWindowTitle(QStringLiteral("Quelmarn Manager - Soubory a složky"));
-    setFixedSize(493, 457);
+    fixWindowSize(this, 493, 457);
 
     Frame1 = makeFrame(this, QStringLiteral("Frame1"), QStringLiteral("Sytémové složky"), {8, 8, 473, 81});
     Label1 = makeLabel(Frame1, QStringLiteral("Label1"), QStringLiteral("Složka Windows"), {8, 24, 457, 17});

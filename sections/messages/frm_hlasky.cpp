@@ -38,7 +38,7 @@ frm_hlasky::frm_hlasky(AppContext& context) : context_(context)
 {
     setObjectName(QStringLiteral("frm_hlasky"));
     setWindowTitle(QStringLiteral("Quelmarn Manager " QUELMARN_VERSION " - Vlastní hlášky"));
-    setFixedSize(373, 379);
+    fixWindowSize(this, 373, 379);
 
     static const char* const info[6] = {"Frame1", "Label1", "Text1", "Label2", "Text2", "Command1"};
     static const char* const warning[6] = {"Frame2", "Label4", "Text4", "Label3", "Text3", "Command2"};

@@ -11,7 +11,7 @@ frm_sit::frm_sit(AppContext& context) : context_(context)
 {
     setObjectName(QStringLiteral("frm_sit"));
     setWindowTitle(QStringLiteral("Quelmarn Manager - Síť"));
-    setFixedSize(620, 125);
+    fixWindowSize(this, 620, 125);
 
     lbl_uzivatel = makeLabel(this, "lbl_uzivatel", QStringLiteral("Aktuálně přihlášený uživatel"), {8, 8, 241, 17});
     lbl_pocitac = makeLabel(this, "lbl_pocitac", QStringLiteral("Jméno počítače"), {8, 24, 241, 17});

@@ -1,9 +1,11 @@
 #include "sections/notes/frm_poznamky.h"
 
+#include <QByteArrayView>
 #include <QStringList>
 #include <QTextCursor>
 #include <QTextDocument>
 
+#include <algorithm>
 #include <map>
 #include <vector>
 
@@ -51,6 +53,8 @@ const std::vector<char16_t>& byteTable(int codePage)
     return tables.emplace(codePage, std::move(table)).first->second;
 }
 
+const std::string utf8Mark = "\xEF\xBB\xBF";
+
 } // namespace
 
 frm_poznamky::frm_poznamky(AppContext& context, QWidget* parent)
@@ -58,7 +62,7 @@ frm_poznamky::frm_poznamky(AppContext& context, QWidget* parent)
 {
     setObjectName(QStringLiteral("frm_poznamky"));
     setWindowTitle(QStringLiteral("Quelmarn Manager - Poznámky"));
-    setFixedSize(456, 366);
+    fixWindowSize(this, 456, 366);
 
     Text1 = placed(new QPlainTextEdit(this), QStringLiteral("Text1"), {0, 0, 457, 329});
     Text1->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
@@ -131,6 +135,26 @@ QString frm_poznamky::decodeFileText(const std::string& fileText, int codePage)
     return text;
 }
 
+frm_poznamky::FileEncoding frm_poznamky::encodingOf(const std::string& fileBytes)
+{
+    if (fileBytes.compare(0, utf8Mark.size(), utf8Mark) == 0) return FileEncoding::Utf8WithMark;
+    const bool multiByte =
+        std::any_of(fileBytes.begin(), fileBytes.end(), [](char c) { return static_cast<unsigned char>(c) >= 0x80; });
+    return multiByte && QByteArrayView(fileBytes.data(), qsizetype(fileBytes.size())).isValidUtf8()
+        ? FileEncoding::Utf8
+        : FileEncoding::Ansi;
+}
+
+platform::codepage::Encoded frm_poznamky::encoded(const QString& fileText) const
+{
+    switch (encoding_) {
+    case FileEncoding::Utf8WithMark: return {utf8Mark + fileText.toStdString(), {}};
+    case FileEncoding::Utf8: return {fileText.toStdString(), {}};
+    case FileEncoding::Ansi: break;
+    }
+    return platform::codepage::fromUtf8(fileText.toStdString(), context_.config.codePage);
+}
+
 void frm_poznamky::Form_Load()
 {
     setWindowTitle(QStringLiteral("Quelmarn Manager - ") + context_.T(100));
@@ -156,8 +180,7 @@ void frm_poznamky::Command1_Click()
     // The raw text keeps no-break spaces; blocks are joined by U+2029.
     const QString note = Text1->document()->toRawText() + QLatin1Char('\n');
     const int codePage = context_.config.codePage;
-    const platform::codepage::Encoded encoded =
-        platform::codepage::fromUtf8(toFileText(note).toStdString(), codePage);
+    const platform::codepage::Encoded encoded = this->encoded(toFileText(note));
     if (!encoded.unstorable.empty()) {
         // Saving would turn them into '?': the user decides what to do instead.
         QStringList characters;
@@ -183,9 +206,13 @@ void frm_poznamky::Command3_Click()
     try {
         CommonDialog1.Filter = context_.T(99) + QStringLiteral("|*.txt");
         CommonDialog1.ShowOpen();
-        const QString text = decodeFileText(
-            context_.system.file_operations.readOrCreate(CommonDialog1.FileName.toStdString()),
-            context_.config.codePage);
+        const std::string bytes =
+            context_.system.file_operations.readOrCreate(CommonDialog1.FileName.toStdString());
+        const FileEncoding encoding = encodingOf(bytes);
+        const QString text = encoding == FileEncoding::Ansi
+            ? decodeFileText(bytes, context_.config.codePage)
+            : QString::fromStdString(
+                  toNoteText(encoding == FileEncoding::Utf8WithMark ? bytes.substr(utf8Mark.size()) : bytes));
         // Straight into the document, as the box's own setPlainText does but
         // without its second pass that gives every character the format it
         // already has. Replacing the text empties the undo history anyway;
@@ -198,6 +225,7 @@ void frm_poznamky::Command3_Click()
         document->setUndoRedoEnabled(true);
         document->setModified(false);
         Text1->moveCursor(QTextCursor::Start);
+        encoding_ = encoding;
     } catch (const std::exception&) {
     }
 }

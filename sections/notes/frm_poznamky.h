@@ -1,7 +1,8 @@
 #pragma once
 // The notes window: one plain-text note, saved to and opened from a text
-// file in the system's ANSI code page with CR LF line breaks. The note and
-// the one dialog object for save and open live only as long as the window.
+// file in the system's ANSI code page with CR LF line breaks; a UTF-8 file
+// is opened as UTF-8 and saved back so. The note and the one dialog object
+// for save and open live only as long as the window.
 
 #include <QPlainTextEdit>
 #include <QPushButton>
@@ -9,6 +10,7 @@
 #include <string>
 
 #include "platform/services/file_dialog.h"
+#include "platform/sys/codepage.h"
 #include "ui/app_context.h"
 
 class frm_poznamky : public QWidget {
@@ -24,14 +26,24 @@ public:
     // File bytes in a code page -> text of the box, line breaks as above.
     static QString decodeFileText(const std::string& fileText, int codePage);
 
+    // How a file's text is stored. A file is UTF-8 when it starts with the
+    // UTF-8 mark, or when it is valid UTF-8 and holds at least one
+    // multi-byte sequence (no ANSI text of any length is likely to be
+    // that); every other file is in the ANSI code page.
+    enum class FileEncoding { Ansi, Utf8, Utf8WithMark };
+    static FileEncoding encodingOf(const std::string& fileBytes);
+
 private:
     void Form_Load();
     void Command1_Click();
     void Command2_Click();
     void Command3_Click();
+    // The note's file text in the encoding of the file last opened.
+    platform::codepage::Encoded encoded(const QString& fileText) const;
 
     AppContext& context_;
     platform::CommonDialog CommonDialog1;
+    FileEncoding encoding_ = FileEncoding::Ansi;
 
     QPlainTextEdit* Text1;
     QPushButton* Command1;

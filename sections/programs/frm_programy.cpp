@@ -12,7 +12,7 @@ frm_programy::frm_programy(AppContext& context, QWidget* parent)
 {
     setObjectName(QStringLiteral("frm_programy"));
     setWindowTitle(QStringLiteral("EXE Programy - Quelmarn Manager " QUELMARN_VERSION " Beta"));
-    setFixedSize(575, 154);
+    fixWindowSize(this, 575, 154);
 
     // Row r (1..5): path box Text<r>, browse Command<2r-1>, run Command<2r>.
     struct Row {

@@ -28,7 +28,7 @@ frm_nastav::frm_nastav(AppContext& context) : context_(context)
 {
     setObjectName(QStringLiteral("frm_nastav"));
     setWindowTitle(QStringLiteral("Nastavení programu Quelmarn Manager"));
-    setFixedSize(480, 476);
+    fixWindowSize(this, 480, 476);
 
     Frame2 = new QGroupBox(QStringLiteral("Jazyk programu"), this);
     Frame2->setObjectName(QStringLiteral("Frame2"));

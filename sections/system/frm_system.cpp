@@ -139,7 +139,7 @@ frm_system::frm_system(AppContext& context) : context_(context)
 {
     setObjectName(QStringLiteral("frm_system"));
     setWindowTitle(QStringLiteral("Quelmarn Manager - Operační systém"));
-    setFixedSize(667, 481);
+    fixWindowSize(this, 667, 481);
 
     Label1 = makeFixedLabel(this, QStringLiteral("Label1"), QStringLiteral("Verze operačního systému:"), {8, 8, 153, 17});
     verze_sys = makeFixedLabel(this, QStringLiteral("verze_sys"), QStringLiteral("verze_os"), {168, 8, 97, 17});

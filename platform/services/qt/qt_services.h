@@ -3,6 +3,7 @@
 // run time, Qt WebEngine, Qt Network and GIO.
 
 #include <QDBusConnection>
+#include <QMessageBox>
 #include <functional>
 #include <memory>
 #include <optional>
@@ -22,6 +23,12 @@ class QtMessageBoxService : public MessageBoxService {
 public:
     void show(const QString& text, int style, const std::optional<QString>& title) override;
 };
+
+// The box QtMessageBoxService shows, made but not yet shown.
+std::unique_ptr<QMessageBox> makeMessageBox(const QString& text, int style, const std::optional<QString>& title);
+// How wide a window must be for the window manager's title bar to show
+// `title` whole beside its icon and buttons.
+int titleBarWidth(const QString& title);
 
 class QtFileDialogService : public FileDialogService {
 public:
