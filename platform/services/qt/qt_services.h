@@ -152,7 +152,7 @@ SplitCommand splitCommandLine(const QString& commandLine);
 // QApplication.
 struct QtServices {
     QtServices(const QString& startPage, const desktop::Session& session)
-        : browsers(startPage, modules), applets(session)
+        : browsers(startPage, modules), pointer(makeNativePointerPosition(session)), applets(session)
     {
     }
     const QStringList modules = moduleFolders(); // where both modules are looked for
@@ -160,7 +160,7 @@ struct QtServices {
     QtMessageBoxService messages;
     QtFileDialogService fileDialogs;
     WebEngineBrowserFactory browsers;
-    std::unique_ptr<PointerPosition> pointer = makeNativePointerPosition();
+    std::unique_ptr<PointerPosition> pointer;
     QtRunPrompt runPrompt{fileDialogs};
     NetworkModuleLoader networkModule{modules};
     ModuleNetworkService network{networkModule};
