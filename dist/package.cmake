@@ -20,10 +20,12 @@ set(CPACK_DEBIAN_PACKAGE_SECTION utils)
 set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 set(CPACK_DEBIAN_PACKAGE_HOMEPAGE "https://www.quelmarn.example/")
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
-# The web engine's helper process, the X11 platform plugin, the font the
-# fixed-size windows are laid out for, Qt's own translations (dialog
-# buttons, the file dialog) for the interface language.
-set(CPACK_DEBIAN_PACKAGE_DEPENDS "libqt6webenginecore6-bin, qt6-qpa-plugins, fonts-liberation2, qt6-translations-l10n")
+# The web engine's helper process, the X11 and Wayland platform plugins (a
+# session that sets QT_QPA_PLATFORM=wayland cannot start the program
+# without the latter), the font the fixed-size windows are laid out for,
+# Qt's own translations (dialog buttons, the file dialog) for the interface
+# language.
+set(CPACK_DEBIAN_PACKAGE_DEPENDS "libqt6webenginecore6-bin, qt6-qpa-plugins, qt6-wayland, fonts-liberation2, qt6-translations-l10n")
 # Network shares are mounted through GVfs.
 set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "gvfs, gvfs-backends")
 set(CPACK_STRIP_FILES ON)

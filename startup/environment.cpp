@@ -64,5 +64,7 @@ Configuration readConfiguration(const QProcessEnvironment& environment)
     config.session.sessionId = variable("XDG_SESSION_ID").value_or(QByteArray()).toStdString();
     const auto path = variable("PATH");
     config.session.programFolders = platform::ostatni_API::programFolders(path ? path->constData() : nullptr);
+    config.session.waylandDisplay = variable("WAYLAND_DISPLAY").value_or(QByteArray()).toStdString();
+    config.session.swaySocket = variable("SWAYSOCK").value_or(QByteArray()).toStdString();
     return config;
 }

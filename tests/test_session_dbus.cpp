@@ -93,24 +93,8 @@ class SessionDBusTest : public QObject {
 private slots:
     void initTestCase()
     {
-        address_ = daemon_.start();
-        QVERIFY2(address_.startsWith(QLatin1String("unix:")), qPrintable(daemon_.problem()));
-
-        // The mock answers on a thread of its own, so that the blocking
-        // calls made on this thread get their replies.
-        mockBus_ = std::make_unique<QDBusConnection>(QDBusConnection::connectToBus(address_, QStringLiteral("mock")));
-        QVERIFY(mockBus_->isConnected());
-        QVERIFY(mockBus_->registerVirtualObject(QStringLiteral("/"), &mock_, QDBusConnection::SubPath));
-        mockThread_.start();
-        mock_.moveToThread(&mockThread_);
-    }
-
-    void cleanupTestCase()
-    {
-        mockBus_->unregisterObject(QStringLiteral("/"), QDBusConnection::UnregisterTree);
-        QDBusConnection::disconnectFromBus(QStringLiteral("mock"));
-        mockThread_.quit();
-        mockThread_.wait();
+        address_ = bus_.start();
+        QVERIFY2(address_.startsWith(QLatin1String("unix:")), qPrintable(bus_.problem()));
     }
 
     // No service of the machine can start on the test's bus: an installed
@@ -127,7 +111,7 @@ private slots:
     void init() { mock_.reset(); }
     void cleanup()
     {
-        for (const QString& name : owned_) mockBus_->unregisterService(name);
+        for (const QString& name : owned_) bus_.connection().unregisterService(name);
         owned_.clear();
     }
 
@@ -305,16 +289,14 @@ private:
     void own(const QStringList& names)
     {
         for (const QString& name : names) {
-            QVERIFY2(mockBus_->registerService(name), qPrintable(name));
+            QVERIFY2(bus_.connection().registerService(name), qPrintable(name));
             owned_ << name;
         }
     }
 
-    testing::PrivateBus daemon_;
-    QString address_;
-    QThread mockThread_;
     MockServices mock_;
-    std::unique_ptr<QDBusConnection> mockBus_;
+    testing::MockedBus bus_{mock_};
+    QString address_;
     QStringList owned_;
 };
 

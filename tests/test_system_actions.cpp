@@ -156,6 +156,14 @@ private slots:
         QTest::newRow("gnome control center ignored elsewhere")
             << SettingsRole::Mouse << "LXDE" << everything << "lxinput";
         QTest::newRow("display anywhere") << SettingsRole::Display << "" << everything << "arandr";
+        // Installed settings of another desktop serve where nothing else does.
+        const QStringList desktops = {"gnome-control-center", "systemsettings", "xfce4-mouse-settings"};
+        QTest::newRow("sway mouse") << SettingsRole::Mouse << "sway" << desktops
+                                    << "env XDG_CURRENT_DESKTOP=GNOME gnome-control-center mouse";
+        QTest::newRow("xfce mouse on plasma") << SettingsRole::Mouse << "KDE" << QStringList{"xfce4-mouse-settings"}
+                                              << "xfce4-mouse-settings";
+        QTest::newRow("plasma display on gnome") << SettingsRole::Display << "GNOME" << QStringList{"kcmshell5"}
+                                                 << "kcmshell5 kcm_kscreen";
     }
     void roleCommandPerDesktop()
     {

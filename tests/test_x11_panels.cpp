@@ -81,6 +81,20 @@ private slots:
         const Panel panel = makePanel("panel", true);
         const Window normal = makeWindow(false);
         auto taskbar = platform::taskbar::makeNative();
+        // The panel is on every desktop, as real panels are.
+        const Atom desktop = XInternAtom(display_, "_NET_WM_DESKTOP", False);
+        XEvent sticky{};
+        sticky.xclient = {ClientMessage, 0, False, display_, panel.window, desktop, 32, {}};
+        sticky.xclient.data.l[0] = 0xFFFFFFFF;
+        XSendEvent(display_, DefaultRootWindow(display_), False, SubstructureRedirectMask | SubstructureNotifyMask,
+                   &sticky);
+        XSync(display_, False);
+        // Xlib widens 32-bit values to long, with or without their sign.
+        const auto onDesktop = [&] {
+            const std::vector<unsigned long> value = windowProperty(panel.window, desktop, XA_CARDINAL);
+            return value.size() == 1 ? value[0] & 0xFFFFFFFF : 0;
+        };
+        QTRY_COMPARE_WITH_TIMEOUT(onDesktop(), 0xFFFFFFFFUL, 10000);
 
         taskbar->hideTaskbar();
         QTRY_VERIFY_WITH_TIMEOUT(!managed(panel.window), 10000);
@@ -92,6 +106,7 @@ private slots:
         taskbar->showTaskbar();
         QTRY_VERIFY_WITH_TIMEOUT(managed(panel.window) && mapState(panel.window) == IsViewable, 10000);
         QCOMPARE(mapState(normal), IsViewable);
+        QTRY_COMPARE_WITH_TIMEOUT(onDesktop(), 0xFFFFFFFFUL, 10000);
     }
 
     // A panel hidden by someone else stays hidden: only what this program

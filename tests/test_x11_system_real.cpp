@@ -43,7 +43,7 @@ double shownKilobytes(const QString& text, const QString& prefix)
 struct RealApp {
     testing::FakeApp fake;
     platform::NativeSystemCalls native{fake.config.session};
-    std::unique_ptr<platform::PointerPosition> pointer = platform::makeNativePointerPosition();
+    std::unique_ptr<platform::PointerPosition> pointer = platform::makeNativePointerPosition(fake.config.session);
     AppContext context{fake.table, fake.fakes.with(*pointer), [] {}, native.view(), fake.config};
 };
 

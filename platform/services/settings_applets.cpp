@@ -32,10 +32,29 @@ QStringList programs(std::initializer_list<const char*> names)
     return list;
 }
 
+// The program a command line starts: "env NAME=value program ..." starts
+// program.
 QString programOf(const QString& commandLine)
 {
-    const QStringList parts = QProcess::splitCommand(commandLine);
+    QStringList parts = QProcess::splitCommand(commandLine);
+    if (!parts.isEmpty() && parts.constFirst() == QLatin1String("env")) {
+        parts.removeFirst();
+        while (!parts.isEmpty() && parts.constFirst().contains(QLatin1Char('='))) parts.removeFirst();
+    }
     return parts.isEmpty() ? QString() : parts.constFirst();
+}
+
+// GNOME's settings hide every page whose menu entry is shown only in GNOME
+// unless the desktop is named so; Plasma's and Xfce's settings programs
+// open their pages on any desktop.
+QStringList outsideGnome(const QStringList& lines)
+{
+    QStringList result;
+    for (const QString& line : lines)
+        result << (programOf(line) == QLatin1String("gnome-control-center")
+                       ? QStringLiteral("env XDG_CURRENT_DESKTOP=GNOME ") + line
+                       : line);
+    return result;
 }
 
 } // namespace
@@ -115,13 +134,21 @@ QString controlPanelCommandLine(const SettingsApplet& applet)
 QStringList candidateCommandLines(const SettingsApplet& applet, const QString& xdgCurrentDesktop)
 {
     QStringList candidates;
-    switch (desktop::desktopFromList(xdgCurrentDesktop.toStdString())) {
+    const desktop::Desktop running = desktop::desktopFromList(xdgCurrentDesktop.toStdString());
+    switch (running) {
     case desktop::Desktop::Gnome: candidates << applet.gnome; break;
     case desktop::Desktop::Kde: candidates << applet.kde; break;
     case desktop::Desktop::Xfce: candidates << applet.xfce; break;
     case desktop::Desktop::Other: break;
     }
-    for (const QString& line : applet.anyDesktop)
+    // Then programs for any desktop, then the other desktops' own settings,
+    // which open outside their desktop too: an installed one is never
+    // passed over.
+    QStringList rest = applet.anyDesktop;
+    if (running != desktop::Desktop::Gnome) rest << outsideGnome(applet.gnome);
+    if (running != desktop::Desktop::Kde) rest << applet.kde;
+    if (running != desktop::Desktop::Xfce) rest << applet.xfce;
+    for (const QString& line : rest)
         if (!candidates.contains(line)) candidates << line;
     return candidates;
 }

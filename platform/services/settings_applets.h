@@ -3,8 +3,10 @@
 // buttons. One table holds, for each role, the Control Panel applet that
 // opens it on Windows and the programs that open it on a Linux desktop:
 // first the running desktop's own settings (GNOME, KDE Plasma, Xfce, told
-// by $XDG_CURRENT_DESKTOP), then programs that serve any desktop. The
-// first of those found in the session's program folders is the one started.
+// by $XDG_CURRENT_DESKTOP), then programs that serve any desktop, then the
+// other desktops' settings programs (all of them open outside their own
+// desktop). The first of those found in the session's program folders is
+// the one started, so a failure never names an installed program.
 
 #include <QString>
 #include <QStringList>

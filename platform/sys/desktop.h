@@ -17,6 +17,8 @@ struct Session {
     std::string currentDesktop;              // $XDG_CURRENT_DESKTOP: names, colon-separated
     std::string sessionId;                   // $XDG_SESSION_ID: logind's name of the login session
     std::vector<std::string> programFolders; // $PATH: where the desktop's programs are looked for
+    std::string waylandDisplay;              // $WAYLAND_DISPLAY: set under Wayland, also for X11 programs (XWayland)
+    std::string swaySocket;                  // $SWAYSOCK: set under sway, whose panels are asked over it
 };
 
 } // namespace platform::desktop

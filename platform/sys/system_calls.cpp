@@ -34,7 +34,7 @@ NativeSystemCalls::NativeSystemCalls(const desktop::Session& session)
       memory_(pamet::makeNative()),
       other_(ostatni_API::makeNative()),
       session_(off_reset_logout::makeNative(session)),
-      taskbar_(taskbar::makeNative()),
+      taskbar_(taskbar::makeForSession(session)),
       files_(file_operations::makeNative()),
       profile_(profile::makeNative())
 {

@@ -18,7 +18,10 @@
 
 #include <cstdint>
 #include <memory>
+#include <string>
 #include <vector>
+
+#include "platform/sys/desktop.h"
 
 namespace platform::taskbar {
 
@@ -41,7 +44,16 @@ public:
     virtual WindowId startButton() = 0;
 };
 
-// The calls on the running desktop (on X11 the display named by $DISPLAY).
+// The panels of any X11 desktop, as above (the display named by $DISPLAY).
 std::unique_ptr<InspectableCalls> makeNative();
+
+// The calls the running desktop offers, chosen from the session: on Linux
+// KDE Plasma's shell scripting, GNOME Shell through the program's shell
+// extension, sway's bar commands, Xfce's panel settings, else the X11
+// panels above. Each call acts or throws platform::Failure saying why it
+// cannot on this desktop; whatever was changed is undone by the matching
+// show call and, if that never came, when the object ends. sessionBus is
+// the D-Bus address of the session bus (empty: the standard one).
+std::unique_ptr<Calls> makeForSession(const desktop::Session& session, const std::string& sessionBus = {});
 
 } // namespace platform::taskbar

@@ -387,7 +387,9 @@ void frm_system::Timer3_Timer()
 
 void frm_system::souradnice_mysi()
 {
-    const QString text = number_format::pointer(context_.services.pointer.position());
+    const std::optional<QPoint> at = context_.services.pointer.position();
+    // Never a number that is not the pointer's place on the screen.
+    const QString text = at ? number_format::pointer(*at) : tr("Souřadnice myši: neznámé");
     // The pointer is mostly still: an unchanged text costs no repaint.
     if (Label4->text() != text) Label4->setText(text);
 }

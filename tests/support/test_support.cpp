@@ -227,4 +227,30 @@ QString PrivateBus::start(const QStringList& machineServices)
     return address_;
 }
 
+MockedBus::~MockedBus()
+{
+    if (connection_) {
+        connection_->unregisterObject(QStringLiteral("/"), QDBusConnection::UnregisterTree);
+        QDBusConnection::disconnectFromBus(QStringLiteral("mock"));
+    }
+    thread_.quit();
+    thread_.wait();
+}
+
+QString MockedBus::start()
+{
+    const QString address = daemon_.start();
+    problem_ = daemon_.problem();
+    if (address.isEmpty()) return {};
+    connection_ = std::make_unique<QDBusConnection>(QDBusConnection::connectToBus(address, QStringLiteral("mock")));
+    if (!connection_->isConnected()
+        || !connection_->registerVirtualObject(QStringLiteral("/"), &mock_, QDBusConnection::SubPath)) {
+        problem_ = QStringLiteral("the mock cannot serve on the private bus");
+        return {};
+    }
+    thread_.start();
+    mock_.moveToThread(&thread_);
+    return address;
+}
+
 } // namespace testing

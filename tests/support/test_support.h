@@ -2,8 +2,12 @@
 // Shared pieces of the tests: crafted language files and a window context
 // built on recording fakes.
 
+#include <QDBusConnection>
+#include <QDBusVirtualObject>
 #include <QObject>
 #include <QProcess>
+#include <QThread>
+#include <memory>
 #include <QString>
 #include <QTemporaryDir>
 #include <functional>
@@ -94,6 +98,26 @@ private:
     QTemporaryDir folder_;
     QProcess daemon_;
     QString address_;
+    QString problem_;
+};
+
+// A private bus on which `mock` answers every object path, on a thread of
+// its own, so that blocking calls made on the test's thread get replies.
+class MockedBus {
+public:
+    explicit MockedBus(QDBusVirtualObject& mock) : mock_(mock) {}
+    ~MockedBus();
+    // Starts the bus; an empty text, with problem() saying why, when it
+    // cannot.
+    QString start();
+    QDBusConnection& connection() { return *connection_; } // the mock's own
+    const QString& problem() const { return problem_; }
+
+private:
+    QDBusVirtualObject& mock_;
+    PrivateBus daemon_;
+    QThread thread_;
+    std::unique_ptr<QDBusConnection> connection_;
     QString problem_;
 };
 

@@ -30,7 +30,7 @@ public:
         if (display_) XCloseDisplay(display_);
     }
 
-    QPoint position() override
+    std::optional<QPoint> position() override
     {
         if (!connected_) connect();
         if (!display_) return QCursor::pos();
@@ -97,7 +97,7 @@ private:
 
 } // namespace
 
-std::unique_ptr<PointerPosition> makeNativePointerPosition()
+std::unique_ptr<PointerPosition> makeX11PointerPosition()
 {
     return std::make_unique<WatchedPointerPosition>();
 }

@@ -168,7 +168,7 @@ SplitCommand splitCommandLine(const QString& commandLine);
 // QApplication.
 struct QtServices {
     QtServices(const QString& startPage, const desktop::Session& session, const QString& webEngineUnavailable)
-        : browsers(startPage, modules, webEngineUnavailable), applets(session)
+        : browsers(startPage, modules, webEngineUnavailable), pointer(makeNativePointerPosition(session)), applets(session)
     {
     }
     const QStringList modules = moduleFolders(); // where both modules are looked for
@@ -176,7 +176,7 @@ struct QtServices {
     QtMessageBoxService messages;
     QtFileDialogService fileDialogs;
     WebEngineBrowserFactory browsers;
-    std::unique_ptr<PointerPosition> pointer = makeNativePointerPosition();
+    std::unique_ptr<PointerPosition> pointer;
     QtRunPrompt runPrompt{fileDialogs};
     NetworkModuleLoader networkModule{modules};
     ModuleNetworkService network{networkModule};

@@ -5,6 +5,7 @@
 #include <X11/Xutil.h>
 #include <algorithm>
 #include <cctype>
+#include <map>
 #include <string>
 
 namespace platform::taskbar {
@@ -55,7 +56,12 @@ public:
         Display* display = open();
         if (!display) return;
         IgnoredErrors guard(display);
+        const Atom desktop = XInternAtom(display, "_NET_WM_DESKTOP", False);
         for (WindowId panel : dockWindows(display)) {
+            // The window manager drops a withdrawn window's desktop; a panel
+            // shown on every desktop must come back so.
+            const std::vector<Window> onDesktop = windowList(display, Window(panel), desktop, XA_CARDINAL);
+            if (!onDesktop.empty() && !desktops_.count(panel)) desktops_[panel] = onDesktop.front();
             XUnmapWindow(display, Window(panel));
             if (std::find(hidden_.begin(), hidden_.end(), panel) == hidden_.end()) hidden_.push_back(panel);
         }
@@ -66,8 +72,18 @@ public:
         Display* display = open();
         if (!display) return;
         IgnoredErrors guard(display);
-        for (WindowId panel : hidden_) XMapWindow(display, Window(panel));
+        const Atom desktop = XInternAtom(display, "_NET_WM_DESKTOP", False);
+        for (WindowId panel : hidden_) {
+            const auto found = desktops_.find(panel);
+            if (found != desktops_.end()) {
+                const unsigned long value = found->second;
+                XChangeProperty(display, Window(panel), desktop, XA_CARDINAL, 32, PropModeReplace,
+                                reinterpret_cast<const unsigned char*>(&value), 1);
+            }
+            XMapWindow(display, Window(panel));
+        }
         hidden_.clear();
+        desktops_.clear();
     }
 
     void hideStartButton() override
@@ -176,6 +192,7 @@ private:
     bool tried_ = false;
     Display* display_ = nullptr;
     std::vector<WindowId> hidden_; // panels this object unmapped and has not shown again
+    std::map<WindowId, unsigned long> desktops_; // their _NET_WM_DESKTOP when hidden
 };
 
 } // namespace

@@ -44,4 +44,10 @@ std::unique_ptr<InspectableCalls> makeNative()
     return std::make_unique<WindowsTaskbar>();
 }
 
+// Windows has one taskbar whatever the session.
+std::unique_ptr<Calls> makeForSession(const desktop::Session&, const std::string&)
+{
+    return makeNative();
+}
+
 } // namespace platform::taskbar
