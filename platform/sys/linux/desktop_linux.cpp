@@ -37,7 +37,7 @@ QDBusMessage shellExtensions(const char* method)
 
 QString translated(const char* text)
 {
-    return QCoreApplication::translate("platform::desktop", text);
+    return QCoreApplication::translate("platform", text);
 }
 
 QDBusConnection sessionBus(const std::string& address)
@@ -58,13 +58,14 @@ bool Programs::tryRun(const QString& name, const QStringList& arguments, QString
 {
     const QString path = find(name);
     if (path.isEmpty())
-        refuse(translated("Program %1 této plochy nebyl nalezen, proto jím nelze panely ovládat.").arg(name));
+        refuse(translated(QT_TRANSLATE_NOOP("platform", "This desktop's program %1 was not found, so the panels cannot be controlled with"
+                                                        " it.")).arg(name));
     QProcess process;
     process.start(path, arguments);
     if (!process.waitForFinished(programTimeoutMs)) {
         process.kill();
         process.waitForFinished();
-        refuse(translated("Program %1 neodpověděl do deseti sekund.").arg(name));
+        refuse(translated(QT_TRANSLATE_NOOP("platform", "The program %1 did not answer within ten seconds.")).arg(name));
     }
     const QString out = QString::fromUtf8(process.readAllStandardOutput());
     if (output) *output = process.exitStatus() == QProcess::NormalExit && process.exitCode() == 0
@@ -77,7 +78,7 @@ QString Programs::run(const QString& name, const QStringList& arguments) const
 {
     QString output;
     if (!tryRun(name, arguments, &output))
-        refuse(translated("%1 odmítl požadavek: %2").arg(name, output.trimmed()));
+        refuse(translated(QT_TRANSLATE_NOOP("platform", "%1 refused the request: %2")).arg(name, output.trimmed()));
     return output;
 }
 
@@ -93,24 +94,24 @@ void GnomeShellExtension::enable(QDBusConnection& bus)
 {
     const QDBusMessage info = bus.call(shellExtensions("GetExtensionInfo"), QDBus::Block, callTimeoutMs);
     if (info.type() != QDBusMessage::ReplyMessage || info.arguments().isEmpty())
-        refuse(translated("GNOME Shell neodpovídá na sběrnici sezení (%1).").arg(info.errorMessage()));
+        refuse(translated(QT_TRANSLATE_NOOP("platform", "GNOME Shell does not answer on the session bus (%1).")).arg(info.errorMessage()));
     const QVariant first = info.arguments().constFirst();
     const QVariantMap state = first.canConvert<QDBusArgument>() ? qdbus_cast<QVariantMap>(first) : first.toMap();
     if (state.isEmpty())
-        refuse(translated("GNOME Shell zatím nezná rozšíření %1, které tento program instaluje: rozšíření "
-                          "načítá jen při přihlášení. Po jednom odhlášení a novém přihlášení bude toto "
-                          "tlačítko fungovat.")
+        refuse(translated(QT_TRANSLATE_NOOP("platform", "GNOME Shell does not know the extension %1 that this program installs yet: it "
+                                                        "loads extensions only at log-in. After logging off and on again once, this "
+                                                        "button will work."))
                    .arg(QLatin1String(uuid)));
     // 1: enabled; 3: error; 4: out of date.
     const int current = int(state.value(QStringLiteral("state")).toDouble());
     if (current == 3 || current == 4)
-        refuse(translated("GNOME Shell nemůže spustit rozšíření %1: %2")
+        refuse(translated(QT_TRANSLATE_NOOP("platform", "GNOME Shell cannot start the extension %1: %2"))
                    .arg(QLatin1String(uuid), state.value(QStringLiteral("error")).toString()));
     if (current != 1) {
         const QDBusMessage enabled = bus.call(shellExtensions("EnableExtension"), QDBus::Block, callTimeoutMs);
         if (enabled.type() != QDBusMessage::ReplyMessage || enabled.arguments().value(0).toBool() == false)
-            refuse(translated("GNOME Shell odmítl zapnout rozšíření %1 (%2). Rozšíření mohou být v nastavení "
-                              "vypnuta.")
+            refuse(translated(QT_TRANSLATE_NOOP("platform", "GNOME Shell refused to enable the extension %1 (%2). Extensions may be turned "
+                                                            "off in the settings."))
                        .arg(QLatin1String(uuid), enabled.errorMessage()));
         enabledHere_ = true;
     }
@@ -132,7 +133,7 @@ QDBusMessage GnomeShellExtension::call(const QString& method, const QVariantList
         const bool notYet = reply.errorName() == QLatin1String("org.freedesktop.DBus.Error.UnknownObject")
             || reply.errorName() == QLatin1String("org.freedesktop.DBus.Error.UnknownMethod");
         if (!notYet || attempt >= 40)
-            refuse(translated("Rozšíření %1 v GNOME Shell neodpovídá (%2).").arg(QLatin1String(uuid), reply.errorMessage()));
+            refuse(translated(QT_TRANSLATE_NOOP("platform", "The extension %1 in GNOME Shell does not answer (%2).")).arg(QLatin1String(uuid), reply.errorMessage()));
         QThread::msleep(50);
     }
 }

@@ -84,7 +84,7 @@ private:
         QStringList ids;
         for (const QJsonValue& id : ask({QStringLiteral("-t"), QStringLiteral("get_bar_config")}).array())
             ids << id.toString();
-        if (ids.isEmpty()) refuse(translated("Sway nemá žádný panel (bar), který by šlo skrýt."));
+        if (ids.isEmpty()) refuse(translated(QT_TRANSLATE_NOOP("platform", "Sway has no panel (bar) that could be hidden.")));
         return ids;
     }
     QJsonObject config(const QString& bar)
@@ -127,7 +127,7 @@ public:
             query({QStringLiteral("-p"), property, QStringLiteral("-n"), QStringLiteral("-t"), QStringLiteral("uint"),
                    QStringLiteral("-s"), QStringLiteral("2")}); // 2: always hide
         }
-        if (autohide_.isEmpty()) refuse(translated("Xfce nemá žádný panel."));
+        if (autohide_.isEmpty()) refuse(translated(QT_TRANSLATE_NOOP("platform", "Xfce has no panel.")));
     }
     void showTaskbar() override
     {
@@ -160,7 +160,8 @@ public:
             if (changed != before) setPluginIds(panel, ids);
         }
         if (!changed && removed_.isEmpty())
-            refuse(translated("Panely Xfce nemají nabídku Aplikace (ani nabídku Whisker), kterou by šlo skrýt."));
+            refuse(translated(QT_TRANSLATE_NOOP("platform", "The Xfce panels have no Applications menu (nor a Whisker menu) that could be "
+                                                            "hidden.")));
         if (changed) restartPanel();
     }
     void showStartButton() override
@@ -230,7 +231,7 @@ public:
             ++found;
             if (!hiding_.contains(match.captured(1))) hiding_[match.captured(1)] = match.captured(2);
         }
-        if (!found) refuse(translated("KDE Plasma nemá žádný panel."));
+        if (!found) refuse(translated(QT_TRANSLATE_NOOP("platform", "KDE Plasma has no panel.")));
     }
     void showTaskbar() override
     {
@@ -249,9 +250,9 @@ public:
 private:
     [[noreturn]] static void refuseStart()
     {
-        refuse(translated("V KDE Plasma je tlačítko Start widget spouštěče aplikací. Skrýt ho lze jen jeho "
-                          "odstraněním z panelu, což smaže jeho nastavení i oblíbené položky; program ho proto "
-                          "nechává být."));
+        refuse(translated(QT_TRANSLATE_NOOP("platform", "In KDE Plasma the Start button is the application launcher widget. It can be "
+                                                        "hidden only by removing it from the panel, which deletes its settings and "
+                                                        "favourites; so the program leaves it alone.")));
     }
     QString evaluate(const QString& script)
     {
@@ -262,7 +263,7 @@ private:
         call << script;
         const QDBusMessage reply = desktop::sessionBus(bus_).call(call, QDBus::Block, 10000);
         if (reply.type() != QDBusMessage::ReplyMessage)
-            refuse(translated("Plocha KDE Plasma neodpověděla (%1).").arg(reply.errorMessage()));
+            refuse(translated(QT_TRANSLATE_NOOP("platform", "The KDE Plasma desktop did not answer (%1).")).arg(reply.errorMessage()));
         return reply.arguments().value(0).toString();
     }
 
@@ -317,7 +318,7 @@ public:
     void hideTaskbar() override
     {
         if (x11().panels().empty())
-            refuse(translated("Na této ploše nebyl nalezen žádný panel (okno typu DOCK), který by šlo skrýt."));
+            refuse(translated(QT_TRANSLATE_NOOP("platform", "No panel (a window of type DOCK) that could be hidden was found on this desktop.")));
         x11_->hideTaskbar();
         taskbarHidden_ = true;
     }
@@ -347,7 +348,7 @@ private:
             // window of another program can be reached.
             Display* display = XOpenDisplay(nullptr);
             if (!display)
-                refuse(translated("Plocha %1 nedovoluje programům skrýt panel ani tlačítko Start.")
+                refuse(translated(QT_TRANSLATE_NOOP("platform", "The desktop %1 does not let programs hide the panel or the Start button."))
                            .arg(desktopName_.empty() ? QStringLiteral("?") : QString::fromStdString(desktopName_)));
             XCloseDisplay(display);
             x11_ = makeNative();
@@ -357,8 +358,8 @@ private:
     void requireStartButton()
     {
         if (!x11().startButton())
-            refuse(translated("Panel této plochy kreslí tlačítko Start uvnitř svého okna, takže ho nelze skrýt "
-                              "samostatně."));
+            refuse(translated(QT_TRANSLATE_NOOP("platform", "This desktop's panel draws the Start button inside its own window, so it cannot "
+                                                            "be hidden on its own.")));
     }
 
     std::string desktopName_;
