@@ -248,7 +248,7 @@ void main_menu::showOfflineStrip(const QString& reason)
         offlineStrip->setObjectName(QStringLiteral("offlineStrip"));
         offlineStrip->setFrameShape(QFrame::Box);
         offlineStrip->setGeometry(113, 0, 521, 73);
-        QLabel* text = makeLabel(offlineStrip, "offlineText", QStringLiteral("Stránka programu teď není dostupná."),
+        QLabel* text = makeLabel(offlineStrip, "offlineText", tr("The program's page is not available right now."),
                                  {0, 10, 521, 17});
         text->setAlignment(Qt::AlignCenter);
         offlineReason = makeLabel(offlineStrip, "offlineReason", QString(), {4, 34, 513, 17});

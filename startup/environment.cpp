@@ -30,7 +30,8 @@ QString webEngineUnavailable(bool sandboxRefused, const QProcessEnvironment& env
     const QStringList flags =
         environment.value(QStringLiteral("QTWEBENGINE_CHROMIUM_FLAGS")).split(QLatin1Char(' '), Qt::SkipEmptyParts);
     if (flags.contains(QStringLiteral("--no-sandbox"))) return {};
-    return QStringLiteral("Prohlížeč nelze spustit pod uživatelem root: jeho sandbox to nedovolí.");
+    // The English source: it is translated once the interface language is known.
+    return QStringLiteral(QT_TRANSLATE_NOOP("platform", "The browser cannot be started as root: its sandbox does not allow it."));
 }
 
 Configuration readConfiguration(const QProcessEnvironment& environment)

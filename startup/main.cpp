@@ -79,6 +79,9 @@ int main(int argc, char* argv[])
         // language from here on, a failed start's message included.
         platform::installInterfaceLanguage(frm_load::languageFileName(config.optionsPath()),
                                            config.languageFolders.searchOrder());
+        if (!config.webEngineUnavailable.isEmpty())
+            config.webEngineUnavailable =
+                QCoreApplication::translate("platform", config.webEngineUnavailable.toUtf8().constData());
         return config;
     };
     const int status = frm_load::runOrReport(table, configure, startupMessages, [&] {

@@ -92,8 +92,8 @@ void frm_programy::refuseOverlong(const QLineEdit* pathBox)
 {
     const qsizetype length = pathBox->text().size();
     if (length <= longestCommandLine) return;
-    throw platform::Failure(QStringLiteral("The command line in box %1 is %2 characters long; a program can be "
-                                           "started with at most %3. Nothing was started.")
+    throw platform::Failure(tr("The command line in box %1 is %2 characters long; a program can be "
+                               "started with at most %3. Nothing was started.")
                                 .arg(pathBox->objectName())
                                 .arg(length)
                                 .arg(longestCommandLine)

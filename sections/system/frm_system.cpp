@@ -389,7 +389,7 @@ void frm_system::souradnice_mysi()
 {
     const std::optional<QPoint> at = context_.services.pointer.position();
     // Never a number that is not the pointer's place on the screen.
-    const QString text = at ? number_format::pointer(*at) : tr("Souřadnice myši: neznámé");
+    const QString text = at ? number_format::pointer(*at) : tr("Pointer position: unknown");
     // The pointer is mostly still: an unchanged text costs no repaint.
     if (Label4->text() != text) Label4->setText(text);
 }
