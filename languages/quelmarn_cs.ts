@@ -20,6 +20,27 @@
     </message>
 </context>
 <context>
+    <name>frm_programy</name>
+    <message>
+        <source>The command line in box %1 is %2 characters long; a program can be started with at most %3. Nothing was started.</source>
+        <translation>Příkazový řádek v poli %1 má %2 znaků; program lze spustit nejvýše s %3 znaky. Nic nebylo spuštěno.</translation>
+    </message>
+</context>
+<context>
+    <name>frm_system</name>
+    <message>
+        <source>Pointer position: unknown</source>
+        <translation>Souřadnice myši: neznámé</translation>
+    </message>
+</context>
+<context>
+    <name>main_menu</name>
+    <message>
+        <source>The program&apos;s page is not available right now.</source>
+        <translation>Stránka programu teď není dostupná.</translation>
+    </message>
+</context>
+<context>
     <name>platform</name>
     <message>
         <source>The network share &quot;%1&quot; cannot be connected: %2</source>
@@ -172,10 +193,6 @@
     <message>
         <source>%1: %2 is read-only.</source>
         <translation>%1: %2 je jen pro čtení.</translation>
-    </message>
-    <message>
-        <source>%1: %2 cannot be written</source>
-        <translation>%1: do %2 nelze zapisovat</translation>
     </message>
     <message>
         <source>%1: %2 is a symbolic link to %3, which does not exist.</source>
@@ -408,6 +425,134 @@
     <message>
         <source>The language file %1 is damaged: record %2 has the invalid length %3.</source>
         <translation>Jazykový soubor %1 je poškozený: záznam %2 má neplatnou délku %3.</translation>
+    </message>
+    <message>
+        <source>This desktop&apos;s program %1 was not found, so the panels cannot be controlled with it.</source>
+        <translation>Program %1 této plochy nebyl nalezen, proto jím nelze panely ovládat.</translation>
+    </message>
+    <message>
+        <source>The program %1 did not answer within ten seconds.</source>
+        <translation>Program %1 neodpověděl do deseti sekund.</translation>
+    </message>
+    <message>
+        <source>%1 refused the request: %2</source>
+        <translation>%1 odmítl požadavek: %2</translation>
+    </message>
+    <message>
+        <source>GNOME Shell does not answer on the session bus (%1).</source>
+        <translation>GNOME Shell neodpovídá na sběrnici sezení (%1).</translation>
+    </message>
+    <message>
+        <source>GNOME Shell does not know the extension %1 that this program installs yet: it loads extensions only at log-in. After logging off and on again once, this button will work.</source>
+        <translation>GNOME Shell zatím nezná rozšíření %1, které tento program instaluje: rozšíření načítá jen při přihlášení. Po jednom odhlášení a novém přihlášení bude toto tlačítko fungovat.</translation>
+    </message>
+    <message>
+        <source>GNOME Shell cannot start the extension %1: %2</source>
+        <translation>GNOME Shell nemůže spustit rozšíření %1: %2</translation>
+    </message>
+    <message>
+        <source>GNOME Shell refused to enable the extension %1 (%2). Extensions may be turned off in the settings.</source>
+        <translation>GNOME Shell odmítl zapnout rozšíření %1 (%2). Rozšíření mohou být v nastavení vypnuta.</translation>
+    </message>
+    <message>
+        <source>The extension %1 in GNOME Shell does not answer (%2).</source>
+        <translation>Rozšíření %1 v GNOME Shell neodpovídá (%2).</translation>
+    </message>
+    <message>
+        <source>Sway has no panel (bar) that could be hidden.</source>
+        <translation>Sway nemá žádný panel (bar), který by šlo skrýt.</translation>
+    </message>
+    <message>
+        <source>Xfce has no panel.</source>
+        <translation>Xfce nemá žádný panel.</translation>
+    </message>
+    <message>
+        <source>The Xfce panels have no Applications menu (nor a Whisker menu) that could be hidden.</source>
+        <translation>Panely Xfce nemají nabídku Aplikace (ani nabídku Whisker), kterou by šlo skrýt.</translation>
+    </message>
+    <message>
+        <source>KDE Plasma has no panel.</source>
+        <translation>KDE Plasma nemá žádný panel.</translation>
+    </message>
+    <message>
+        <source>In KDE Plasma the Start button is the application launcher widget. It can be hidden only by removing it from the panel, which deletes its settings and favourites; so the program leaves it alone.</source>
+        <translation>V KDE Plasma je tlačítko Start widget spouštěče aplikací. Skrýt ho lze jen jeho odstraněním z panelu, což smaže jeho nastavení i oblíbené položky; program ho proto nechává být.</translation>
+    </message>
+    <message>
+        <source>The KDE Plasma desktop did not answer (%1).</source>
+        <translation>Plocha KDE Plasma neodpověděla (%1).</translation>
+    </message>
+    <message>
+        <source>No panel (a window of type DOCK) that could be hidden was found on this desktop.</source>
+        <translation>Na této ploše nebyl nalezen žádný panel (okno typu DOCK), který by šlo skrýt.</translation>
+    </message>
+    <message>
+        <source>The desktop %1 does not let programs hide the panel or the Start button.</source>
+        <translation>Plocha %1 nedovoluje programům skrýt panel ani tlačítko Start.</translation>
+    </message>
+    <message>
+        <source>This desktop&apos;s panel draws the Start button inside its own window, so it cannot be hidden on its own.</source>
+        <translation>Panel této plochy kreslí tlačítko Start uvnitř svého okna, takže ho nelze skrýt samostatně.</translation>
+    </message>
+    <message>
+        <source>a folder</source>
+        <translation>složka</translation>
+    </message>
+    <message>
+        <source>a FIFO (named pipe)</source>
+        <translation>FIFO (pojmenovaná roura)</translation>
+    </message>
+    <message>
+        <source>a socket</source>
+        <translation>soket</translation>
+    </message>
+    <message>
+        <source>a device</source>
+        <translation>zařízení</translation>
+    </message>
+    <message>
+        <source>a special file</source>
+        <translation>zvláštní soubor</translation>
+    </message>
+    <message>
+        <source>%1: no file can be created in the folder %2</source>
+        <translation>%1: ve složce %2 nelze vytvořit žádný soubor</translation>
+    </message>
+    <message>
+        <source>%1: %2 is %3, not a regular file.</source>
+        <translation>%1: %2 je %3, ne obyčejný soubor.</translation>
+    </message>
+    <message>
+        <source>%1: the file changed while it was being copied.</source>
+        <translation>%1: soubor se během kopírování změnil.</translation>
+    </message>
+    <message>
+        <source>the destination</source>
+        <translation>cíl</translation>
+    </message>
+    <message>
+        <source>The link %1 was copied to %2, but the original cannot be removed</source>
+        <translation>Odkaz %1 byl zkopírován do %2, ale původní odkaz nelze odstranit</translation>
+    </message>
+    <message>
+        <source>Already copied:</source>
+        <translation>Už zkopírováno:</translation>
+    </message>
+    <message>
+        <source>Already moved:</source>
+        <translation>Už přesunuto:</translation>
+    </message>
+    <message>
+        <source>Already deleted:</source>
+        <translation>Už smazáno:</translation>
+    </message>
+    <message>
+        <source>it</source>
+        <translation>to</translation>
+    </message>
+    <message>
+        <source>The browser cannot be started as root: its sandbox does not allow it.</source>
+        <translation>Prohlížeč nelze spustit pod uživatelem root: jeho sandbox to nedovolí.</translation>
     </message>
 </context>
 </TS>

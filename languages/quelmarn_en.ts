@@ -20,6 +20,27 @@
     </message>
 </context>
 <context>
+    <name>frm_programy</name>
+    <message>
+        <source>The command line in box %1 is %2 characters long; a program can be started with at most %3. Nothing was started.</source>
+        <translation>The command line in box %1 is %2 characters long; a program can be started with at most %3. Nothing was started.</translation>
+    </message>
+</context>
+<context>
+    <name>frm_system</name>
+    <message>
+        <source>Pointer position: unknown</source>
+        <translation>Pointer position: unknown</translation>
+    </message>
+</context>
+<context>
+    <name>main_menu</name>
+    <message>
+        <source>The program&apos;s page is not available right now.</source>
+        <translation>The program&apos;s page is not available right now.</translation>
+    </message>
+</context>
+<context>
     <name>platform</name>
     <message>
         <source>The network share &quot;%1&quot; cannot be connected: %2</source>
@@ -172,10 +193,6 @@
     <message>
         <source>%1: %2 is read-only.</source>
         <translation>%1: %2 is read-only.</translation>
-    </message>
-    <message>
-        <source>%1: %2 cannot be written</source>
-        <translation>%1: %2 cannot be written</translation>
     </message>
     <message>
         <source>%1: %2 is a symbolic link to %3, which does not exist.</source>
@@ -408,6 +425,134 @@
     <message>
         <source>The language file %1 is damaged: record %2 has the invalid length %3.</source>
         <translation>The language file %1 is damaged: record %2 has the invalid length %3.</translation>
+    </message>
+    <message>
+        <source>This desktop&apos;s program %1 was not found, so the panels cannot be controlled with it.</source>
+        <translation>This desktop&apos;s program %1 was not found, so the panels cannot be controlled with it.</translation>
+    </message>
+    <message>
+        <source>The program %1 did not answer within ten seconds.</source>
+        <translation>The program %1 did not answer within ten seconds.</translation>
+    </message>
+    <message>
+        <source>%1 refused the request: %2</source>
+        <translation>%1 refused the request: %2</translation>
+    </message>
+    <message>
+        <source>GNOME Shell does not answer on the session bus (%1).</source>
+        <translation>GNOME Shell does not answer on the session bus (%1).</translation>
+    </message>
+    <message>
+        <source>GNOME Shell does not know the extension %1 that this program installs yet: it loads extensions only at log-in. After logging off and on again once, this button will work.</source>
+        <translation>GNOME Shell does not know the extension %1 that this program installs yet: it loads extensions only at log-in. After logging off and on again once, this button will work.</translation>
+    </message>
+    <message>
+        <source>GNOME Shell cannot start the extension %1: %2</source>
+        <translation>GNOME Shell cannot start the extension %1: %2</translation>
+    </message>
+    <message>
+        <source>GNOME Shell refused to enable the extension %1 (%2). Extensions may be turned off in the settings.</source>
+        <translation>GNOME Shell refused to enable the extension %1 (%2). Extensions may be turned off in the settings.</translation>
+    </message>
+    <message>
+        <source>The extension %1 in GNOME Shell does not answer (%2).</source>
+        <translation>The extension %1 in GNOME Shell does not answer (%2).</translation>
+    </message>
+    <message>
+        <source>Sway has no panel (bar) that could be hidden.</source>
+        <translation>Sway has no panel (bar) that could be hidden.</translation>
+    </message>
+    <message>
+        <source>Xfce has no panel.</source>
+        <translation>Xfce has no panel.</translation>
+    </message>
+    <message>
+        <source>The Xfce panels have no Applications menu (nor a Whisker menu) that could be hidden.</source>
+        <translation>The Xfce panels have no Applications menu (nor a Whisker menu) that could be hidden.</translation>
+    </message>
+    <message>
+        <source>KDE Plasma has no panel.</source>
+        <translation>KDE Plasma has no panel.</translation>
+    </message>
+    <message>
+        <source>In KDE Plasma the Start button is the application launcher widget. It can be hidden only by removing it from the panel, which deletes its settings and favourites; so the program leaves it alone.</source>
+        <translation>In KDE Plasma the Start button is the application launcher widget. It can be hidden only by removing it from the panel, which deletes its settings and favourites; so the program leaves it alone.</translation>
+    </message>
+    <message>
+        <source>The KDE Plasma desktop did not answer (%1).</source>
+        <translation>The KDE Plasma desktop did not answer (%1).</translation>
+    </message>
+    <message>
+        <source>No panel (a window of type DOCK) that could be hidden was found on this desktop.</source>
+        <translation>No panel (a window of type DOCK) that could be hidden was found on this desktop.</translation>
+    </message>
+    <message>
+        <source>The desktop %1 does not let programs hide the panel or the Start button.</source>
+        <translation>The desktop %1 does not let programs hide the panel or the Start button.</translation>
+    </message>
+    <message>
+        <source>This desktop&apos;s panel draws the Start button inside its own window, so it cannot be hidden on its own.</source>
+        <translation>This desktop&apos;s panel draws the Start button inside its own window, so it cannot be hidden on its own.</translation>
+    </message>
+    <message>
+        <source>a folder</source>
+        <translation>a folder</translation>
+    </message>
+    <message>
+        <source>a FIFO (named pipe)</source>
+        <translation>a FIFO (named pipe)</translation>
+    </message>
+    <message>
+        <source>a socket</source>
+        <translation>a socket</translation>
+    </message>
+    <message>
+        <source>a device</source>
+        <translation>a device</translation>
+    </message>
+    <message>
+        <source>a special file</source>
+        <translation>a special file</translation>
+    </message>
+    <message>
+        <source>%1: no file can be created in the folder %2</source>
+        <translation>%1: no file can be created in the folder %2</translation>
+    </message>
+    <message>
+        <source>%1: %2 is %3, not a regular file.</source>
+        <translation>%1: %2 is %3, not a regular file.</translation>
+    </message>
+    <message>
+        <source>%1: the file changed while it was being copied.</source>
+        <translation>%1: the file changed while it was being copied.</translation>
+    </message>
+    <message>
+        <source>the destination</source>
+        <translation>the destination</translation>
+    </message>
+    <message>
+        <source>The link %1 was copied to %2, but the original cannot be removed</source>
+        <translation>The link %1 was copied to %2, but the original cannot be removed</translation>
+    </message>
+    <message>
+        <source>Already copied:</source>
+        <translation>Already copied:</translation>
+    </message>
+    <message>
+        <source>Already moved:</source>
+        <translation>Already moved:</translation>
+    </message>
+    <message>
+        <source>Already deleted:</source>
+        <translation>Already deleted:</translation>
+    </message>
+    <message>
+        <source>it</source>
+        <translation>it</translation>
+    </message>
+    <message>
+        <source>The browser cannot be started as root: its sandbox does not allow it.</source>
+        <translation>The browser cannot be started as root: its sandbox does not allow it.</translation>
     </message>
 </context>
 </TS>

@@ -20,6 +20,27 @@
     </message>
 </context>
 <context>
+    <name>frm_programy</name>
+    <message>
+        <source>The command line in box %1 is %2 characters long; a program can be started with at most %3. Nothing was started.</source>
+        <translation>A(z) %1 mező parancssora %2 karakter hosszú; egy program legfeljebb %3 karakterrel indítható. Semmi sem indult el.</translation>
+    </message>
+</context>
+<context>
+    <name>frm_system</name>
+    <message>
+        <source>Pointer position: unknown</source>
+        <translation>Egérkoordináták: ismeretlen</translation>
+    </message>
+</context>
+<context>
+    <name>main_menu</name>
+    <message>
+        <source>The program&apos;s page is not available right now.</source>
+        <translation>A program oldala most nem érhető el.</translation>
+    </message>
+</context>
+<context>
     <name>platform</name>
     <message>
         <source>The network share &quot;%1&quot; cannot be connected: %2</source>
@@ -172,10 +193,6 @@
     <message>
         <source>%1: %2 is read-only.</source>
         <translation>%1: %2 csak olvasható.</translation>
-    </message>
-    <message>
-        <source>%1: %2 cannot be written</source>
-        <translation>%1: %2 nem írható</translation>
     </message>
     <message>
         <source>%1: %2 is a symbolic link to %3, which does not exist.</source>
@@ -408,6 +425,134 @@
     <message>
         <source>The language file %1 is damaged: record %2 has the invalid length %3.</source>
         <translation>A(z) %1 nyelvi fájl sérült: a(z) %2. rekord hossza érvénytelen: %3.</translation>
+    </message>
+    <message>
+        <source>This desktop&apos;s program %1 was not found, so the panels cannot be controlled with it.</source>
+        <translation>Ennek az asztali környezetnek a(z) %1 programja nem található, ezért vele nem vezérelhetők a panelek.</translation>
+    </message>
+    <message>
+        <source>The program %1 did not answer within ten seconds.</source>
+        <translation>A(z) %1 program tíz másodpercen belül nem válaszolt.</translation>
+    </message>
+    <message>
+        <source>%1 refused the request: %2</source>
+        <translation>A(z) %1 elutasította a kérést: %2</translation>
+    </message>
+    <message>
+        <source>GNOME Shell does not answer on the session bus (%1).</source>
+        <translation>A GNOME Shell nem válaszol a munkamenet-buszon (%1).</translation>
+    </message>
+    <message>
+        <source>GNOME Shell does not know the extension %1 that this program installs yet: it loads extensions only at log-in. After logging off and on again once, this button will work.</source>
+        <translation>A GNOME Shell még nem ismeri a program által telepített %1 bővítményt: a bővítményeket csak bejelentkezéskor tölti be. Egy kijelentkezés és újbóli bejelentkezés után ez a gomb működni fog.</translation>
+    </message>
+    <message>
+        <source>GNOME Shell cannot start the extension %1: %2</source>
+        <translation>A GNOME Shell nem tudja elindítani a(z) %1 bővítményt: %2</translation>
+    </message>
+    <message>
+        <source>GNOME Shell refused to enable the extension %1 (%2). Extensions may be turned off in the settings.</source>
+        <translation>A GNOME Shell nem kapcsolta be a(z) %1 bővítményt (%2). A bővítmények a beállításokban ki lehetnek kapcsolva.</translation>
+    </message>
+    <message>
+        <source>The extension %1 in GNOME Shell does not answer (%2).</source>
+        <translation>A(z) %1 bővítmény nem válaszol a GNOME Shellben (%2).</translation>
+    </message>
+    <message>
+        <source>Sway has no panel (bar) that could be hidden.</source>
+        <translation>A Swaynek nincs elrejthető panelje (bar).</translation>
+    </message>
+    <message>
+        <source>Xfce has no panel.</source>
+        <translation>Az Xfce-nek nincs panelje.</translation>
+    </message>
+    <message>
+        <source>The Xfce panels have no Applications menu (nor a Whisker menu) that could be hidden.</source>
+        <translation>Az Xfce paneljein nincs elrejthető Alkalmazások menü (sem Whisker menü).</translation>
+    </message>
+    <message>
+        <source>KDE Plasma has no panel.</source>
+        <translation>A KDE Plasmának nincs panelje.</translation>
+    </message>
+    <message>
+        <source>In KDE Plasma the Start button is the application launcher widget. It can be hidden only by removing it from the panel, which deletes its settings and favourites; so the program leaves it alone.</source>
+        <translation>A KDE Plasmában a Start gomb az alkalmazásindító widget. Csak a panelről való eltávolításával rejthető el, ami törli a beállításait és a kedvenceit; ezért a program nem nyúl hozzá.</translation>
+    </message>
+    <message>
+        <source>The KDE Plasma desktop did not answer (%1).</source>
+        <translation>A KDE Plasma asztal nem válaszolt (%1).</translation>
+    </message>
+    <message>
+        <source>No panel (a window of type DOCK) that could be hidden was found on this desktop.</source>
+        <translation>Ezen az asztalon nem található elrejthető panel (DOCK típusú ablak).</translation>
+    </message>
+    <message>
+        <source>The desktop %1 does not let programs hide the panel or the Start button.</source>
+        <translation>A(z) %1 asztal nem engedi, hogy a programok elrejtsék a panelt vagy a Start gombot.</translation>
+    </message>
+    <message>
+        <source>This desktop&apos;s panel draws the Start button inside its own window, so it cannot be hidden on its own.</source>
+        <translation>Ennek az asztalnak a panelje a saját ablakán belül rajzolja a Start gombot, ezért az nem rejthető el külön.</translation>
+    </message>
+    <message>
+        <source>a folder</source>
+        <translation>mappa</translation>
+    </message>
+    <message>
+        <source>a FIFO (named pipe)</source>
+        <translation>FIFO (nevesített cső)</translation>
+    </message>
+    <message>
+        <source>a socket</source>
+        <translation>socket</translation>
+    </message>
+    <message>
+        <source>a device</source>
+        <translation>eszköz</translation>
+    </message>
+    <message>
+        <source>a special file</source>
+        <translation>speciális fájl</translation>
+    </message>
+    <message>
+        <source>%1: no file can be created in the folder %2</source>
+        <translation>%1: a(z) %2 mappában nem hozható létre fájl</translation>
+    </message>
+    <message>
+        <source>%1: %2 is %3, not a regular file.</source>
+        <translation>%1: %2 %3, nem közönséges fájl.</translation>
+    </message>
+    <message>
+        <source>%1: the file changed while it was being copied.</source>
+        <translation>%1: a fájl másolás közben megváltozott.</translation>
+    </message>
+    <message>
+        <source>the destination</source>
+        <translation>a cél</translation>
+    </message>
+    <message>
+        <source>The link %1 was copied to %2, but the original cannot be removed</source>
+        <translation>A(z) %1 hivatkozás át lett másolva ide: %2, de az eredeti nem törölhető</translation>
+    </message>
+    <message>
+        <source>Already copied:</source>
+        <translation>Már átmásolva:</translation>
+    </message>
+    <message>
+        <source>Already moved:</source>
+        <translation>Már áthelyezve:</translation>
+    </message>
+    <message>
+        <source>Already deleted:</source>
+        <translation>Már törölve:</translation>
+    </message>
+    <message>
+        <source>it</source>
+        <translation>ez</translation>
+    </message>
+    <message>
+        <source>The browser cannot be started as root: its sandbox does not allow it.</source>
+        <translation>A böngésző nem indítható root felhasználóként: a homokozója (sandbox) ezt nem engedi.</translation>
     </message>
 </context>
 </TS>

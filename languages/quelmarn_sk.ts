@@ -20,6 +20,27 @@
     </message>
 </context>
 <context>
+    <name>frm_programy</name>
+    <message>
+        <source>The command line in box %1 is %2 characters long; a program can be started with at most %3. Nothing was started.</source>
+        <translation>Príkazový riadok v poli %1 má %2 znakov; program možno spustiť najviac s %3 znakmi. Nič sa nespustilo.</translation>
+    </message>
+</context>
+<context>
+    <name>frm_system</name>
+    <message>
+        <source>Pointer position: unknown</source>
+        <translation>Súradnice myši: neznáme</translation>
+    </message>
+</context>
+<context>
+    <name>main_menu</name>
+    <message>
+        <source>The program&apos;s page is not available right now.</source>
+        <translation>Stránka programu teraz nie je dostupná.</translation>
+    </message>
+</context>
+<context>
     <name>platform</name>
     <message>
         <source>The network share &quot;%1&quot; cannot be connected: %2</source>
@@ -172,10 +193,6 @@
     <message>
         <source>%1: %2 is read-only.</source>
         <translation>%1: %2 je iba na čítanie.</translation>
-    </message>
-    <message>
-        <source>%1: %2 cannot be written</source>
-        <translation>%1: do %2 nemožno zapisovať</translation>
     </message>
     <message>
         <source>%1: %2 is a symbolic link to %3, which does not exist.</source>
@@ -408,6 +425,134 @@
     <message>
         <source>The language file %1 is damaged: record %2 has the invalid length %3.</source>
         <translation>Jazykový súbor %1 je poškodený: záznam %2 má neplatnú dĺžku %3.</translation>
+    </message>
+    <message>
+        <source>This desktop&apos;s program %1 was not found, so the panels cannot be controlled with it.</source>
+        <translation>Program %1 tejto plochy sa nenašiel, preto ním nemožno ovládať panely.</translation>
+    </message>
+    <message>
+        <source>The program %1 did not answer within ten seconds.</source>
+        <translation>Program %1 neodpovedal do desiatich sekúnd.</translation>
+    </message>
+    <message>
+        <source>%1 refused the request: %2</source>
+        <translation>%1 odmietol požiadavku: %2</translation>
+    </message>
+    <message>
+        <source>GNOME Shell does not answer on the session bus (%1).</source>
+        <translation>GNOME Shell neodpovedá na zbernici relácie (%1).</translation>
+    </message>
+    <message>
+        <source>GNOME Shell does not know the extension %1 that this program installs yet: it loads extensions only at log-in. After logging off and on again once, this button will work.</source>
+        <translation>GNOME Shell zatiaľ nepozná rozšírenie %1, ktoré tento program inštaluje: rozšírenia načítava len pri prihlásení. Po jednom odhlásení a novom prihlásení bude toto tlačidlo fungovať.</translation>
+    </message>
+    <message>
+        <source>GNOME Shell cannot start the extension %1: %2</source>
+        <translation>GNOME Shell nemôže spustiť rozšírenie %1: %2</translation>
+    </message>
+    <message>
+        <source>GNOME Shell refused to enable the extension %1 (%2). Extensions may be turned off in the settings.</source>
+        <translation>GNOME Shell odmietol zapnúť rozšírenie %1 (%2). Rozšírenia môžu byť v nastaveniach vypnuté.</translation>
+    </message>
+    <message>
+        <source>The extension %1 in GNOME Shell does not answer (%2).</source>
+        <translation>Rozšírenie %1 v GNOME Shell neodpovedá (%2).</translation>
+    </message>
+    <message>
+        <source>Sway has no panel (bar) that could be hidden.</source>
+        <translation>Sway nemá žiadny panel (bar), ktorý by sa dal skryť.</translation>
+    </message>
+    <message>
+        <source>Xfce has no panel.</source>
+        <translation>Xfce nemá žiadny panel.</translation>
+    </message>
+    <message>
+        <source>The Xfce panels have no Applications menu (nor a Whisker menu) that could be hidden.</source>
+        <translation>Panely Xfce nemajú ponuku Aplikácie (ani ponuku Whisker), ktorú by sa dalo skryť.</translation>
+    </message>
+    <message>
+        <source>KDE Plasma has no panel.</source>
+        <translation>KDE Plasma nemá žiadny panel.</translation>
+    </message>
+    <message>
+        <source>In KDE Plasma the Start button is the application launcher widget. It can be hidden only by removing it from the panel, which deletes its settings and favourites; so the program leaves it alone.</source>
+        <translation>V KDE Plasma je tlačidlo Štart miniaplikácia spúšťača aplikácií. Skryť ho možno len jeho odstránením z panela, čo zmaže jeho nastavenia aj obľúbené položky; program ho preto necháva tak.</translation>
+    </message>
+    <message>
+        <source>The KDE Plasma desktop did not answer (%1).</source>
+        <translation>Plocha KDE Plasma neodpovedala (%1).</translation>
+    </message>
+    <message>
+        <source>No panel (a window of type DOCK) that could be hidden was found on this desktop.</source>
+        <translation>Na tejto ploche sa nenašiel žiadny panel (okno typu DOCK), ktorý by sa dal skryť.</translation>
+    </message>
+    <message>
+        <source>The desktop %1 does not let programs hide the panel or the Start button.</source>
+        <translation>Plocha %1 nedovoľuje programom skryť panel ani tlačidlo Štart.</translation>
+    </message>
+    <message>
+        <source>This desktop&apos;s panel draws the Start button inside its own window, so it cannot be hidden on its own.</source>
+        <translation>Panel tejto plochy kreslí tlačidlo Štart vo vnútri svojho okna, takže ho nemožno skryť samostatne.</translation>
+    </message>
+    <message>
+        <source>a folder</source>
+        <translation>priečinok</translation>
+    </message>
+    <message>
+        <source>a FIFO (named pipe)</source>
+        <translation>FIFO (pomenovaná rúra)</translation>
+    </message>
+    <message>
+        <source>a socket</source>
+        <translation>soket</translation>
+    </message>
+    <message>
+        <source>a device</source>
+        <translation>zariadenie</translation>
+    </message>
+    <message>
+        <source>a special file</source>
+        <translation>špeciálny súbor</translation>
+    </message>
+    <message>
+        <source>%1: no file can be created in the folder %2</source>
+        <translation>%1: v priečinku %2 nemožno vytvoriť žiadny súbor</translation>
+    </message>
+    <message>
+        <source>%1: %2 is %3, not a regular file.</source>
+        <translation>%1: %2 je %3, nie obyčajný súbor.</translation>
+    </message>
+    <message>
+        <source>%1: the file changed while it was being copied.</source>
+        <translation>%1: súbor sa počas kopírovania zmenil.</translation>
+    </message>
+    <message>
+        <source>the destination</source>
+        <translation>cieľ</translation>
+    </message>
+    <message>
+        <source>The link %1 was copied to %2, but the original cannot be removed</source>
+        <translation>Odkaz %1 bol skopírovaný do %2, ale pôvodný odkaz nemožno odstrániť</translation>
+    </message>
+    <message>
+        <source>Already copied:</source>
+        <translation>Už skopírované:</translation>
+    </message>
+    <message>
+        <source>Already moved:</source>
+        <translation>Už presunuté:</translation>
+    </message>
+    <message>
+        <source>Already deleted:</source>
+        <translation>Už zmazané:</translation>
+    </message>
+    <message>
+        <source>it</source>
+        <translation>to</translation>
+    </message>
+    <message>
+        <source>The browser cannot be started as root: its sandbox does not allow it.</source>
+        <translation>Prehliadač nemožno spustiť pod používateľom root: jeho sandbox to nedovolí.</translation>
     </message>
 </context>
 </TS>
