@@ -135,7 +135,7 @@ private slots:
 
         setState({{"xfconf/%panels", "array\n1"}, {"xfconf/%panels%panel-1%plugin-ids", "array\n1"},
                   {"xfconf/%plugins%plugin-1", "clock"}});
-        QVERIFY(failureOf([this] { platform::taskbar::makeForSession(xfce())->hideStartButton(); }).contains("Aplikace"));
+        QVERIFY(failureOf([this] { platform::taskbar::makeForSession(xfce())->hideStartButton(); }).contains("Applications"));
     }
 
     void plasmaPanels()
@@ -146,7 +146,7 @@ private slots:
             calls->hideTaskbar();
             calls->hideTaskbar(); // the first values are the ones kept
             // The Start button is a widget whose removal loses its settings.
-            QVERIFY(failureOf([&] { calls->hideStartButton(); }).contains("oblíbené"));
+            QVERIFY(failureOf([&] { calls->hideStartButton(); }).contains("favourites"));
         }
         const QStringList calls = mock_.calls();
         QCOMPARE(calls.size(), 3);
@@ -172,7 +172,7 @@ private slots:
                            "SetTopBarVisible(true)", "SetActivitiesVisible(true)"}
             << QString();
         QTest::newRow("unknown to the running shell")
-            << QVariantMap() << QStringList{"GetExtensionInfo(" + uuid + ")"} << "odhlášení";
+            << QVariantMap() << QStringList{"GetExtensionInfo(" + uuid + ")"} << "logging off";
     }
     void gnomeExtension()
     {
