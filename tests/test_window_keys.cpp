@@ -44,7 +44,9 @@ private slots:
     {
         QTest::addColumn<MakeWindow>("make");
         QTest::addColumn<int>("key");
-        for (const auto& [key, keyName] : {std::pair{int(Qt::Key_Return), "Return"}, {int(Qt::Key_Enter), "Enter"}}) {
+        for (const auto& keyAndName : {std::pair{int(Qt::Key_Return), "Return"}, {int(Qt::Key_Enter), "Enter"}}) {
+            const int key = keyAndName.first;
+            const char* keyName = keyAndName.second;
             const auto row = [&](const char* window, const MakeWindow& make) {
                 QTest::addRow("%s %s", window, keyName) << make << key;
             };
