@@ -29,9 +29,11 @@ supp=$top/tests/sanitizer/suppressions.txt
 export ASAN_OPTIONS=detect_leaks=1:abort_on_error=1:detect_stack_use_after_return=0
 export LSAN_OPTIONS=suppressions=$supp:print_suppressions=0
 export UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1
-ctest --test-dir "$checked" --output-on-failure --timeout 900 -E '^test_webengine_view$'
+ctest --test-dir "$checked" --output-on-failure --timeout 900 -E '^test_(webengine_view|banner)$'
+# The tests that load the web engine: its own sized deletes mismatch inside
+# libQt6WebEngineCore, which no suppression file can name.
 ASAN_OPTIONS=$ASAN_OPTIONS:new_delete_type_mismatch=0 \
-  ctest --test-dir "$checked" --output-on-failure --timeout 900 -R '^test_webengine_view$'
+  ctest --test-dir "$checked" --output-on-failure --timeout 900 -R '^test_(webengine_view|banner)$'
 tested=$(date +%s)
 
 # Each harness 60 s from its corpus kept in the repository
