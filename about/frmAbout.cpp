@@ -64,7 +64,7 @@ frmAbout::frmAbout(AppContext& context) : context_(context)
         connect(shortcut, &QShortcut::activated, cmdOK, &QPushButton::click);
     }
 
-    Form_Load();
+    loadGuarded(this, context_.services.messages, &frmAbout::Form_Load);
 }
 
 void frmAbout::Form_Load()

@@ -11,8 +11,10 @@
 
 #include "ui/app_context.h"
 
-class frmAbout : public QWidget {
+class frmAbout final : public QWidget {
     Q_OBJECT
+    Q_DISABLE_COPY_MOVE(frmAbout)
+
 public:
     explicit frmAbout(AppContext& context);
 

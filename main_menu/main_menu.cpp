@@ -130,7 +130,7 @@ main_menu::main_menu(AppContext& context) : context_(context), windows_(context)
     platform::connectGuarded(Command6, &QPushButton::clicked, this, messages, [this] { Command6_Click(); });
     platform::connectGuarded(Timer1, &QTimer::timeout, this, messages, [this] { Timer1_Timer(); });
 
-    Form_Load();
+    loadGuarded(this, context_.services.messages, &main_menu::Form_Load);
     Timer1->start();
 }
 

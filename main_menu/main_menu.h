@@ -26,25 +26,14 @@
 namespace platform {
 class BrowserView;
 }
-class frm_hlasky;
-class frm_internet;
-class frm_nastav;
-class frm_poznamky;
-class frm_programy;
-class frm_sit;
-class frm_slozky;
-class frm_system;
-class frmAbout;
 
-// Every section window the main menu opens: the one list (a macro, as an
-// explicit instantiation cannot name an alias).
-#define QUELMARN_SECTION_WINDOWS \
-    frm_hlasky, frm_internet, frm_nastav, frm_poznamky, frm_programy, frm_sit, frm_slozky, frm_system, frmAbout
-using SectionWindows = WindowRegistry<QUELMARN_SECTION_WINDOWS>;
-extern template class WindowRegistry<QUELMARN_SECTION_WINDOWS>;
+// Every section window the main menu opens, each at most once.
+using SectionWindows = RegistryOf<SectionWindowList>::type;
 
-class main_menu : public QWidget {
+class main_menu final : public QWidget {
     Q_OBJECT
+    Q_DISABLE_COPY_MOVE(main_menu)
+
 public:
     explicit main_menu(AppContext& context);
 

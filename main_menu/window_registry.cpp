@@ -12,15 +12,16 @@ QWidget* WindowSlot::show()
     // A window closed a moment ago is hidden while it waits to be deleted:
     // it counts as gone.
     if (!instance_ || !instance_->isVisible()) {
-        loading_ = true;
         QWidget* created = nullptr;
-        try {
+        {
+            // Over when the window is made, or when making it failed.
+            struct Loading {
+                bool& flag;
+                explicit Loading(bool& f) : flag(f) { flag = true; }
+                ~Loading() { flag = false; }
+            } loading(loading_);
             created = factory_(); // constructing the window runs its load
-        } catch (...) {
-            loading_ = false;
-            throw;
         }
-        loading_ = false;
         created->setAttribute(Qt::WA_DeleteOnClose);
         instance_ = created;
         created->show();

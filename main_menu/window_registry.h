@@ -11,6 +11,8 @@
 #include <functional>
 #include <tuple>
 
+#include "sections/sections.h"
+
 struct AppContext;
 
 // The one window of one section.
@@ -47,9 +49,11 @@ template <typename... Windows>
 class WindowRegistry {
 public:
     // Each window is made with the shared context; constructing it runs its
-    // load handler. Defined with the list of windows (sections.cpp), where
-    // every window class is known.
-    explicit WindowRegistry(AppContext& context);
+    // load handler.
+    explicit WindowRegistry(AppContext& context)
+    {
+        (slot<Windows>().setFactory([&context] { return new Windows(context); }), ...);
+    }
 
     template <typename Window>
     QWidget* show()
@@ -74,10 +78,18 @@ public:
     }
 
     // The class names of the windows, in the list's order.
-    static QStringList classNames();
+    static QStringList classNames() { return {QLatin1String(Windows::staticMetaObject.className())...}; }
 
     // Closes the open windows, in the order of `classOrder`.
-    void closeInOrder(const QStringList& classOrder);
+    void closeInOrder(const QStringList& classOrder)
+    {
+        const QStringList names = classNames();
+        WindowSlot* all[] = {&slot<Windows>()...};
+        for (const QString& name : classOrder) {
+            const qsizetype at = names.indexOf(name);
+            if (at >= 0) all[at]->close();
+        }
+    }
 
 private:
     template <typename Window>
@@ -86,4 +98,12 @@ private:
         return std::get<SlotFor<Window>>(slots_);
     }
     std::tuple<SlotFor<Windows>...> slots_;
+};
+
+// The registry of the windows of a WindowList.
+template <typename List>
+struct RegistryOf;
+template <typename... Windows>
+struct RegistryOf<WindowList<Windows...>> {
+    using type = WindowRegistry<Windows...>;
 };

@@ -14,11 +14,4 @@ public:
     explicit Failure(const std::string& message) : std::runtime_error(message) {}
 };
 
-// A file dialog cancelled while the dialog object's CancelError is set.
-// Windows that set CancelError catch it and end their handler silently.
-class DialogCancelled : public Failure {
-public:
-    DialogCancelled() : Failure("The file dialog was cancelled.") {}
-};
-
 } // namespace platform

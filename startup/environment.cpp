@@ -24,6 +24,13 @@ std::chrono::milliseconds reachabilityBound(const QString& text)
 
 } // namespace
 
+std::string systemDirectory()
+{
+    std::string folder(platform::ostatni_API::GetSystemDirectoryA(nullptr, 0), '\0');
+    folder.resize(platform::ostatni_API::GetSystemDirectoryA(folder.data(), unsigned(folder.size())));
+    return folder;
+}
+
 QString webEngineUnavailable(bool sandboxRefused, const QProcessEnvironment& environment)
 {
     if (!sandboxRefused || environment.contains(QStringLiteral("QTWEBENGINE_DISABLE_SANDBOX"))) return {};
@@ -50,6 +57,7 @@ Configuration readConfiguration(const QProcessEnvironment& environment)
     config.windowsDirectory = platform::ostatni_API::windowsDirectory();
     const QByteArray tmpdir = environment.value(QStringLiteral("TMPDIR")).toLocal8Bit();
     config.tempFolder = platform::ostatni_API::tempPath(tmpdir.constData());
+    config.systemDirectory = systemDirectory();
     config.workingFolder = QDir::currentPath();
     config.codePage =
         platform::codepage::ansiCodePage(environment.value(QStringLiteral("QUELMARN_CODEPAGE")).toLocal8Bit().toStdString());

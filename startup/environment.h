@@ -16,6 +16,9 @@
 // that is not set or empty has its default.
 Configuration readConfiguration(const QProcessEnvironment& environment);
 
+// The system directory, asked with the folder queries' buffer contract.
+std::string systemDirectory();
+
 // Why the web engine cannot run (empty when it can): where its sandbox
 // refuses the user, the engine ends the whole process unless the user
 // turned the sandbox off (QTWEBENGINE_DISABLE_SANDBOX, or --no-sandbox in

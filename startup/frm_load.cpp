@@ -5,6 +5,7 @@
 
 #include "languages/language_file.h"
 #include "platform/failure.h"
+#include "platform/services/guard.h"
 #include "platform/services/message_box.h"
 #include "platform/sys/ostatni_api.h"
 #include "platform/sys/profile.h"
@@ -52,17 +53,31 @@ void frm_load::Form_Load(Form1& table, const Configuration& config, const std::f
     showMainMenu();                                                                     // 7
 }
 
+namespace {
+
+// A failed start's messages: on standard error too, since the program then
+// ends, and saying that it cannot start.
+class StartupMessages : public platform::MessageBoxService {
+public:
+    explicit StartupMessages(platform::MessageBoxService& shown) : shown_(shown) {}
+    void show(const QString& text, int style, const std::optional<QString>& title) override
+    {
+        const QString message = QCoreApplication::translate("frm_load", "Quelmarn Manager cannot start. %1").arg(text);
+        std::fprintf(stderr, "quelmarn: %s\n", message.toUtf8().constData());
+        shown_.show(message, style, title);
+    }
+
+private:
+    platform::MessageBoxService& shown_;
+};
+
+} // namespace
+
 int frm_load::runOrReport(Form1& table, const std::function<Configuration()>& configure,
                           platform::MessageBoxService& messages, const std::function<void()>& showMainMenu)
 {
-    try {
-        Form_Load(table, configure(), showMainMenu);
-        return 0;
-    } catch (const platform::Failure& failure) {
-        const std::string message =
-            QCoreApplication::translate("frm_load", "Quelmarn Manager cannot start. %1").arg(QString::fromUtf8(failure.what())).toStdString();
-        std::fprintf(stderr, "quelmarn: %s\n", message.c_str());
-        messages.show(QString::fromStdString(message), platform::ErrorOk);
-        return 1;
-    }
+    StartupMessages startupMessages(messages);
+    const bool started =
+        platform::runGuarded(startupMessages, [&] { Form_Load(table, configure(), showMainMenu); });
+    return started ? 0 : 1;
 }

@@ -8,7 +8,7 @@
 #include <memory>
 
 #include "main_menu/main_menu.h"
-#include "platform/services/qt/interface_language.h"
+#include "startup/interface_language.h"
 #include "platform/services/qt/qt_services.h"
 #include "platform/sys/file_operations.h"
 #include "platform/sys/system_calls.h"
@@ -77,7 +77,7 @@ int main(int argc, char* argv[])
         config = readConfiguration(QProcessEnvironment::systemEnvironment());
         // Messages and Qt's dialogs speak the chosen language file's
         // language from here on, a failed start's message included.
-        platform::installInterfaceLanguage(frm_load::languageFileName(config.optionsPath()),
+        installInterfaceLanguage(frm_load::languageFileName(config.optionsPath()),
                                            config.languageFolders.searchOrder());
         if (!config.webEngineUnavailable.isEmpty())
             config.webEngineUnavailable =
@@ -95,7 +95,7 @@ int main(int argc, char* argv[])
         // The windows get the program's icon once the main menu is up:
         // decoding its images would delay the menu, and a window manager
         // takes an icon at any time.
-        QObject::connect(menu.get(), &main_menu::firstPainted, [] {
+        QObject::connect(menu.get(), &main_menu::firstPainted, menu.get(), [] {
             QIcon icon;
             for (const char* size : {"48", "128"})
                 icon.addFile(QStringLiteral(":/program/icon-%1.png").arg(QLatin1String(size)));

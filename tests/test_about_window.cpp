@@ -80,27 +80,6 @@ private slots:
         QCOMPARE(icon.size(), QSize(32, 32));
     }
 
-    void headingsAreUnderlinedToTheirLength_data()
-    {
-        QTest::addColumn<QString>("heading");
-        QTest::addColumn<QChar>("underline");
-        QTest::newRow("Úvodem") << "Úvodem" << QChar('=');
-        QTest::newRow("Spolupráce") << "Spolupráce" << QChar('=');
-        QTest::newRow("Historie") << "Historie" << QChar('=');
-        QTest::newRow("Poděkování") << "Poděkování" << QChar('=');
-        QTest::newRow("10/2005 - verze 0.05") << "10/2005 - verze 0.05" << QChar('-');
-        QTest::newRow("07/2005 - verze 0.00 Beta") << "07/2005 - verze 0.00 Beta" << QChar('-');
-    }
-    void headingsAreUnderlinedToTheirLength()
-    {
-        QFETCH(QString, heading);
-        QFETCH(QChar, underline);
-        const QStringList lines = aboutLines();
-        const int at = lines.indexOf(heading);
-        QVERIFY2(at >= 0, qPrintable(heading));
-        QCOMPARE(lines.value(at + 1), QString(heading.size(), underline));
-    }
-
     void sectionsComeInOrderWithTheirQuotedLines()
     {
         const QString text = frmAbout::aboutText();

@@ -9,7 +9,7 @@
 
 #include "platform/fakes/fake_services.h"
 #include "platform/services/guard.h"
-#include "platform/services/qt/interface_language.h"
+#include "startup/interface_language.h"
 #include "platform/services/qt/qt_services.h"
 #include "platform/sys/file_operations.h"
 #include "tests/support/test_support.h"
@@ -30,7 +30,7 @@ class InterfaceLanguageTest : public QObject {
     Q_OBJECT
 
 private slots:
-    void cleanup() { platform::installInterfaceLanguage("english.qlk", builtFolders()); }
+    void cleanup() { installInterfaceLanguage("english.qlk", builtFolders()); }
 
     void languageFollowsTheLanguageFile_data()
     {
@@ -49,7 +49,7 @@ private slots:
         QFETCH(QString, file);
         QFETCH(QString, desktop);
         QFETCH(QString, expected);
-        QCOMPARE(platform::interfaceLanguage(file.toStdString(), QLocale(desktop), builtFolders()), expected);
+        QCOMPARE(interfaceLanguage(file.toStdString(), QLocale(desktop), builtFolders()), expected);
     }
 
     void messagesSpeakTheChosenLanguage_data()
@@ -69,7 +69,7 @@ private slots:
         QFETCH(QString, file);
         QFETCH(QString, copyFailure);
         QFETCH(QStringList, buttons);
-        platform::installInterfaceLanguage(file.toStdString(), builtFolders());
+        installInterfaceLanguage(file.toStdString(), builtFolders());
 
         // A failed copy, through the guard every event handler runs in.
         QTemporaryDir dir;

@@ -5,12 +5,17 @@
 
 #include "languages/language_file.h"
 #include "languages/language_source.h"
+#include "languages/shipped_languages.h"
 #include "platform/failure.h"
 #include "tests/support/test_support.h"
 
 namespace {
 
-const QStringList shippedLanguages = {"czech", "english", "slovak", "hungarian"};
+const QStringList shippedLanguages = [] {
+    QStringList names;
+    for (const languages::Shipped& language : languages::shipped) names << QLatin1String(language.name);
+    return names;
+}();
 
 struct Run {
     int status;

@@ -32,12 +32,11 @@ private slots:
         fakes::FakeFileDialogService service;
         CommonDialog dialog(service);
         QVERIFY(dialog.Filter.isEmpty() && dialog.DefaultExt.isEmpty() && dialog.FileName.isEmpty());
-        QVERIFY(!dialog.CancelError);
 
         dialog.Filter = "Textové soubory TXT (*.TXT)|*.TXT";
         dialog.DefaultExt = "TXT";
         service.answers = {QStringLiteral("/home/u/a.txt"), QStringLiteral("/home/u/b.txt")};
-        dialog.ShowOpen();
+        QCOMPARE(dialog.ShowOpen(), std::optional<QString>(QStringLiteral("/home/u/a.txt")));
         QCOMPARE(dialog.FileName, QStringLiteral("/home/u/a.txt"));
         dialog.ShowSave();
         QCOMPARE(dialog.FileName, QStringLiteral("/home/u/b.txt"));
@@ -51,16 +50,14 @@ private slots:
         QCOMPARE(service.requests[1].defaultExt, QStringLiteral("TXT"));
     }
 
-    void cancelFailsOnlyWithCancelError()
+    void cancelChoosesNothingAndKeepsTheLastChoice()
     {
         fakes::FakeFileDialogService service;
         CommonDialog dialog(service);
         dialog.FileName = "/keep/me";
         service.answers = {std::nullopt, std::nullopt};
-        dialog.ShowOpen(); // CancelError false: returns, nothing chosen
-        QCOMPARE(dialog.FileName, QStringLiteral("/keep/me"));
-        dialog.CancelError = true;
-        QVERIFY_THROWS_EXCEPTION(DialogCancelled, dialog.ShowOpen());
+        QCOMPARE(dialog.ShowOpen(), std::nullopt);
+        QCOMPARE(dialog.ShowSave(), std::nullopt);
         QCOMPARE(dialog.FileName, QStringLiteral("/keep/me"));
     }
 

@@ -15,6 +15,9 @@ struct AppContext {
     std::function<void()> endProgram; // ends the process at once
     platform::SystemCalls system; // the running system's (fakes in tests)
     const Configuration& config;
+    // The memory status as the operating-system window read it last: one
+    // record for the whole program.
+    platform::pamet::MemoryStatus memoryStatus{};
 
     const QString& T(int n) const { return table.text(n); }
 };

@@ -15,6 +15,7 @@ struct Configuration {
     platform::ostatni_API::LanguageFolders languageFolders; // searched for the language file
     std::string windowsDirectory;  // the Windows-directory stand-in: options.ini
     std::string tempFolder;        // with a trailing separator
+    std::string systemDirectory;   // the folder of the system's shared libraries
     QString workingFolder;         // the settings window lists its *.qlk files
     int codePage = 1250;           // ANSI code page of language files and notes
     QString homeSite;              // host or host:port

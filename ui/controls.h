@@ -58,12 +58,23 @@ inline QLineEdit* makeTextBox(QWidget* parent, const QString& name, const QRect&
 }
 
 // Connects each button's click to its handler, a member of the window,
-// through the guard that shows a failure in an error box.
+// through the guard that shows a failure in an error box (or, for a
+// handler that ends silently, does not).
 template <typename Window>
 void connectClicks(Window* window, platform::MessageBoxService& messages,
-                   std::initializer_list<std::pair<QPushButton*, void (Window::*)()>> clicks)
+                   std::initializer_list<std::pair<QPushButton*, void (Window::*)()>> clicks,
+                   platform::OnFailure onFailure = platform::OnFailure::Report)
 {
     for (const auto& [button, handler] : clicks)
-        platform::connectGuarded(button, &QPushButton::clicked, window, messages,
-                                 [window, handler = handler] { (window->*handler)(); });
+        platform::connectGuarded(
+            button, &QPushButton::clicked, window, messages, [window, handler = handler] { (window->*handler)(); },
+            onFailure);
+}
+
+// Runs a window's load handler through the guard: a failed step is shown,
+// and the window opens with what the steps before it filled in.
+template <typename Window>
+void loadGuarded(Window* window, platform::MessageBoxService& messages, void (Window::*load)())
+{
+    platform::runGuarded(messages, [window, load] { (window->*load)(); });
 }

@@ -2,21 +2,13 @@
 
 #include <QStringList>
 
-#include "platform/failure.h"
-
 namespace platform {
 
-bool CommonDialog::show(FileDialogRequest::Kind kind)
+std::optional<QString> CommonDialog::show(FileDialogRequest::Kind kind)
 {
-    FileDialogRequest request{kind, Filter, DefaultExt, FileName};
-    std::optional<QString> chosen = service_.show(request);
-    if (chosen) {
-        FileName = *chosen;
-        return true;
-    }
-    if (CancelError)
-        throw DialogCancelled();
-    return false;
+    std::optional<QString> chosen = service_.show({kind, Filter, DefaultExt, FileName});
+    if (chosen) FileName = *chosen;
+    return chosen;
 }
 
 QStringList qtNameFilters(const QString& filter)

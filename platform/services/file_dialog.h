@@ -21,8 +21,8 @@ public:
     virtual std::optional<QString> show(const FileDialogRequest& request) = 0;
 };
 
-// The file-dialog object a window owns for its lifetime. Its four settings
-// keep their values from one use to the next.
+// The file-dialog object a window owns for its lifetime. Its settings keep
+// their values from one use to the next.
 class CommonDialog {
 public:
     explicit CommonDialog(FileDialogService& service) : service_(service) {}
@@ -30,17 +30,15 @@ public:
     QString Filter;
     QString DefaultExt;
     QString FileName;
-    bool CancelError = false;
 
-    // On confirm FileName holds the chosen path. On cancel: throws
-    // platform::DialogCancelled when CancelError is set, else returns with
-    // FileName unchanged. Returns whether the user confirmed, so a caller
-    // learns of a cancel whatever CancelError holds.
-    bool ShowOpen() { return show(FileDialogRequest::Open); }
-    bool ShowSave() { return show(FileDialogRequest::Save); }
+    // The chosen path, which FileName then holds too; nullopt when the user
+    // cancels, with FileName unchanged. A cancel is no failure: the caller
+    // ends its handler.
+    std::optional<QString> ShowOpen() { return show(FileDialogRequest::Open); }
+    std::optional<QString> ShowSave() { return show(FileDialogRequest::Save); }
 
 private:
-    bool show(FileDialogRequest::Kind kind);
+    std::optional<QString> show(FileDialogRequest::Kind kind);
     FileDialogService& service_;
 };
 

@@ -4,17 +4,15 @@
 
 namespace platform {
 
-bool runGuarded(MessageBoxService& messages, const std::function<void()>& handler)
+bool runGuarded(MessageBoxService& messages, const std::function<void()>& handler, OnFailure onFailure)
 {
     try {
         handler();
         return true;
-    } catch (const Failure& failure) {
-        messages.show(QString::fromStdString(failure.what()), ErrorOk);
     } catch (const std::exception& error) {
-        // Not a platform failure, but the user still learns that the action
-        // did not complete, and the program goes on.
-        messages.show(QString::fromStdString(error.what()), ErrorOk);
+        // A platform::Failure, or any other exception: the user still learns
+        // that the action did not complete, and the program goes on.
+        if (onFailure == OnFailure::Report) messages.show(QString::fromStdString(error.what()), ErrorOk);
     }
     return false;
 }

@@ -32,4 +32,12 @@ struct Encoded {
 // caller can refuse to lose them.
 Encoded fromUtf8(const std::string& utf8, int codePage);
 
+// The UTF-16 unit of every byte of a single-byte code page, as toUtf8
+// decodes it, so that a long text can be decoded in one pass. Empty when no
+// byte-by-byte table stands for the code page: a double-byte page, a
+// decoder whose result for a byte depends on its neighbour (checked on
+// every pair of bytes), or one whose CR and LF are not plain CR and LF.
+// Worked out once per code page.
+const std::vector<char16_t>& byteTable(int codePage);
+
 } // namespace platform::codepage

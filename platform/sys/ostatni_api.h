@@ -51,6 +51,12 @@ LanguageFolders languageFolders(const std::string& applicationFolder, const char
 // none does.
 std::optional<std::string> findFile(const std::vector<std::string>& folders, const std::string& name);
 
+// The names of the readable regular files (links followed) in a folder
+// whose names match a pattern of '*' and '?' without regard to case, hidden
+// files left out, in no particular order; none when the folder cannot be
+// read.
+std::vector<std::string> filesMatching(const std::string& folder, const std::string& pattern);
+
 // Path separator used to join folder and file names.
 char pathSeparator();
 
@@ -98,6 +104,15 @@ public:
     // Name of the user the program runs as; nullopt when the system knows
     // no name for the account.
     virtual std::optional<std::string> userName() = 0;
+    // The folder queries above, asked through the window's context.
+    virtual std::vector<std::string> filesMatching(const std::string& folder, const std::string& pattern)
+    {
+        return ostatni_API::filesMatching(folder, pattern);
+    }
+    virtual std::optional<std::string> findFile(const std::vector<std::string>& folders, const std::string& name)
+    {
+        return ostatni_API::findFile(folders, name);
+    }
 };
 
 std::unique_ptr<Calls> makeNative();

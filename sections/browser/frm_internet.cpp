@@ -20,7 +20,7 @@ QString typedAddress(const QString& text)
 
 } // namespace
 
-frm_internet::frm_internet(AppContext& context, QWidget* parent) : QWidget(parent), context_(context)
+frm_internet::frm_internet(AppContext& context) : context_(context)
 {
     setObjectName(QStringLiteral("frm_internet"));
     setWindowTitle(QStringLiteral("Quelmarn Manager " QUELMARN_VERSION " - Internetový prohlížeč"));
@@ -57,7 +57,7 @@ frm_internet::frm_internet(AppContext& context, QWidget* parent) : QWidget(paren
                    {Command5, &frm_internet::Command5_Click}, {Command6, &frm_internet::Command6_Click},
                    {Command7, &frm_internet::Command7_Click}, {Command8, &frm_internet::Command8_Click}});
 
-    Form_Load();
+    loadGuarded(this, context_.services.messages, &frm_internet::Form_Load);
 }
 
 void frm_internet::Form_Load()

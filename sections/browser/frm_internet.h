@@ -15,10 +15,12 @@ namespace platform {
 class BrowserView;
 }
 
-class frm_internet : public QWidget {
+class frm_internet final : public QWidget {
     Q_OBJECT
+    Q_DISABLE_COPY_MOVE(frm_internet)
+
 public:
-    explicit frm_internet(AppContext& context, QWidget* parent = nullptr);
+    explicit frm_internet(AppContext& context);
 
 private:
     void Form_Load();

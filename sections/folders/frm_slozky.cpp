@@ -27,8 +27,8 @@ std::string pathText(const QLineEdit* box) { return box->text().toStdString(); }
 
 } // namespace
 
-frm_slozky::frm_slozky(AppContext& context, QWidget* parent)
-    : QWidget(parent), context_(context), CommonDialog1(context.services.fileDialogs)
+frm_slozky::frm_slozky(AppContext& context)
+    : context_(context), CommonDialog1(context.services.fileDialogs)
 {
     setObjectName(QStringLiteral("frm_slozky"));
     setWindowTitle(QStringLiteral("Quelmarn Manager - Soubory a složky"));
@@ -83,12 +83,15 @@ frm_slozky::frm_slozky(AppContext& context, QWidget* parent)
     auto& messages = context_.services.messages;
     connectClicks(this, messages,
                   {{Command1, &frm_slozky::Command1_Click}, {Command2, &frm_slozky::Command2_Click},
-                   {Command3, &frm_slozky::Command3_Click}, {Command4, &frm_slozky::Command4_Click},
-                   {Command5, &frm_slozky::Command5_Click}, {Command6, &frm_slozky::Command6_Click},
+                   {Command3, &frm_slozky::Command3_Click}, {Command4, &frm_slozky::Command4_Click}});
+    // A browse that fails ends silently and leaves the path box as it was.
+    connectClicks(this, messages,
+                  {{Command5, &frm_slozky::Command5_Click}, {Command6, &frm_slozky::Command6_Click},
                    {Command7, &frm_slozky::Command7_Click}, {Command8, &frm_slozky::Command8_Click},
-                   {Command9, &frm_slozky::Command9_Click}});
+                   {Command9, &frm_slozky::Command9_Click}},
+                  platform::OnFailure::EndSilently);
 
-    Form_Load();
+    loadGuarded(this, context_.services.messages, &frm_slozky::Form_Load);
 }
 
 QString frm_slozky::cutAtNul(const char* buffer, int size)
@@ -104,7 +107,7 @@ void frm_slozky::Form_Load()
     const Configuration& config = context_.config;
     Label1->setText(context_.T(70) + queryFolder([&](char* b, unsigned n) { api::fillBuffer(config.windowsDirectory, b, n); }));
     Label2->setText(context_.T(71) + queryFolder([&](char* b, unsigned n) { api::fillBuffer(config.tempFolder, b, n); }));
-    Label3->setText(context_.T(72) + queryFolder([](char* b, unsigned n) { api::GetSystemDirectoryA(b, n); }));
+    Label3->setText(context_.T(72) + queryFolder([&](char* b, unsigned n) { api::fillBuffer(config.systemDirectory, b, n); }));
     setWindowTitle(QStringLiteral("Quelmarn Manager - ") + context_.T(68));
     Frame1->setTitle(context_.T(69));
     Command1->setText(context_.T(73));
@@ -153,16 +156,7 @@ void frm_slozky::Command9_Click() { browse(Text5, false); }
 
 void frm_slozky::browse(QLineEdit* pathBox, bool saveForm)
 {
-    CommonDialog1.CancelError = true;
-    // A cancelled or failed dialog ends the browse silently and leaves the
-    // path box as it was.
-    try {
-        CommonDialog1.Filter = QStringLiteral("Všechny typy souborů|*.*");
-        if (saveForm)
-            CommonDialog1.ShowSave();
-        else
-            CommonDialog1.ShowOpen();
-        pathBox->setText(CommonDialog1.FileName);
-    } catch (const std::exception&) {
-    }
+    CommonDialog1.Filter = QStringLiteral("Všechny typy souborů|*.*");
+    if (const std::optional<QString> chosen = saveForm ? CommonDialog1.ShowSave() : CommonDialog1.ShowOpen())
+        pathBox->setText(*chosen);
 }

@@ -14,10 +14,12 @@
 #include "platform/services/file_dialog.h"
 #include "ui/app_context.h"
 
-class frm_slozky : public QWidget {
+class frm_slozky final : public QWidget {
     Q_OBJECT
+    Q_DISABLE_COPY_MOVE(frm_slozky)
+
 public:
-    explicit frm_slozky(AppContext& context, QWidget* parent = nullptr);
+    explicit frm_slozky(AppContext& context);
 
     // The path a folder buffer holds: the text before its first code-0
     // character.

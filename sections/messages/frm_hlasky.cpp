@@ -77,7 +77,7 @@ frm_hlasky::frm_hlasky(AppContext& context) : context_(context)
                   {{Command1, &frm_hlasky::Command1_Click}, {Command2, &frm_hlasky::Command2_Click},
                    {Command3, &frm_hlasky::Command3_Click}});
 
-    Form_Load();
+    loadGuarded(this, context_.services.messages, &frm_hlasky::Form_Load);
 }
 
 void frm_hlasky::Form_Load()

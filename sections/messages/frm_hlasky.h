@@ -11,8 +11,10 @@
 
 #include "ui/app_context.h"
 
-class frm_hlasky : public QWidget {
+class frm_hlasky final : public QWidget {
     Q_OBJECT
+    Q_DISABLE_COPY_MOVE(frm_hlasky)
+
 public:
     explicit frm_hlasky(AppContext& context);
 

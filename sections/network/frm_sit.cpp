@@ -25,7 +25,7 @@ frm_sit::frm_sit(AppContext& context) : context_(context)
     auto& messages = context_.services.messages;
     connectClicks(this, messages, {{Command1, &frm_sit::Command1_Click}, {Command2, &frm_sit::Command2_Click}});
 
-    Form_Load();
+    loadGuarded(this, context_.services.messages, &frm_sit::Form_Load);
 }
 
 void frm_sit::Form_Load()

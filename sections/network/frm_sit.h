@@ -13,8 +13,10 @@
 
 #include "ui/app_context.h"
 
-class frm_sit : public QWidget {
+class frm_sit final : public QWidget {
     Q_OBJECT
+    Q_DISABLE_COPY_MOVE(frm_sit)
+
 public:
     explicit frm_sit(AppContext& context);
 

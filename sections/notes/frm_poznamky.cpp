@@ -6,7 +6,6 @@
 #include <QTextDocument>
 
 #include <algorithm>
-#include <map>
 #include <vector>
 
 #include "platform/failure.h"
@@ -17,48 +16,12 @@
 
 namespace {
 
-// The UTF-16 unit of every byte of a single-byte code page, taken from the
-// platform conversion once per code page. Empty when the code page is not
-// one a byte-by-byte table can stand for: a double-byte page, or a decoder
-// whose result for a byte depends on its neighbour (checked on every pair
-// of bytes), or one whose CR and LF are not plain CR and LF.
-const std::vector<char16_t>& byteTable(int codePage)
-{
-    static std::map<int, std::vector<char16_t>> tables;
-    if (const auto found = tables.find(codePage); found != tables.end()) return found->second;
-
-    std::vector<char16_t> table(256);
-    bool usable = true;
-    for (int byte = 0; byte < 256 && usable; ++byte) {
-        const QString one =
-            QString::fromStdString(platform::codepage::toUtf8(std::string(1, char(byte)), codePage));
-        usable = one.size() == 1;
-        if (usable) table[size_t(byte)] = one.at(0).unicode();
-    }
-    usable = usable && table['\r'] == u'\r' && table['\n'] == u'\n';
-    if (usable) {
-        std::string pairs;
-        pairs.reserve(2 * 256 * 256);
-        for (int first = 0; first < 256; ++first)
-            for (int second = 0; second < 256; ++second) {
-                pairs += char(first);
-                pairs += char(second);
-            }
-        const QString decoded = QString::fromStdString(platform::codepage::toUtf8(pairs, codePage));
-        usable = decoded.size() == qsizetype(pairs.size());
-        for (size_t i = 0; usable && i < pairs.size(); ++i)
-            usable = decoded.at(qsizetype(i)).unicode() == table[static_cast<unsigned char>(pairs[i])];
-    }
-    if (!usable) table.clear();
-    return tables.emplace(codePage, std::move(table)).first->second;
-}
-
 const std::string utf8Mark = "\xEF\xBB\xBF";
 
 } // namespace
 
-frm_poznamky::frm_poznamky(AppContext& context, QWidget* parent)
-    : QWidget(parent), context_(context), CommonDialog1(context.services.fileDialogs)
+frm_poznamky::frm_poznamky(AppContext& context)
+    : context_(context), CommonDialog1(context.services.fileDialogs)
 {
     setObjectName(QStringLiteral("frm_poznamky"));
     setWindowTitle(QStringLiteral("Quelmarn Manager - Poznámky"));
@@ -72,11 +35,11 @@ frm_poznamky::frm_poznamky(AppContext& context, QWidget* parent)
     Command2 = makeButton(this, QStringLiteral("Command2"), QStringLiteral("Storno"), {392, 336, 57, 25});
 
     auto& messages = context_.services.messages;
-    connectClicks(this, messages,
-                  {{Command1, &frm_poznamky::Command1_Click}, {Command2, &frm_poznamky::Command2_Click},
-                   {Command3, &frm_poznamky::Command3_Click}});
+    connectClicks(this, messages, {{Command1, &frm_poznamky::Command1_Click}, {Command2, &frm_poznamky::Command2_Click}});
+    // An open that fails ends silently and leaves the note as it was.
+    connectClicks(this, messages, {{Command3, &frm_poznamky::Command3_Click}}, platform::OnFailure::EndSilently);
 
-    Form_Load();
+    loadGuarded(this, context_.services.messages, &frm_poznamky::Form_Load);
 }
 
 QString frm_poznamky::toFileText(const QString& note)
@@ -110,15 +73,16 @@ std::string frm_poznamky::toNoteText(const std::string& fileText)
     return text;
 }
 
-QString frm_poznamky::decodeFileText(const std::string& fileText, int codePage)
+QString frm_poznamky::decodeFileText(const std::string& fileText) const
 {
-    const std::vector<char16_t>& table = byteTable(codePage);
+    const int codePage = context_.config.codePage;
+    const std::vector<char16_t>& table = platform::codepage::byteTable(codePage);
     if (table.empty()) return QString::fromStdString(toNoteText(platform::codepage::toUtf8(fileText, codePage)));
 
     // One pass: each byte through the table, line breaks made '\n' on the way.
     QString text(qsizetype(fileText.size()), Qt::Uninitialized);
     char16_t* const begin = reinterpret_cast<char16_t*>(text.data());
-    platform::file_operations::adviseWholeFileBuffer(begin, fileText.size() * sizeof(char16_t));
+    context_.system.file_operations.adviseWholeFileBuffer(begin, fileText.size() * sizeof(char16_t));
     char16_t* out = begin;
     const auto* in = reinterpret_cast<const unsigned char*>(fileText.data());
     const size_t n = fileText.size();
@@ -167,15 +131,10 @@ void frm_poznamky::Command1_Click()
 {
     CommonDialog1.DefaultExt = QStringLiteral("TXT");
     CommonDialog1.Filter = QStringLiteral("Textové soubory TXT (*.TXT)|*.TXT");
-    // A cancel never writes: with CancelError set it throws, without it the
-    // dialog says so; a FileName left from an earlier use does not count.
-    bool confirmed = false;
-    try {
-        confirmed = CommonDialog1.ShowSave();
-    } catch (const platform::DialogCancelled&) {
-        return;
-    }
-    if (!confirmed || CommonDialog1.FileName.isEmpty()) return;
+    // A cancel never writes: a FileName left from an earlier use does not
+    // count.
+    const std::optional<QString> chosen = CommonDialog1.ShowSave();
+    if (!chosen || chosen->isEmpty()) return;
 
     // The raw text keeps no-break spaces; blocks are joined by U+2029.
     const QString note = Text1->document()->toRawText() + QLatin1Char('\n');
@@ -200,34 +159,28 @@ void frm_poznamky::Command1_Click()
 
 void frm_poznamky::Command3_Click()
 {
-    CommonDialog1.CancelError = true;
-    // Every failure from here on, the cancelled dialog included, ends the
-    // open silently and leaves the note as it was.
-    try {
-        CommonDialog1.Filter = context_.T(99) + QStringLiteral("|*.txt");
-        CommonDialog1.ShowOpen();
-        const std::string bytes =
-            context_.system.file_operations.readOrCreate(CommonDialog1.FileName.toStdString());
-        const FileEncoding encoding = encodingOf(bytes);
-        const QString text = encoding == FileEncoding::Ansi
-            ? decodeFileText(bytes, context_.config.codePage)
-            : QString::fromStdString(
-                  toNoteText(encoding == FileEncoding::Utf8WithMark ? bytes.substr(utf8Mark.size()) : bytes));
-        // Straight into the document, as the box's own setPlainText does but
-        // without its second pass that gives every character the format it
-        // already has. Replacing the text empties the undo history anyway;
-        // recording the insertion of a large file for undo would only cost
-        // time. Then the box as after any replaced text: unmodified, the
-        // cursor at the start, scrolled to the top.
-        QTextDocument* document = Text1->document();
-        document->setUndoRedoEnabled(false);
-        document->setPlainText(text);
-        document->setUndoRedoEnabled(true);
-        document->setModified(false);
-        Text1->moveCursor(QTextCursor::Start);
-        encoding_ = encoding;
-    } catch (const std::exception&) {
-    }
+    CommonDialog1.Filter = context_.T(99) + QStringLiteral("|*.txt");
+    const std::optional<QString> chosen = CommonDialog1.ShowOpen();
+    if (!chosen) return;
+    const std::string bytes = context_.system.file_operations.readOrCreate(chosen->toStdString());
+    const FileEncoding encoding = encodingOf(bytes);
+    const QString text = encoding == FileEncoding::Ansi
+        ? decodeFileText(bytes)
+        : QString::fromStdString(
+              toNoteText(encoding == FileEncoding::Utf8WithMark ? bytes.substr(utf8Mark.size()) : bytes));
+    // Straight into the document, as the box's own setPlainText does but
+    // without its second pass that gives every character the format it
+    // already has. Replacing the text empties the undo history anyway;
+    // recording the insertion of a large file for undo would only cost
+    // time. Then the box as after any replaced text: unmodified, the
+    // cursor at the start, scrolled to the top.
+    QTextDocument* document = Text1->document();
+    document->setUndoRedoEnabled(false);
+    document->setPlainText(text);
+    document->setUndoRedoEnabled(true);
+    document->setModified(false);
+    Text1->moveCursor(QTextCursor::Start);
+    encoding_ = encoding;
 }
 
 void frm_poznamky::Command2_Click()

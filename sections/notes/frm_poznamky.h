@@ -13,18 +13,21 @@
 #include "platform/sys/codepage.h"
 #include "ui/app_context.h"
 
-class frm_poznamky : public QWidget {
+class frm_poznamky final : public QWidget {
     Q_OBJECT
+    Q_DISABLE_COPY_MOVE(frm_poznamky)
+
 public:
-    explicit frm_poznamky(AppContext& context, QWidget* parent = nullptr);
+    explicit frm_poznamky(AppContext& context);
 
     // Text of the box -> file text: every line break becomes CR LF.
     static QString toFileText(const QString& note);
     // File text -> text of the box: CR LF, a lone CR and a lone LF each
     // become one line break.
     static std::string toNoteText(const std::string& fileText);
-    // File bytes in a code page -> text of the box, line breaks as above.
-    static QString decodeFileText(const std::string& fileText, int codePage);
+    // File bytes in the system's code page -> text of the box, line breaks
+    // as above.
+    QString decodeFileText(const std::string& fileText) const;
 
     // How a file's text is stored. A file is UTF-8 when it starts with the
     // UTF-8 mark, or when it is valid UTF-8 and holds at least one

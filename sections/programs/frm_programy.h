@@ -1,7 +1,7 @@
 #pragma once
 // Launcher for up to five command lines. Each row has a path box, a browse
-// button and a run button; one more button starts all five rows. The rows
-// and the dialog object live only as long as the window.
+// button and a run button; one more button starts every row. The rows and
+// the dialog object live only as long as the window.
 
 #include <QLineEdit>
 #include <QPushButton>
@@ -11,10 +11,12 @@
 #include "platform/services/file_dialog.h"
 #include "ui/app_context.h"
 
-class frm_programy : public QWidget {
+class frm_programy final : public QWidget {
     Q_OBJECT
+    Q_DISABLE_COPY_MOVE(frm_programy)
+
 public:
-    explicit frm_programy(AppContext& context, QWidget* parent = nullptr);
+    explicit frm_programy(AppContext& context);
 
     // What the browse buttons put into the dialog's type list: the
     // program-file pattern first, then every file, since Linux programs
@@ -25,42 +27,35 @@ public:
     // line holds); a longer one is refused whole, never cut.
     static constexpr int longestCommandLine = 32767;
 
+    static constexpr int rowCount = 5;
+    // Row r (1..rowCount) is path box Text<r>, browse button Command<2r-1>
+    // and run button Command<2r>; the button that runs every row comes
+    // after all of them.
+    static QString pathBoxName(int row) { return QStringLiteral("Text%1").arg(row); }
+    static QString browseButtonName(int row) { return QStringLiteral("Command%1").arg(2 * row - 1); }
+    static QString runButtonName(int row) { return QStringLiteral("Command%1").arg(2 * row); }
+    static QString runAllButtonName() { return QStringLiteral("Command%1").arg(2 * rowCount + 1); }
+
 private:
+    struct Row {
+        QLineEdit* path;
+        QPushButton* browse;
+        QPushButton* run;
+    };
+
     void Form_Load();
-    void Command1_Click();
-    void Command2_Click();
-    void Command3_Click();
-    void Command4_Click();
-    void Command5_Click();
-    void Command6_Click();
-    void Command7_Click();
-    void Command8_Click();
-    void Command9_Click();
-    void Command10_Click();
+    // The browse and run buttons of row r (Command1_Click, Command2_Click, ...).
+    void browse_Click(int row);
+    void run_Click(int row);
+    // The run-all button.
     void Command11_Click();
 
-    void browse(QLineEdit* pathBox);
-    void run(QLineEdit* pathBox);
     // Throws, naming the box, when its line is longer than longestCommandLine.
     static void refuseOverlong(const QLineEdit* pathBox);
 
     AppContext& context_;
     platform::CommonDialog CommonDialog1;
 
-    QLineEdit* Text1;
-    QLineEdit* Text2;
-    QLineEdit* Text3;
-    QLineEdit* Text4;
-    QLineEdit* Text5;
-    QPushButton* Command1;
-    QPushButton* Command2;
-    QPushButton* Command3;
-    QPushButton* Command4;
-    QPushButton* Command5;
-    QPushButton* Command6;
-    QPushButton* Command7;
-    QPushButton* Command8;
-    QPushButton* Command9;
-    QPushButton* Command10;
+    std::array<Row, rowCount> rows_;
     QPushButton* Command11;
 };

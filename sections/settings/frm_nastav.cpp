@@ -1,6 +1,5 @@
 #include "sections/settings/frm_nastav.h"
 
-#include <QDir>
 #include <QFile>
 #include <algorithm>
 
@@ -85,7 +84,7 @@ frm_nastav::frm_nastav(AppContext& context) : context_(context)
     });
     platform::connectGuarded(Command3, &QPushButton::clicked, this, messages, [this] { Command3_Click(); });
 
-    Form_Load();
+    loadGuarded(this, context_.services.messages, &frm_nastav::Form_Load);
 }
 
 const QString& frm_nastav::noticeText()
@@ -111,23 +110,24 @@ bool frm_nastav::isStorableName(const QString& fileName)
     return platform::profile::findValue(ini, "OPTIONS", "lokalizace") == bytes;
 }
 
-QStringList frm_nastav::languageFiles(const QString& folder)
+QStringList frm_nastav::languageFiles(const std::string& folder) const
 {
     // Matched as the Windows file list matches its pattern: without regard
     // to case. Hidden files stay hidden.
-    const QDir dir(folder, QStringLiteral("*.qlk"), QDir::Name | QDir::IgnoreCase,
-                   QDir::Files | QDir::Readable);
     QStringList names;
-    for (const QString& name : dir.entryList())
-        if (isStorableName(name)) names << name;
+    for (const std::string& name : context_.system.ostatni_API.filesMatching(folder, "*.qlk")) {
+        const QString shown = QFile::decodeName(QByteArray::fromStdString(name));
+        if (isStorableName(shown)) names << shown;
+    }
     return names;
 }
 
-QStringList frm_nastav::offeredFiles(const QString& workingDirectory, const std::vector<std::string>& searched)
+QStringList frm_nastav::offeredFiles() const
 {
-    QStringList names = languageFiles(workingDirectory);
-    for (const std::string& folder : searched)
-        names << languageFiles(QFile::decodeName(QByteArray::fromStdString(folder)));
+    // No folder of its own: the folder the program was started in, with
+    // the folders start-up searches.
+    QStringList names = languageFiles(QFile::encodeName(context_.config.workingFolder).toStdString());
+    for (const std::string& folder : context_.config.languageFolders.searchOrder()) names << languageFiles(folder);
     std::sort(names.begin(), names.end(), [](const QString& a, const QString& b) {
         const int order = a.compare(b, Qt::CaseInsensitive);
         return order != 0 ? order < 0 : a < b;
@@ -136,22 +136,20 @@ QStringList frm_nastav::offeredFiles(const QString& workingDirectory, const std:
     return names;
 }
 
-void frm_nastav::makeFindable(const QString& name, const QString& workingDirectory,
-                              const platform::ostatni_API::LanguageFolders& folders,
-                              platform::file_operations::Calls& files)
+void frm_nastav::makeFindable(const QString& name)
 {
+    const platform::ostatni_API::LanguageFolders& folders = context_.config.languageFolders;
     const std::string fileName = QFile::encodeName(name).toStdString();
-    if (platform::ostatni_API::findFile(folders.searchOrder(), fileName)) return;
-    const std::string source = QFile::encodeName(workingDirectory).toStdString() + "/" + fileName;
+    if (context_.system.ostatni_API.findFile(folders.searchOrder(), fileName)) return;
+    const std::string source = QFile::encodeName(context_.config.workingFolder).toStdString() + "/" + fileName;
+    platform::file_operations::Calls& files = context_.system.file_operations;
     files.createFolders(folders.user);
     files.copyFile(source, folders.user + "/" + fileName);
 }
 
 void frm_nastav::fillFileList()
 {
-    // No folder of its own: the folder the program was started in, with
-    // the folders start-up searches.
-    File2->addItems(offeredFiles(context_.config.workingFolder, context_.config.languageFolders.searchOrder()));
+    File2->addItems(offeredFiles());
 }
 
 void frm_nastav::Form_Load()
@@ -183,8 +181,7 @@ void frm_nastav::File2_Click()
     // A file that cannot be copied, or an options.ini that cannot be
     // written, leaves options.ini as it was: the failure's error box
     // replaces the notice, which would promise a change that never comes.
-    makeFindable(name, context_.config.workingFolder, context_.config.languageFolders,
-                 context_.system.file_operations);
+    makeFindable(name);
     context_.system.profile.writeString(context_.config.optionsPath(), "OPTIONS", "lokalizace",
                                         QFile::encodeName(name).toStdString());
     context_.services.messages.show(noticeText(), platform::InformationOk, noticeTitle());

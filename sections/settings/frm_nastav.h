@@ -16,8 +16,10 @@
 
 #include "ui/app_context.h"
 
-class frm_nastav : public QWidget {
+class frm_nastav final : public QWidget {
     Q_OBJECT
+    Q_DISABLE_COPY_MOVE(frm_nastav)
+
 public:
     explicit frm_nastav(AppContext& context);
 
@@ -30,22 +32,20 @@ public:
     // start-up reads, would leave the next start without a language file.
     static bool isStorableName(const QString& fileName);
 
-    // The *.qlk files of folder that can be chosen, sorted by name.
-    static QStringList languageFiles(const QString& folder);
+private:
+    // The *.qlk files of folder that can be chosen.
+    QStringList languageFiles(const std::string& folder) const;
 
     // The language files of the working directory and of the folders
-    // searched, each name once, sorted by name.
-    static QStringList offeredFiles(const QString& workingDirectory, const std::vector<std::string>& searched);
+    // start-up searches, each name once, sorted by name.
+    QStringList offeredFiles() const;
 
     // Makes sure start-up will find the chosen file: one that no searched
     // folder holds is copied from the working directory into the user's
     // language folder (created when missing) with the files window's
     // all-or-nothing copy. Throws platform::Failure when it cannot.
-    static void makeFindable(const QString& name, const QString& workingDirectory,
-                             const platform::ostatni_API::LanguageFolders& folders,
-                             platform::file_operations::Calls& files);
+    void makeFindable(const QString& name);
 
-private:
     void Form_Load();
     void File2_Click();
     void Command3_Click();

@@ -55,6 +55,16 @@ private:
     QPoint to_;
 };
 
+// A monitor whose reading fails stops, so that the failure is reported
+// once rather than by a new message box on every tick.
+template <typename Tick>
+void connectMonitor(QTimer* timer, QObject* window, platform::MessageBoxService& messages, Tick tick)
+{
+    QObject::connect(timer, &QTimer::timeout, window, [timer, &messages, tick] {
+        if (!platform::runGuarded(messages, tick)) timer->stop();
+    });
+}
+
 QTimer* makeTimer(QObject* parent, const char* name, int interval)
 {
     auto* timer = new QTimer(parent);
@@ -129,12 +139,6 @@ void frm_system::placeButtons(Holder holder, QWidget* parent)
                                              QString::fromUtf8(row.caption), row.geometry);
 }
 
-platform::pamet::MemoryStatus& frm_system::memoryStatus()
-{
-    static platform::pamet::MemoryStatus record;
-    return record;
-}
-
 frm_system::frm_system(AppContext& context) : context_(context)
 {
     setObjectName(QStringLiteral("frm_system"));
@@ -195,13 +199,13 @@ frm_system::frm_system(AppContext& context) : context_(context)
     Timer3 = makeTimer(this, "Timer3", pointerIntervalMs);
 
     auto& messages = context_.services.messages;
-    platform::runGuarded(messages, [this] { Form_Load(); });
+    loadGuarded(this, messages, &frm_system::Form_Load);
 
     connectButtons();
 
-    platform::connectGuarded(Timer1, &QTimer::timeout, this, messages, [this] { Timer1_Timer(); });
-    platform::connectGuarded(Timer2, &QTimer::timeout, this, messages, [this] { Timer2_Timer(); });
-    platform::connectGuarded(Timer3, &QTimer::timeout, this, messages, [this] { Timer3_Timer(); });
+    connectMonitor(Timer1, this, messages, [this] { Timer1_Timer(); });
+    connectMonitor(Timer2, this, messages, [this] { Timer2_Timer(); });
+    connectMonitor(Timer3, this, messages, [this] { Timer3_Timer(); });
     Timer1->start();
     Timer2->start();
     Timer3->start();
@@ -288,7 +292,7 @@ void frm_system::Command29_Click()
 
 void frm_system::Form_Load()
 {
-    const AppContext& c = context_;
+    AppContext& c = context_;
     setWindowTitle(QStringLiteral("Quelmarn Manager " QUELMARN_VERSION " - ") + c.T(67));
 
     verze_sys->setText(number_format::version(c.system.ostatni_API.osVersion()));
@@ -303,7 +307,7 @@ void frm_system::Form_Load()
     lbl_existence_mysi->setText(c.system.mys.mousePresent() ? c.T(29) : c.T(28));
     lbl_tlacitka_mysi->setText(c.T(30) + QString::number(c.system.mys.buttonCount()));
 
-    platform::pamet::MemoryStatus& record = memoryStatus();
+    platform::pamet::MemoryStatus& record = c.memoryStatus;
     record = c.system.pamet.globalMemoryStatus();
 
     physScale_ = number_format::BarScale(record.totalPhys);
@@ -331,7 +335,7 @@ void frm_system::Form_Load()
 void frm_system::writeMemoryLabels()
 {
     const AppContext& c = context_;
-    const platform::pamet::MemoryStatus& record = memoryStatus();
+    const platform::pamet::MemoryStatus& record = c.memoryStatus;
     const QString kb = QStringLiteral(" KB");
     lblTotalPhys->setText(c.T(45) + number_format::kilobytes(record.totalPhys) + kb);
     lblAvailPhys->setText(c.T(40) + number_format::kilobytes(record.availPhys) + kb);
@@ -341,48 +345,31 @@ void frm_system::writeMemoryLabels()
     lblAvailVirtual->setText(c.T(44) + number_format::kilobytes(record.availVirtual) + kb);
 }
 
-// A monitor whose reading fails stops, so that the failure is reported
-// once rather than by a new message box on every tick.
 void frm_system::Timer1_Timer()
 {
-    try {
-        const AppContext& c = context_;
-        platform::pamet::MemoryStatus& record = memoryStatus();
-        record = c.system.pamet.globalMemoryStatus();
+    AppContext& c = context_;
+    platform::pamet::MemoryStatus& record = c.memoryStatus;
+    record = c.system.pamet.globalMemoryStatus();
 
-        const std::uint64_t physUsed = record.totalPhys - std::min(record.availPhys, record.totalPhys);
-        pgbPhysMem->setValue(physScale_.toBar(physUsed));
-        lblPhysUsed->setText(c.T(38) + number_format::usePercent(physUsed, record.totalPhys));
+    const std::uint64_t physUsed = record.totalPhys - std::min(record.availPhys, record.totalPhys);
+    pgbPhysMem->setValue(physScale_.toBar(physUsed));
+    lblPhysUsed->setText(c.T(38) + number_format::usePercent(physUsed, record.totalPhys));
 
-        const std::uint64_t virtUsed = record.totalVirtual - std::min(record.availVirtual, record.totalVirtual);
-        pgbVirtMem->setValue(virtScale_.toBar(virtUsed));
-        lblVirtUsed->setText(c.T(39) + number_format::usePercent(virtUsed, record.totalVirtual));
+    const std::uint64_t virtUsed = record.totalVirtual - std::min(record.availVirtual, record.totalVirtual);
+    pgbVirtMem->setValue(virtScale_.toBar(virtUsed));
+    lblVirtUsed->setText(c.T(39) + number_format::usePercent(virtUsed, record.totalVirtual));
 
-        writeMemoryLabels();
-    } catch (...) {
-        Timer1->stop();
-        throw;
-    }
+    writeMemoryLabels();
 }
 
 void frm_system::Timer2_Timer()
 {
-    try {
-        win_bezi->setParts(context_.T(21), number_format::upTime(context_.system.ostatni_API.millisecondsSinceBoot()));
-    } catch (...) {
-        Timer2->stop();
-        throw;
-    }
+    win_bezi->setParts(context_.T(21), number_format::upTime(context_.system.ostatni_API.millisecondsSinceBoot()));
 }
 
 void frm_system::Timer3_Timer()
 {
-    try {
-        souradnice_mysi();
-    } catch (...) {
-        Timer3->stop();
-        throw;
-    }
+    souradnice_mysi();
 }
 
 void frm_system::souradnice_mysi()

@@ -26,8 +26,10 @@
 #include "sections/system/number_format.h"
 #include "ui/app_context.h"
 
-class frm_system : public QWidget {
+class frm_system final : public QWidget {
     Q_OBJECT
+    Q_DISABLE_COPY_MOVE(frm_system)
+
 public:
     explicit frm_system(AppContext& context);
 
@@ -41,9 +43,12 @@ public:
     static constexpr int upTimeIntervalMs = 18;
     static constexpr int pointerIntervalMs = upTimeIntervalMs;
 
-    // The memory status as last read; one record for the whole program.
-    static platform::pamet::MemoryStatus& memoryStatus();
+    // The monitors' tick handlers; the timers call them, tests may too.
+    void Timer1_Timer(); // memory
+    void Timer2_Timer(); // up-time
+    void Timer3_Timer(); // pointer position
 
+private:
     // Controls, named as their objectName.
     QLabel* Label1;
     QLabel* verze_sys;
@@ -76,12 +81,6 @@ public:
     QTimer* Timer2; // up-time monitor
     QTimer* Timer3; // pointer-position monitor
 
-    // The monitors' tick handlers; the timers call them, tests may too.
-    void Timer1_Timer(); // memory
-    void Timer2_Timer(); // up-time
-    void Timer3_Timer(); // pointer position
-
-private:
     void Form_Load();
 
     void Command1_Click(); // system information

@@ -1,5 +1,7 @@
 #include "tests/support/test_support.h"
 
+#include "startup/environment.h"
+
 #include <QApplication>
 #include <QDeadlineTimer>
 #include <QDir>
@@ -161,6 +163,7 @@ Configuration testConfiguration(const QString& folder)
     Configuration config;
     config.applicationFolder = builtLanguageFolder().toStdString();
     config.windowsDirectory = folder.toStdString();
+    config.systemDirectory = systemDirectory();
     config.workingFolder = folder;
     config.codePage = 1250;
     config.homeSite = config.secondSite = config.testHost = QStringLiteral("127.0.0.1:9");

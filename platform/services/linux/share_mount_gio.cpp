@@ -120,7 +120,7 @@ bool GioShareMounter::mount(const QString& url, CredentialPrompt& prompt)
     // a turn now and then.
     QTimer turns;
     if (!QAbstractEventDispatcher::instance()->inherits("QEventDispatcherGlib")) {
-        QObject::connect(&turns, &QTimer::timeout, [] { g_main_context_iteration(nullptr, FALSE); });
+        QObject::connect(&turns, &QTimer::timeout, &turns, [] { g_main_context_iteration(nullptr, FALSE); });
         turns.start(20);
     }
     if (!state->done) wait.exec();

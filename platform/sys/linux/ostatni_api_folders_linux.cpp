@@ -4,12 +4,44 @@
 #include <cerrno>
 #include <cstdlib>
 #include <cstring>
+#include <dirent.h>
 #include <dlfcn.h>
 #include <filesystem>
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include "platform/sys/wildcard.h"
+
 namespace platform::ostatni_API {
+namespace {
+
+std::string lowerAscii(std::string text)
+{
+    for (char& c : text)
+        if (c >= 'A' && c <= 'Z') c = char(c - 'A' + 'a');
+    return text;
+}
+
+} // namespace
+
+std::vector<std::string> filesMatching(const std::string& folder, const std::string& pattern)
+{
+    std::vector<std::string> names;
+    DIR* const dir = ::opendir(folder.c_str());
+    if (!dir) return names;
+    const std::string lowerPattern = lowerAscii(pattern);
+    while (const dirent* entry = ::readdir(dir)) {
+        const std::string name = entry->d_name;
+        if (name.empty() || name[0] == '.' || !file_operations::wildcardMatch(lowerPattern, lowerAscii(name)))
+            continue;
+        const std::string path = folder + "/" + name;
+        struct stat st {};
+        if (::stat(path.c_str(), &st) == 0 && S_ISREG(st.st_mode) && ::access(path.c_str(), R_OK) == 0)
+            names.push_back(name);
+    }
+    ::closedir(dir);
+    return names;
+}
 
 std::string tempPath(const char* tmpdir)
 {

@@ -8,6 +8,7 @@
 
 #include "platform/failure.h"
 #include "platform/sys/codepage.h"
+#include "platform/sys/wildcard.h"
 #include "platform/sys/windows/win32_text.h"
 
 namespace platform::ostatni_API {
@@ -138,6 +139,31 @@ std::string readWholeFile(const std::string& path)
         content.append(buffer, read);
     }
     return content;
+}
+
+std::vector<std::string> filesMatching(const std::string& folder, const std::string& pattern)
+{
+    std::vector<std::string> names;
+    WIN32_FIND_DATAW found{};
+    const HANDLE search = FindFirstFileExW(win32::wide(folder + "\\*").c_str(), FindExInfoBasic, &found,
+                                           FindExSearchNameMatch, nullptr, 0);
+    if (search == INVALID_HANDLE_VALUE) return names;
+    const auto lower = [](std::string text) {
+        for (char& c : text)
+            if (c >= 'A' && c <= 'Z') c = char(c - 'A' + 'a');
+        return text;
+    };
+    const std::string lowerPattern = lower(pattern);
+    do {
+        const DWORD skipped = FILE_ATTRIBUTE_DIRECTORY | FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_DEVICE;
+        const std::string name = win32::utf8(found.cFileName);
+        // Matched here rather than by the system, whose patterns also match
+        // short 8.3 names ("*.qlk" would find "x.qlkx").
+        if ((found.dwFileAttributes & skipped) == 0 && file_operations::wildcardMatch(lowerPattern, lower(name)))
+            names.push_back(name);
+    } while (FindNextFileW(search, &found));
+    FindClose(search);
+    return names;
 }
 
 std::unique_ptr<Calls> makeNative()

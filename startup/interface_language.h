@@ -9,9 +9,7 @@
 #include <string>
 #include <vector>
 
-namespace platform {
-
-// "cs", "en", "sk", "hu", or another language whose program messages
+// The code a shipped language file names (languages/CMakeLists.txt), or another language whose program messages
 // (quelmarn_<language>.qm) one of `folders` holds.
 QString interfaceLanguage(const std::string& languageFileName, const QLocale& desktop,
                           const std::vector<std::string>& folders);
@@ -23,5 +21,3 @@ QString interfaceLanguage(const std::string& languageFileName, const QLocale& de
 // language. A missing file leaves those texts in English.
 QString installInterfaceLanguage(const std::string& languageFileName, const std::vector<std::string>& folders,
                                  const QLocale& desktop = QLocale::system());
-
-} // namespace platform

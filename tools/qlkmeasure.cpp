@@ -55,16 +55,6 @@
 #include "ui/app_context.h"
 #include "ui/form1.h"
 
-#include "about/frmAbout.h"
-#include "sections/browser/frm_internet.h"
-#include "sections/folders/frm_slozky.h"
-#include "sections/messages/frm_hlasky.h"
-#include "sections/network/frm_sit.h"
-#include "sections/notes/frm_poznamky.h"
-#include "sections/programs/frm_programy.h"
-#include "sections/settings/frm_nastav.h"
-#include "sections/system/frm_system.h"
-
 namespace {
 
 const QRegularExpression& markerPattern()
@@ -401,7 +391,7 @@ private:
 };
 
 template <typename... Windows>
-void measureEach(Measurer& measurer)
+void measureEach(Measurer& measurer, WindowList<Windows...>)
 {
     (measurer.measure<Windows>(), ...);
 }
@@ -438,7 +428,8 @@ int main(int argc, char* argv[])
         Form1 texts;
         texts.load(langfile::writeRecords(records), sourcePath, source.codePage);
         Measurer measurer(texts, QString::fromLocal8Bit(sourcePath), audit);
-        measureEach<main_menu, QUELMARN_SECTION_WINDOWS>(measurer);
+        measureEach(measurer, WindowList<main_menu>());
+        measureEach(measurer, SectionWindowList());
         // The titles the windows give their message boxes, and one a user
         // might type.
         if (audit)

@@ -1,21 +1,20 @@
-#include "platform/services/qt/interface_language.h"
+#include "startup/interface_language.h"
 
 #include <QCoreApplication>
 #include <QLibraryInfo>
 #include <QPointer>
 #include <QTranslator>
-#include <map>
 #include <optional>
 
+#include "languages/shipped_languages.h"
 #include "platform/sys/message.h"
 #include "platform/sys/ostatni_api.h"
 
-namespace platform {
 namespace {
 
 std::optional<std::string> programMessages(const std::vector<std::string>& folders, const QString& language)
 {
-    return ostatni_API::findFile(folders, "quelmarn_" + language.toStdString() + ".qm");
+    return platform::ostatni_API::findFile(folders, "quelmarn_" + language.toStdString() + ".qm");
 }
 
 std::string translated(const char* source)
@@ -44,12 +43,9 @@ void replace(QPointer<QTranslator>& slot, const QString& path)
 QString interfaceLanguage(const std::string& languageFileName, const QLocale& desktop,
                           const std::vector<std::string>& folders)
 {
-    static const std::map<QString, QString> shipped = {{QStringLiteral("czech.qlk"), QStringLiteral("cs")},
-                                                       {QStringLiteral("english.qlk"), QStringLiteral("en")},
-                                                       {QStringLiteral("slovak.qlk"), QStringLiteral("sk")},
-                                                       {QStringLiteral("hungarian.qlk"), QStringLiteral("hu")}};
-    const auto found = shipped.find(QString::fromStdString(languageFileName).toLower());
-    if (found != shipped.end()) return found->second;
+    const QString name = QString::fromStdString(languageFileName).toLower();
+    for (const languages::Shipped& shipped : languages::shipped)
+        if (name == QLatin1String(shipped.name) + QLatin1String(".qlk")) return QLatin1String(shipped.code);
     // The desktop's first user-interface language (LANGUAGE, LC_ALL,
     // LC_MESSAGES, LANG), not its number format.
     const QLocale ui(desktop.uiLanguages().value(0));
@@ -65,8 +61,6 @@ QString installInterfaceLanguage(const std::string& languageFileName, const std:
     replace(qtTexts, QLibraryInfo::path(QLibraryInfo::TranslationsPath) + QStringLiteral("/qtbase_") + language);
     const std::optional<std::string> ours = programMessages(folders, language);
     replace(programTexts, ours ? QString::fromStdString(*ours) : QString());
-    setMessageTranslator(&translated);
+    platform::setMessageTranslator(&translated);
     return language;
 }
-
-} // namespace platform
