@@ -64,7 +64,7 @@ Configuration readConfiguration(const QProcessEnvironment& environment)
     config.homeSite = valueOr(environment, "QUELMARN_HOME_SITE", QStringLiteral("www.quelmarn.example"));
     // Short enough to be read whole on the browser's 89-pixel link button.
     config.secondSite = valueOr(environment, "QUELMARN_SECOND_SITE", QStringLiteral("qmtym.example"));
-    config.startPage = valueOr(environment, "QUELMARN_START_PAGE", QStringLiteral("http://") + config.homeSite + '/');
+    config.startPage = valueOr(environment, "QUELMARN_START_PAGE", QStringLiteral("http://") + config.homeSite + QLatin1Char('/'));
     // The reachability test needs a web server that is always up.
     config.testHost = valueOr(environment, "QUELMARN_TEST_HOST", QStringLiteral("www.wikipedia.org"));
     config.reachabilityBound = reachabilityBound(environment.value(QStringLiteral("QUELMARN_REACHABILITY_TIMEOUT_MS")));

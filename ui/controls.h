@@ -4,6 +4,7 @@
 
 #include <QGroupBox>
 #include <QLabel>
+#include <QAnyStringView>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRect>
@@ -14,7 +15,7 @@
 #include "platform/services/guard.h"
 
 template <typename Control>
-Control* placed(Control* control, const QString& name, const QRect& geometry)
+Control* placed(Control* control, QAnyStringView name, const QRect& geometry)
 {
     control->setObjectName(name);
     control->setGeometry(geometry);
@@ -33,26 +34,26 @@ inline void fixWindowSize(QWidget* window, int width, int height)
 }
 
 // Captions are shown as they are: never read as markup.
-inline QLabel* makeLabel(QWidget* parent, const QString& name, const QString& text, const QRect& geometry)
+inline QLabel* makeLabel(QWidget* parent, QAnyStringView name, const QString& text, const QRect& geometry)
 {
     QLabel* label = placed(new QLabel(text, parent), name, geometry);
     label->setTextFormat(Qt::PlainText);
     return label;
 }
 
-inline QPushButton* makeButton(QWidget* parent, const QString& name, const QString& caption, const QRect& geometry)
+inline QPushButton* makeButton(QWidget* parent, QAnyStringView name, const QString& caption, const QRect& geometry)
 {
     return placed(new QPushButton(caption, parent), name, geometry);
 }
 
 // Frames are drawn by the program's style: the border runs through the
 // middle of the caption, and the controls lie inside it.
-inline QGroupBox* makeFrame(QWidget* parent, const QString& name, const QString& caption, const QRect& geometry)
+inline QGroupBox* makeFrame(QWidget* parent, QAnyStringView name, const QString& caption, const QRect& geometry)
 {
     return placed(new QGroupBox(caption, parent), name, geometry);
 }
 
-inline QLineEdit* makeTextBox(QWidget* parent, const QString& name, const QRect& geometry)
+inline QLineEdit* makeTextBox(QWidget* parent, QAnyStringView name, const QRect& geometry)
 {
     return placed(new QLineEdit(parent), name, geometry);
 }

@@ -24,7 +24,8 @@ QString userShell()
 // Shells that understand `sh -c 'command -v -- "$1"' name word`.
 bool speaksPosix(const QString& shell)
 {
-    static const QStringList known = {"sh", "bash", "dash", "zsh", "ksh", "mksh", "ash", "busybox"};
+    static const QStringList known = {QStringLiteral("sh"), QStringLiteral("bash"), QStringLiteral("dash"), QStringLiteral("zsh"),
+                                      QStringLiteral("ksh"), QStringLiteral("mksh"), QStringLiteral("ash"), QStringLiteral("busybox")};
     return known.contains(QFileInfo(shell).fileName());
 }
 

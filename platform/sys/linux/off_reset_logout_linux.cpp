@@ -157,9 +157,9 @@ private:
 
     static QDBusConnection connect(const std::string& address, QDBusConnection::BusType standard, const char* kind)
     {
-        if (address.empty()) return QDBusConnection::connectToBus(standard, QStringLiteral("quelmarn-") + kind);
+        if (address.empty()) return QDBusConnection::connectToBus(standard, QStringLiteral("quelmarn-") + QLatin1String(kind));
         return QDBusConnection::connectToBus(QString::fromStdString(address),
-                                             QStringLiteral("quelmarn-%1-%2").arg(kind, QString::fromStdString(address)));
+                                             QStringLiteral("quelmarn-%1-%2").arg(QLatin1String(kind), QString::fromStdString(address)));
     }
 
     desktop::Session session_;
