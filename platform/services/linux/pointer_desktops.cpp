@@ -89,8 +89,12 @@ private:
                                          QStringLiteral("loadScript"), {script_.fileName(), plugin()});
         if (loaded.type() != QDBusMessage::ReplyMessage || loaded.arguments().value(0).toInt() < 0) return;
         loaded_ = true;
-        kwin(QStringLiteral("/Scripting/Script%1").arg(loaded.arguments().value(0).toInt()),
-             QStringLiteral("org.kde.kwin.Script"), QStringLiteral("run"), {});
+        // KWin 5 puts a loaded script at /<id>, KWin 6 at /Scripting/Script<id>.
+        const int id = loaded.arguments().value(0).toInt();
+        for (const QString& path : {QStringLiteral("/%1").arg(id), QStringLiteral("/Scripting/Script%1").arg(id)})
+            if (kwin(path, QStringLiteral("org.kde.kwin.Script"), QStringLiteral("run"), {}).type()
+                == QDBusMessage::ReplyMessage)
+                break;
     }
 
     QDBusMessage kwin(const QString& path, const QString& interface, const QString& method, const QVariantList& arguments)
