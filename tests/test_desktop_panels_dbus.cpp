@@ -226,6 +226,16 @@ private slots:
         QTRY_COMPARE(text(), expected);
     }
 
+    // The shell is asked again without waiting; each answer shows when it comes.
+    void gnomePointerFollows()
+    {
+        mock_.reset({{"GetExtensionInfo", {QVariantMap{{"state", 1.0}}}}, {"PointerPosition", {-5, 77}}});
+        const auto pointer = platform::makeNativePointerPosition({"GNOME", {}, {}, "wayland-1", {}}, address_.toStdString());
+        QCOMPARE(pointer->position(), QPoint(-5, 77));
+        mock_.reset({{"PointerPosition", {9, 8}}});
+        QTRY_COMPARE(pointer->position(), QPoint(9, 8));
+    }
+
 private:
     platform::desktop::Session sway() { return {"sway", {}, {bin_.path().toStdString()}, "wayland-1", "/run/sway.sock"}; }
     platform::desktop::Session xfce() { return {"XFCE", {}, {bin_.path().toStdString()}, {}, {}}; }
