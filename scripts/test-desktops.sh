@@ -6,8 +6,9 @@
 # desktop's own state after each, then moves the pointer with the desktop's
 # own means and reads the pointer label. Desktops: sway, GNOME Shell and KDE
 # Plasma on Wayland, Plasma and Xfce on X11 (Xvfb). Run as root: the
-# desktops run as an unprivileged user this script makes, each in a process
-# namespace of its own, so that whatever a desktop started ends with it.
+# desktops run as an unprivileged user this script makes, each in process,
+# mount and network namespaces of its own, so that whatever a desktop
+# started ends with it.
 #
 #   bash scripts/test-desktops.sh [path/to/quelmarn] [desktop...]
 set -euo pipefail
@@ -31,12 +32,10 @@ if [ "${1:-}" != --inside ]; then
     echo "desktop packages installed in $SECONDS s"
   fi
   id "$user" >/dev/null 2>&1 || useradd --system --create-home --shell /bin/bash "$user"
-  # Xwayland and Xvfb as a user need the socket folder that root makes.
-  mkdir -p -m 1777 /tmp/.X11-unix
   failed=()
   for desktop in "${desktops[@]}"; do
     started=$SECONDS
-    unshare --pid --fork --mount-proc --kill-child bash "$0" --inside "$desktop" "$program" || failed+=("$desktop")
+    unshare --pid --fork --mount-proc --net --kill-child bash "$0" --inside "$desktop" "$program" || failed+=("$desktop")
     echo "$desktop: $((SECONDS - started)) s"
   done
   echo "desktops checked in $SECONDS s; failed: ${failed[*]:-none}"
@@ -45,9 +44,13 @@ if [ "${1:-}" != --inside ]; then
 fi
 
 desktop=$2 program=$3
+# A /tmp of its own (and a network without even loopback): the displays'
+# sockets and locks go with the namespace, and their numbers are its own.
+mount -t tmpfs tmpfs /tmp
+mkdir -m 1777 /tmp/.X11-unix
 work=$(mktemp -d)
 # This shell is the namespace's first process: -1 is everything else in it.
-trap 'kill -KILL -1 2>/dev/null; sleep 0.5; rm -rf "$work"' EXIT
+trap 'kill -KILL -1 2>/dev/null' EXIT
 mkdir -m 700 "$work/run" "$work/settings" "$work/home"
 chmod 755 "$work"
 home=$work/home
@@ -74,11 +77,9 @@ wait_until() {
     sleep 0.5
   done
 }
-# An Xvfb display of its own, as $display.
+# An Xvfb display, as $display.
 xvfb() {
-  for n in $(seq 70 99); do
-    [ -e "/tmp/.X$n-lock" ] || [ -e "/tmp/.X11-unix/X$n" ] || { display=:$n; break; }
-  done
+  display=:70
   start xvfb.log Xvfb "$display" -screen 0 1280x1024x24 -nolisten tcp > /dev/null
   wait_until x xdpyinfo
 }
