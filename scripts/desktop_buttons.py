@@ -7,11 +7,14 @@
                                      error box that appears is printed,
                                      closed, and makes the exit status 3
   desktop_buttons.py text PREFIX     prints the window's label starting so
+  desktop_buttons.py move-mutter X Y moves GNOME Shell's pointer there, through
+                                     mutter's remote-desktop bus interface
 """
 import sys
 import time
 
 import pyatspi
+from gi.repository import Gio, GLib
 
 APP = "Quelmarn Manager"
 
@@ -29,8 +32,11 @@ def walk(node, depth=0):
 
 def windows():
     for app in pyatspi.Registry.getDesktop(0):
-        if app is not None and app.name == APP:
-            yield from (w for w in app if w is not None)
+        try:
+            if app is not None and app.name == APP:
+                yield from (w for w in app if w is not None)
+        except Exception:  # a program that went away meanwhile
+            continue
 
 
 def wait_for(find, what, timeout=60):
@@ -68,15 +74,43 @@ def press(node):
     node.queryAction().doAction(0)
 
 
-def main(command, argument=None):
+def answers(node):
+    try:  # a question that no cache answers
+        return node.queryComponent().getExtents(pyatspi.DESKTOP_COORDS)
+    except Exception:  # no answer within AT-SPI's time-out: still busy
+        return None
+
+
+def move_mutter(x, y):
+    """Relative motion only needs no screen cast: first into the bottom-right
+    corner (no hot corner there), then back by the difference."""
+    bus = Gio.bus_get_sync(Gio.BusType.SESSION)
+
+    def call(path, method, *arguments):
+        interface = "org.gnome.Mutter.RemoteDesktop" + ("" if path.endswith("Desktop") else ".Session")
+        value = GLib.Variant("(dd)", arguments) if arguments else None
+        return bus.call_sync("org.gnome.Mutter.RemoteDesktop", path, interface, method, value, None, 0, 10000,
+                             None).unpack()
+
+    session = call("/org/gnome/Mutter/RemoteDesktop", "CreateSession")[0]
+    call(session, "Start")
+    width, height = 1280, 1024  # the monitor, as scripts/test-desktops.sh makes it
+    call(session, "NotifyPointerMotionRelative", float(width), float(height))
+    call(session, "NotifyPointerMotionRelative", float(x - width + 1), float(y - height + 1))
+
+
+def main(command, argument=None, extra=None):
     if command == "open-system":
         press(wait_for(lambda: button("Systém"), "main menu"))
         wait_for(lambda: button("Skrýt Taskbar"), "operating-system window")
     elif command == "press":
-        press(wait_for(lambda: button(argument), f"button {argument}"))
-        # A refusal is a modal box that comes at once; the actions run
-        # synchronously, so two seconds without one mean none.
-        deadline = time.monotonic() + 2
+        node = wait_for(lambda: button(argument), f"button {argument}")
+        press(node)
+        # The click comes a moment after the action and runs synchronously:
+        # once the program answers again it is done, or shows its box.
+        time.sleep(0.3)
+        wait_for(lambda: answers(node), "answer from the program")
+        deadline = time.monotonic() + 1
         while time.monotonic() < deadline:
             shown = boxes()
             if shown:
@@ -86,6 +120,8 @@ def main(command, argument=None):
                         press(ok[0])
                 return 3
             time.sleep(0.2)
+    elif command == "move-mutter":
+        move_mutter(int(argument), int(extra))
     elif command == "text":
         for window in windows():
             for node in walk(window):

@@ -5,6 +5,7 @@
 #include <QCursor>
 #include <QDBusConnection>
 #include <QDBusMessage>
+#include <QDBusPendingCallWatcher>
 #include <QDBusVirtualObject>
 #include <QGuiApplication>
 #include <QTemporaryFile>
@@ -29,24 +30,52 @@ public:
 };
 
 // GNOME Shell: the program's shell extension answers with the shell's own
-// pointer. A shell that cannot (no extension yet) is not asked again.
+// pointer. The first question turns the extension on and waits; later ones
+// do not, as the label asks many times a second and the shell answers
+// between its frames: the last answer stands until the next arrives. A
+// shell that cannot answer (no extension yet) is not asked again; one that
+// is only slow is.
 class GnomeShellPointer : public PointerPosition {
 public:
-    explicit GnomeShellPointer(std::string bus) : extension_(std::move(bus)) {}
+    explicit GnomeShellPointer(std::string bus) : address_(bus), extension_(std::move(bus)) {}
     std::optional<QPoint> position() override
     {
         if (failed_) return std::nullopt;
-        try {
-            const QList<QVariant> at = extension_.call(QStringLiteral("PointerPosition")).arguments();
-            if (at.size() == 2) return QPoint(at[0].toInt(), at[1].toInt());
-        } catch (const Failure&) {
+        if (!asked_) {
+            asked_ = true;
+            try {
+                take(extension_.call(QStringLiteral("PointerPosition")));
+            } catch (const Failure&) {
+                failed_ = true;
+            }
+        } else if (!pending_) {
+            const QDBusMessage ask = QDBusMessage::createMethodCall(
+                QStringLiteral("org.gnome.Shell"), QStringLiteral("/example/quelmarn/Shell"),
+                QStringLiteral("example.quelmarn.Shell"), QStringLiteral("PointerPosition"));
+            pending_.reset(new QDBusPendingCallWatcher(desktop::sessionBus(address_).asyncCall(ask, 5000)));
+            QObject::connect(pending_.get(), &QDBusPendingCallWatcher::finished, pending_.get(), [this] {
+                take(pending_->reply());
+                pending_.release()->deleteLater();
+            });
         }
-        failed_ = true;
-        return std::nullopt;
+        return failed_ ? std::nullopt : last_;
     }
 
 private:
+    void take(const QDBusMessage& reply)
+    {
+        const QList<QVariant> at = reply.arguments();
+        if (reply.type() == QDBusMessage::ReplyMessage && at.size() == 2)
+            last_ = QPoint(at[0].toInt(), at[1].toInt());
+        else if (reply.type() != QDBusMessage::ErrorMessage || reply.errorName() != QLatin1String("org.freedesktop.DBus.Error.NoReply"))
+            failed_ = true;
+    }
+
+    std::string address_;
     desktop::GnomeShellExtension extension_;
+    std::unique_ptr<QDBusPendingCallWatcher> pending_; // the question on its way, if any
+    std::optional<QPoint> last_;
+    bool asked_ = false;
     bool failed_ = false;
 };
 
@@ -89,8 +118,12 @@ private:
                                          QStringLiteral("loadScript"), {script_.fileName(), plugin()});
         if (loaded.type() != QDBusMessage::ReplyMessage || loaded.arguments().value(0).toInt() < 0) return;
         loaded_ = true;
-        kwin(QStringLiteral("/Scripting/Script%1").arg(loaded.arguments().value(0).toInt()),
-             QStringLiteral("org.kde.kwin.Script"), QStringLiteral("run"), {});
+        // KWin 5 puts a loaded script at /<id>, KWin 6 at /Scripting/Script<id>.
+        const int id = loaded.arguments().value(0).toInt();
+        for (const QString& path : {QStringLiteral("/%1").arg(id), QStringLiteral("/Scripting/Script%1").arg(id)})
+            if (kwin(path, QStringLiteral("org.kde.kwin.Script"), QStringLiteral("run"), {}).type()
+                == QDBusMessage::ReplyMessage)
+                break;
     }
 
     QDBusMessage kwin(const QString& path, const QString& interface, const QString& method, const QVariantList& arguments)
