@@ -8,6 +8,7 @@
 #include <QDBusVirtualObject>
 #include <QGuiApplication>
 #include <QTemporaryFile>
+#include <cstdint>
 #include <unistd.h>
 
 #include "platform/failure.h"
@@ -17,6 +18,15 @@
 namespace platform {
 
 namespace {
+
+// The session bus at address (empty: the standard one), on a connection of
+// its own.
+QDBusConnection sessionBus(const std::string& address)
+{
+    if (address.empty()) return QDBusConnection::connectToBus(QDBusConnection::SessionBus, QStringLiteral("quelmarn-desktop"));
+    const QString name = QString::fromStdString(address);
+    return QDBusConnection::connectToBus(name, QStringLiteral("quelmarn-desktop-") + name);
+}
 
 class UnknownPointer : public PointerPosition {
 public:
@@ -37,8 +47,9 @@ public:
     {
         if (failed_) return std::nullopt;
         try {
-            const QList<QVariant> at = extension_.call(QStringLiteral("PointerPosition")).arguments();
-            if (at.size() == 2) return QPoint(at[0].toInt(), at[1].toInt());
+            const linuxsys::BusReply reply = extension_.call("PointerPosition");
+            std::int32_t x = 0, y = 0;
+            if (sd_bus_message_read(reply.message.get(), "ii", &x, &y) > 0) return QPoint(x, y);
         } catch (const Failure&) {
         }
         failed_ = true;
@@ -54,7 +65,7 @@ private:
 // this object whenever it moves; the script is unloaded when this ends.
 class KWinScriptPointer : public PointerPosition, private QDBusVirtualObject {
 public:
-    explicit KWinScriptPointer(std::string bus) : bus_(desktop::sessionBus(bus)) {}
+    explicit KWinScriptPointer(const std::string& bus) : bus_(sessionBus(bus)) {}
     ~KWinScriptPointer() override
     {
         if (!loaded_) return;
