@@ -10,6 +10,7 @@
 #include <QDir>
 #include <QDirIterator>
 #include <QMutex>
+#include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QThread>
 #include <QtTest>
@@ -72,7 +73,7 @@ private slots:
     {
         address_ = bus_.start();
         QVERIFY2(address_.startsWith(QLatin1String("unix:")), qPrintable(bus_.problem()));
-        for (const char* name : {"org.kde.plasmashell", "org.gnome.Shell"})
+        for (const char* name : {"org.kde.plasmashell", "org.gnome.Shell", "org.kde.KWin"})
             QVERIFY(bus_.connection().registerService(name));
         for (const char* name : {"swaymsg", "xfconf-query", "xfce4-panel"})
             QVERIFY(QFile::link(QStringLiteral(FAKE_DESKTOP_PROGRAMS), bin_.filePath(QLatin1String(name))));
@@ -209,6 +210,25 @@ private slots:
         const auto pointer = platform::makeNativePointerPosition(session, address_.toStdString());
         const std::optional<QPoint> at = pointer->position();
         QTEST(at ? QStringLiteral("%1,%2").arg(at->x()).arg(at->y()) : QString(), "expected");
+    }
+
+    // Under Plasma's Wayland a KWin script calls this program back with the
+    // position (numbers as KWin sends them: doubles, rounded here).
+    void kwinScriptSendsThePointer()
+    {
+        mock_.reset({{"loadScript", {7}}});
+        const auto pointer = platform::makeNativePointerPosition({"KDE", {}, {}, "wayland-1", {}}, address_.toStdString());
+        QCOMPARE(pointer->position(), std::optional<QPoint>());
+        const QStringList calls = mock_.calls();
+        QVERIFY2(calls.size() == 2 && calls[0].startsWith("loadScript(") && calls[1] == "run()", qPrintable(calls.join(' ')));
+        const QString script = QString::fromStdString(testing::readFile(calls[0].mid(11).section(',', 0, 0)));
+        static const QRegularExpression callBack("callDBus\\('([^']+)', '([^']+)', '([^']+)', '([^']+)'");
+        const QRegularExpressionMatch to = callBack.match(script);
+        QVERIFY2(to.hasMatch(), qPrintable(script));
+        QDBusMessage moved = QDBusMessage::createMethodCall(to.captured(1), to.captured(2), to.captured(3), to.captured(4));
+        moved << 12.4 << -33.6;
+        bus_.connection().send(moved);
+        QTRY_COMPARE(pointer->position(), std::optional<QPoint>(QPoint(12, -34)));
     }
 
 private:

@@ -298,16 +298,19 @@ TEST_CASE("whole files are read bounded, never from a folder, a device or a pipe
 
 TEST_CASE("ShowCursor counts every hide and show")
 {
-    const int first = platform::mys::showCursor(false);
-    CHECK(platform::mys::showCursor(false) == first - 1);
-    CHECK(platform::mys::showCursor(true) == first);
-    CHECK(platform::mys::showCursor(true) == first + 1);
-    platform::mys::showCursor(false); // as it was
+    const auto display = platform::mys::makeNativeDisplayCount([] { return true; });
+    const int first = display->showCursor(false);
+    CHECK(display->showCursor(false) == first - 1);
+    CHECK(display->showCursor(true) == first);
+    CHECK(display->showCursor(true) == first + 1);
+    display->showCursor(false); // as it was
 
+    const auto pointer = platform::mys::makeNativePointer({}, platform::mys::DisplayServer::Other);
+    REQUIRE(pointer);
     REQUIRE(SetCursorPos(37, 41));
-    CHECK(waitFor([] {
-        const platform::mys::ScreenPoint point = platform::mys::cursorPosition();
-        return point.x == 37 && point.y == 41;
+    CHECK(waitFor([&] {
+        const std::optional<platform::mys::ScreenPoint> point = pointer->position();
+        return point && point->x == 37 && point->y == 41;
     }, 5));
 }
 

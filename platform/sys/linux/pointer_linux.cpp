@@ -1,55 +1,40 @@
-// The pointer's screen position on desktops that do not give it to X11
-// programs: Wayland lets a program see the pointer only over its own
-// windows, so the position comes from the desktop itself or not at all.
+// The pointer's screen position as each Linux desktop tells it, and the
+// pointer's display count. Wayland lets a program see the pointer only
+// over its own windows, so there the position comes from the desktop
+// itself or not at all.
 
-#include <QCursor>
-#include <QDBusConnection>
-#include <QDBusMessage>
-#include <QDBusVirtualObject>
-#include <QGuiApplication>
-#include <QTemporaryFile>
+#include <cmath>
 #include <cstdint>
+#include <cstdlib>
 #include <unistd.h>
 
 #include "platform/failure.h"
-#include "platform/services/pointer_position.h"
+#include "platform/sys/linux/dbus_linux.h"
 #include "platform/sys/linux/desktop_linux.h"
+#include "platform/sys/linux/pointer_linux.h"
+#include "platform/sys/ostatni_api.h"
 
-namespace platform {
+namespace platform::mys {
 
 namespace {
 
-// The session bus at address (empty: the standard one), on a connection of
-// its own.
-QDBusConnection sessionBus(const std::string& address)
-{
-    if (address.empty()) return QDBusConnection::connectToBus(QDBusConnection::SessionBus, QStringLiteral("quelmarn-desktop"));
-    const QString name = QString::fromStdString(address);
-    return QDBusConnection::connectToBus(name, QStringLiteral("quelmarn-desktop-") + name);
-}
-
-class UnknownPointer : public PointerPosition {
+class UnknownPointer : public Pointer {
 public:
-    std::optional<QPoint> position() override { return std::nullopt; }
-};
-
-class QtCursorPointer : public PointerPosition {
-public:
-    std::optional<QPoint> position() override { return QCursor::pos(); }
+    std::optional<ScreenPoint> position() override { return std::nullopt; }
 };
 
 // GNOME Shell: the program's shell extension answers with the shell's own
 // pointer. A shell that cannot (no extension yet) is not asked again.
-class GnomeShellPointer : public PointerPosition {
+class GnomeShellPointer : public Pointer {
 public:
     explicit GnomeShellPointer(std::string bus) : extension_(std::move(bus)) {}
-    std::optional<QPoint> position() override
+    std::optional<ScreenPoint> position() override
     {
         if (failed_) return std::nullopt;
         try {
             const linuxsys::BusReply reply = extension_.call("PointerPosition");
             std::int32_t x = 0, y = 0;
-            if (sd_bus_message_read(reply.message.get(), "ii", &x, &y) > 0) return QPoint(x, y);
+            if (sd_bus_message_read(reply.message.get(), "ii", &x, &y) > 0) return ScreenPoint{x, y};
         } catch (const Failure&) {
         }
         failed_ = true;
@@ -61,86 +46,164 @@ private:
     bool failed_ = false;
 };
 
+template <typename Number>
+std::optional<double> readAs(sd_bus_message* message, const char* type)
+{
+    Number value {};
+    if (sd_bus_message_read(message, type, &value) <= 0) return std::nullopt;
+    return double(value);
+}
+
+// A number of a message, whichever type the sender gave it.
+std::optional<double> readNumber(sd_bus_message* message)
+{
+    char type = 0;
+    if (sd_bus_message_peek_type(message, &type, nullptr) <= 0) return std::nullopt;
+    switch (type) {
+    case 'd': return readAs<double>(message, "d");
+    case 'x': return readAs<std::int64_t>(message, "x");
+    case 't': return readAs<std::uint64_t>(message, "t");
+    case 'i': return readAs<std::int32_t>(message, "i");
+    case 'u': return readAs<std::uint32_t>(message, "u");
+    case 'n': return readAs<std::int16_t>(message, "n");
+    case 'q': return readAs<std::uint16_t>(message, "q");
+    default: return std::nullopt;
+    }
+}
+
 // KDE Plasma under Wayland: a KWin script sends the pointer's position to
 // this object whenever it moves; the script is unloaded when this ends.
-class KWinScriptPointer : public PointerPosition, private QDBusVirtualObject {
+class KWinScriptPointer : public Pointer {
 public:
-    explicit KWinScriptPointer(const std::string& bus) : bus_(sessionBus(bus)) {}
+    explicit KWinScriptPointer(std::string bus) : bus_(std::move(bus), linuxsys::Bus::Kind::Session) {}
     ~KWinScriptPointer() override
     {
-        if (!loaded_) return;
-        kwin(QStringLiteral("/Scripting"), QStringLiteral("org.kde.kwin.Scripting"), QStringLiteral("unloadScript"),
-             {plugin()});
-        bus_.unregisterObject(objectPath());
+        if (loaded_) kwin("/Scripting", "org.kde.kwin.Scripting", "unloadScript", "s", plugin().c_str());
+        sd_bus_slot_unref(object_);
+        if (!script_.empty()) ::unlink(script_.c_str());
     }
+    KWinScriptPointer(const KWinScriptPointer&) = delete;
+    KWinScriptPointer& operator=(const KWinScriptPointer&) = delete;
 
-    std::optional<QPoint> position() override
+    std::optional<ScreenPoint> position() override
     {
         if (!started_) start();
         return last_;
     }
+    int eventDescriptor() override { return object_ ? sd_bus_get_fd(bus_.connection()) : -1; }
+    void readEvents() override
+    {
+        if (!object_) return;
+        while (sd_bus_process(bus_.connection(), nullptr) > 0) {
+        }
+    }
 
 private:
-    static QString objectPath() { return QStringLiteral("/example/quelmarn/Pointer"); }
-    static QString plugin() { return QStringLiteral("quelmarn-pointer-%1").arg(::getpid()); }
+    static constexpr const char* objectPath = "/example/quelmarn/Pointer";
+    static std::string plugin() { return "quelmarn-pointer-" + std::to_string(::getpid()); }
 
     void start()
     {
         started_ = true;
-        if (!bus_.isConnected() || !bus_.registerVirtualObject(objectPath(), this)) return;
-        if (!script_.open()) return;
-        const QString send = QStringLiteral(
-            "function send() { callDBus('%1', '%2', 'example.quelmarn.Pointer', 'Moved',"
-            " Math.round(workspace.cursorPos.x), Math.round(workspace.cursorPos.y)); }\n"
-            "workspace.cursorPosChanged.connect(send);\nsend();\n")
-                                 .arg(bus_.baseService(), objectPath());
-        script_.write(send.toUtf8());
-        script_.flush();
-        const QDBusMessage loaded = kwin(QStringLiteral("/Scripting"), QStringLiteral("org.kde.kwin.Scripting"),
-                                         QStringLiteral("loadScript"), {script_.fileName(), plugin()});
-        if (loaded.type() != QDBusMessage::ReplyMessage || loaded.arguments().value(0).toInt() < 0) return;
+        sd_bus* bus = bus_.connection();
+        const char* unique = nullptr;
+        if (!bus || sd_bus_get_unique_name(bus, &unique) < 0
+            || sd_bus_add_object(bus, &object_, objectPath, &KWinScriptPointer::handle, this) < 0)
+            return;
+        if (!writeScript(std::string("function send() { callDBus('") + unique + "', '" + objectPath
+                         + "', 'example.quelmarn.Pointer', 'Moved',"
+                           " Math.round(workspace.cursorPos.x), Math.round(workspace.cursorPos.y)); }\n"
+                           "workspace.cursorPosChanged.connect(send);\nsend();\n"))
+            return;
+        const linuxsys::BusReply loaded =
+            kwin("/Scripting", "org.kde.kwin.Scripting", "loadScript", "ss", script_.c_str(), plugin().c_str());
+        std::int32_t id = -1;
+        if (!loaded.ok() || sd_bus_message_read(loaded.message.get(), "i", &id) <= 0 || id < 0) return;
         loaded_ = true;
-        kwin(QStringLiteral("/Scripting/Script%1").arg(loaded.arguments().value(0).toInt()),
-             QStringLiteral("org.kde.kwin.Script"), QStringLiteral("run"), {});
+        // KWin 5 puts a loaded script at /<id>, KWin 6 at /Scripting/Script<id>.
+        for (const std::string& path : {"/" + std::to_string(id), "/Scripting/Script" + std::to_string(id)})
+            if (kwin(path.c_str(), "org.kde.kwin.Script", "run").ok()) break;
+        readEvents(); // what came while the calls were answered
     }
 
-    QDBusMessage kwin(const QString& path, const QString& interface, const QString& method, const QVariantList& arguments)
+    bool writeScript(const std::string& text)
     {
-        QDBusMessage call = QDBusMessage::createMethodCall(QStringLiteral("org.kde.KWin"), path, interface, method);
-        call.setArguments(arguments);
-        return bus_.call(call, QDBus::Block, 5000);
+        std::string name = ostatni_API::tempPath(std::getenv("TMPDIR")) + "quelmarn-pointer-XXXXXX";
+        const int fd = ::mkstemp(name.data());
+        if (fd < 0) return false;
+        script_ = name;
+        bool written = true;
+        for (size_t done = 0; done < text.size() && written;) {
+            const ssize_t n = ::write(fd, text.data() + done, text.size() - done);
+            written = n > 0;
+            done += written ? size_t(n) : 0;
+        }
+        return ::close(fd) == 0 && written;
     }
 
-    QString introspect(const QString&) const override { return {}; }
-    bool handleMessage(const QDBusMessage& message, const QDBusConnection& connection) override
+    template <typename... Arguments>
+    linuxsys::BusReply kwin(const char* path, const char* interface, const char* method, const char* types = nullptr,
+                            Arguments... arguments)
     {
-        const QList<QVariant> at = message.arguments();
-        if (message.member() != QLatin1String("Moved") || at.size() != 2) return false;
-        last_ = QPoint(qRound(at[0].toDouble()), qRound(at[1].toDouble()));
-        if (!message.isReplyRequired()) return true;
-        connection.send(message.createReply());
-        return true;
+        return bus_.call("org.kde.KWin", path, interface, method, std::chrono::milliseconds(5000), types, arguments...);
     }
 
-    QDBusConnection bus_;
-    QTemporaryFile script_;
+    static int handle(sd_bus_message* message, void* self, sd_bus_error*)
+    {
+        if (!sd_bus_message_is_method_call(message, nullptr, "Moved")) return 0;
+        const std::optional<double> x = readNumber(message);
+        const std::optional<double> y = x ? readNumber(message) : std::nullopt;
+        if (!y) return 0;
+        static_cast<KWinScriptPointer*>(self)->last_ = ScreenPoint{int(std::lround(*x)), int(std::lround(*y))};
+        if (sd_bus_message_get_expect_reply(message)) sd_bus_reply_method_return(message, nullptr);
+        return 1;
+    }
+
+    linuxsys::Bus bus_;
+    sd_bus_slot* object_ = nullptr;
+    std::string script_;
     bool started_ = false;
     bool loaded_ = false;
-    std::optional<QPoint> last_;
+    std::optional<ScreenPoint> last_;
+};
+
+// The count kept by the program, where the system keeps none.
+class OwnCount : public DisplayCount {
+public:
+    explicit OwnCount(std::function<bool()> mousePresent) : mousePresent_(std::move(mousePresent)) {}
+    int count() override
+    {
+        if (!count_) count_ = mousePresent_() ? 0 : -1;
+        return *count_;
+    }
+    int showCursor(bool show) override
+    {
+        count_ = count() + (show ? 1 : -1);
+        return *count_;
+    }
+
+private:
+    std::function<bool()> mousePresent_;
+    std::optional<int> count_;
 };
 
 } // namespace
 
-std::unique_ptr<PointerPosition> makeNativePointerPosition(const desktop::Session& session, const std::string& sessionBus)
+std::unique_ptr<Pointer> makeNativePointer(const desktop::Session& session, DisplayServer display,
+                                           const std::string& sessionBus)
 {
-    const QString platform = QGuiApplication::platformName();
-    const bool wayland = !session.waylandDisplay.empty() || platform == QLatin1String("wayland");
+    const bool wayland = !session.waylandDisplay.empty() || display == DisplayServer::Wayland;
     const desktop::Desktop running = desktop::desktopFromList(session.currentDesktop);
     if (running == desktop::Desktop::Gnome && wayland) return std::make_unique<GnomeShellPointer>(sessionBus);
     if (running == desktop::Desktop::Kde && wayland) return std::make_unique<KWinScriptPointer>(sessionBus);
     if (wayland) return std::make_unique<UnknownPointer>();
-    if (platform == QLatin1String("xcb")) return makeX11PointerPosition();
-    return std::make_unique<QtCursorPointer>();
+    if (display == DisplayServer::X11) return makeX11Pointer();
+    return nullptr;
 }
 
-} // namespace platform
+std::unique_ptr<DisplayCount> makeNativeDisplayCount(std::function<bool()> mousePresent)
+{
+    return std::make_unique<OwnCount>(std::move(mousePresent));
+}
+
+} // namespace platform::mys

@@ -1,15 +1,10 @@
-#include <QCursor>
-#include <QElapsedTimer>
-#include <QGuiApplication>
-#include <QPointer>
-#include <QSocketNotifier>
-
 #include <X11/Xlib.h>
 #include <X11/extensions/XInput2.h>
+#include <chrono>
 
-#include "platform/services/pointer_position.h"
+#include "platform/sys/linux/pointer_linux.h"
 
-namespace platform {
+namespace platform::mys {
 
 namespace {
 
@@ -18,67 +13,52 @@ namespace {
 // therefore watched instead: a private connection listens for raw motion of
 // any pointing device, and the position is asked again only after the
 // pointer moved, or once in a while to catch a pointer that was warped.
-// Elsewhere every call asks Qt. The connection is opened on the first
-// question, not at start-up, which it would slow down by its round trips.
-class WatchedPointerPosition : public PointerPosition {
+// Without XInput2 every question asks.
+class WatchedPointer : public Pointer {
 public:
-    WatchedPointerPosition() = default;
-
-    ~WatchedPointerPosition() override
+    explicit WatchedPointer(Display* display) : display_(display)
     {
-        delete notifier_.data();
-        if (display_) XCloseDisplay(display_);
-    }
-
-    std::optional<QPoint> position() override
-    {
-        if (!connected_) connect();
-        if (!display_) return QCursor::pos();
-        // New motion on the socket is drained by the notifier; only events
-        // that Xlib already read along with a reply are looked at here, which
-        // costs no system call.
-        if (XEventsQueued(display_, QueuedAlready) > 0) drainEvents();
-        constexpr qint64 recheckMs = 500;
-        if (moved_ || !sinceQuery_.isValid() || sinceQuery_.elapsed() >= recheckMs) {
-            Window root = 0, child = 0;
-            int rootX = 0, rootY = 0, winX = 0, winY = 0;
-            unsigned int buttons = 0;
-            if (XQueryPointer(display_, DefaultRootWindow(display_), &root, &child, &rootX, &rootY, &winX, &winY,
-                              &buttons))
-                last_ = QPoint(rootX, rootY);
-            moved_ = false;
-            sinceQuery_.start();
-        }
-        return last_;
-    }
-
-private:
-    // Opens the private connection and listens for raw motion; without X11
-    // or XInput2 there is none, and Qt is asked instead.
-    void connect()
-    {
-        connected_ = true;
-        if (QGuiApplication::platformName() != QLatin1String("xcb")) return;
-        display_ = XOpenDisplay(nullptr);
-        if (!display_) return;
         int opcode = 0, event = 0, error = 0;
         int major = 2, minor = 0;
         if (!XQueryExtension(display_, "XInputExtension", &opcode, &event, &error)
-            || XIQueryVersion(display_, &major, &minor) != Success) {
-            XCloseDisplay(display_);
-            display_ = nullptr;
+            || XIQueryVersion(display_, &major, &minor) != Success)
             return;
-        }
         unsigned char bits[XIMaskLen(XI_LASTEVENT)] = {};
         XISetMask(bits, XI_RawMotion);
         XIEventMask mask{XIAllMasterDevices, int(sizeof bits), bits};
         XISelectEvents(display_, DefaultRootWindow(display_), &mask, 1);
         XFlush(display_);
-        notifier_ = new QSocketNotifier(ConnectionNumber(display_), QSocketNotifier::Read, qApp);
-        QObject::connect(notifier_, &QSocketNotifier::activated, [this] { drainEvents(); });
+        watched_ = true;
+    }
+    ~WatchedPointer() override { XCloseDisplay(display_); }
+    WatchedPointer(const WatchedPointer&) = delete;
+    WatchedPointer& operator=(const WatchedPointer&) = delete;
+
+    std::optional<ScreenPoint> position() override
+    {
+        // New motion on the socket is read by readEvents() when the caller's
+        // event loop sees it; only events that Xlib already read along with
+        // a reply are looked at here, which costs no system call.
+        if (XEventsQueued(display_, QueuedAlready) > 0) readEvents();
+        constexpr std::chrono::milliseconds recheck(500);
+        const auto now = std::chrono::steady_clock::now();
+        if (!watched_ || moved_ || !asked_ || now - askedAt_ >= recheck) {
+            Window root = 0, child = 0;
+            int rootX = 0, rootY = 0, winX = 0, winY = 0;
+            unsigned int buttons = 0;
+            if (XQueryPointer(display_, DefaultRootWindow(display_), &root, &child, &rootX, &rootY, &winX, &winY,
+                              &buttons))
+                last_ = ScreenPoint{rootX, rootY};
+            moved_ = false;
+            asked_ = true;
+            askedAt_ = now;
+        }
+        return last_;
     }
 
-    void drainEvents()
+    int eventDescriptor() override { return watched_ ? ConnectionNumber(display_) : -1; }
+
+    void readEvents() override
     {
         while (XPending(display_) > 0) {
             XEvent event;
@@ -87,19 +67,22 @@ private:
         }
     }
 
-    bool connected_ = false;
-    Display* display_ = nullptr;
-    QPointer<QSocketNotifier> notifier_; // ends with the application
+private:
+    Display* display_;
+    bool watched_ = false;
     bool moved_ = true;
-    QPoint last_;
-    QElapsedTimer sinceQuery_;
+    bool asked_ = false;
+    ScreenPoint last_;
+    std::chrono::steady_clock::time_point askedAt_;
 };
 
 } // namespace
 
-std::unique_ptr<PointerPosition> makeX11PointerPosition()
+std::unique_ptr<Pointer> makeX11Pointer()
 {
-    return std::make_unique<WatchedPointerPosition>();
+    Display* display = XOpenDisplay(nullptr);
+    if (!display) return nullptr;
+    return std::make_unique<WatchedPointer>(display);
 }
 
-} // namespace platform
+} // namespace platform::mys
