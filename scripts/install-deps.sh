@@ -6,7 +6,7 @@ packages=(
   build-essential cmake pkg-config
   qt6-base-dev qt6-base-dev-tools qt6-webengine-dev libqt6webenginecore6-bin qt6-wayland
   qt6-tools-dev qt6-l10n-tools qt6-translations-l10n
-  libgl-dev libx11-dev libxi-dev
+  libgl-dev libx11-dev libxi-dev libsystemd-dev nlohmann-json3-dev
   xvfb xauth x11-utils
   dbus-daemon openbox
   fonts-liberation2 fonts-dejavu-core

@@ -10,6 +10,7 @@
 #include <QDir>
 #include <QDirIterator>
 #include <QMutex>
+#include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QThread>
 #include <QtTest>
@@ -234,6 +235,26 @@ private slots:
         QCOMPARE(pointer->position(), QPoint(-5, 77));
         mock_.reset({{"PointerPosition", {9, 8}}});
         QTRY_COMPARE(pointer->position(), QPoint(9, 8));
+    }
+
+    // Under Plasma's Wayland a KWin script calls this program back with the
+    // position (numbers as KWin sends them: doubles, rounded here).
+    void kwinScriptSendsThePointer()
+    {
+        mock_.reset({{"loadScript", {7}}});
+        const auto pointer = platform::makeNativePointerPosition({"KDE", {}, {}, "wayland-1", {}}, address_.toStdString());
+        pointer->position(); // loads and runs the script
+        // (A question of an earlier test's shell pointer may still arrive.)
+        const QStringList calls = mock_.calls().filter(QRegularExpression(QStringLiteral("^(loadScript|run)\\(")));
+        QVERIFY2(calls.size() == 2 && calls[0].startsWith("loadScript(") && calls[1] == "run()", qPrintable(calls.join(' ')));
+        const QString script = QString::fromStdString(testing::readFile(calls[0].mid(11).section(',', 0, 0)));
+        static const QRegularExpression callBack("callDBus\\('([^']+)', '([^']+)', '([^']+)', '([^']+)'");
+        const QRegularExpressionMatch to = callBack.match(script);
+        QVERIFY2(to.hasMatch(), qPrintable(script));
+        QDBusMessage moved = QDBusMessage::createMethodCall(to.captured(1), to.captured(2), to.captured(3), to.captured(4));
+        moved << 12.4 << -33.6;
+        bus_.connection().send(moved);
+        QTRY_COMPARE(pointer->position(), std::optional<QPoint>(QPoint(12, -34)));
     }
 
 private:

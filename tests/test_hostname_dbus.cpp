@@ -69,10 +69,7 @@ class HostnameDbusTest : public QObject {
 
     // A renamer on the private bus, so the machine's real hostnamed is never
     // asked.
-    platform::DBusHostRenamer renamerOnPrivateBus() const
-    {
-        return platform::DBusHostRenamer(QDBusConnection::connectToBus(address_, QStringLiteral("renamer")));
-    }
+    platform::SystemHostRenamer renamerOnPrivateBus() const { return platform::SystemHostRenamer(address_.toStdString()); }
 
     bool registerMock(bool on)
     {
@@ -103,7 +100,6 @@ private slots:
         mockThread_.quit();
         mockThread_.wait();
         delete mock_;
-        QDBusConnection::disconnectFromBus(QStringLiteral("renamer"));
         QDBusConnection::disconnectFromBus(QStringLiteral("mock"));
     }
 
@@ -129,7 +125,7 @@ private slots:
         QFETCH(bool, taken);
         mock_->answerWith(error);
         const size_t before = mock_->calls().size();
-        platform::DBusHostRenamer renamer = renamerOnPrivateBus();
+        platform::SystemHostRenamer renamer = renamerOnPrivateBus();
         QCOMPARE(renamer.setComputerName(name), taken);
         const auto calls = mock_->calls();
         QCOMPARE(calls.size(), before + 1);
@@ -143,7 +139,7 @@ private slots:
     {
         mock_->answerWith(QString());
         const size_t before = mock_->calls().size();
-        platform::DBusHostRenamer renamer = renamerOnPrivateBus();
+        platform::SystemHostRenamer renamer = renamerOnPrivateBus();
         QVERIFY(!renamer.setComputerName(QString()));
         QCOMPARE(mock_->calls().size(), before);
     }
@@ -152,13 +148,12 @@ private slots:
     void noServiceRefuses()
     {
         QVERIFY(registerMock(false));
-        platform::DBusHostRenamer renamer = renamerOnPrivateBus();
+        platform::SystemHostRenamer renamer = renamerOnPrivateBus();
         const bool taken = renamer.setComputerName(QStringLiteral("novy"));
         QVERIFY(registerMock(true));
         QVERIFY(!taken);
 
-        platform::DBusHostRenamer unconnected(
-            QDBusConnection::connectToBus(QStringLiteral("unix:path=/nonexistent/bus"), QStringLiteral("none")));
+        platform::SystemHostRenamer unconnected("unix:path=/nonexistent/bus");
         QVERIFY(!unconnected.setComputerName(QStringLiteral("novy")));
     }
 
@@ -178,7 +173,7 @@ private slots:
         QFETCH(bool, announced);
         mock_->answerWith(error);
         testing::FakeApp app;
-        platform::DBusHostRenamer renamer = renamerOnPrivateBus();
+        platform::SystemHostRenamer renamer = renamerOnPrivateBus();
         AppContext context{app.table, app.fakes.with(renamer), [] {}, app.system.view(), app.config};
         frm_sit window(context);
         auto* box = window.findChild<QLineEdit*>(QStringLiteral("Text1"));

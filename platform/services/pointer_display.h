@@ -5,7 +5,9 @@
 // program shows a blank pointer.
 
 #include <functional>
-#include <optional>
+#include <memory>
+
+#include "platform/sys/pointer.h"
 
 namespace platform {
 
@@ -16,8 +18,9 @@ public:
     virtual int showCursor(bool show) = 0;
 };
 
-// The count behind Qt's override cursor. mousePresent is asked once, at
-// the first use.
+// The system's count (mys::makeNativeDisplayCount) shown by Qt's override
+// cursor. mousePresent is asked once, at the first use, where the system
+// keeps no count of its own.
 class QtPointerDisplay : public PointerDisplay {
 public:
     QtPointerDisplay();
@@ -29,8 +32,8 @@ public:
 private:
     void apply(int from, int to);
 
-    std::function<bool()> mousePresent_;
-    std::optional<int> count_;
+    std::unique_ptr<mys::DisplayCount> count_;
+    bool applied_ = false; // the count's start is shown
 };
 
 } // namespace platform

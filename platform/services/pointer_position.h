@@ -19,17 +19,12 @@ public:
     virtual std::optional<QPoint> position() = 0;
 };
 
-// The real pointer, asked as the session's desktop allows: on an X11
-// desktop watched over its own X11 connection; on GNOME Shell through the
-// program's shell extension; on KDE Plasma under Wayland from a KWin script;
-// on other Wayland desktops (and their X11 programs, which see the pointer
-// only over their own windows) not at all. Elsewhere QCursor::pos(). Needs
-// the QApplication. sessionBus: the session bus's address (empty: the
-// standard one).
+// The real pointer, as the system call finds it for the session's desktop
+// and Qt's display (mys::makeNativePointer), made at the first question;
+// where the system has no means for the display, QCursor::pos(). Needs the
+// QApplication. sessionBus: the session bus's address (empty: the standard
+// one).
 std::unique_ptr<PointerPosition> makeNativePointerPosition(const desktop::Session& session,
                                                            const std::string& sessionBus = {});
-
-// The pointer of the X11 display, or QCursor::pos() without one.
-std::unique_ptr<PointerPosition> makeX11PointerPosition();
 
 } // namespace platform

@@ -1,8 +1,11 @@
 #pragma once
-// What each OS backend of the file operations gives the OS-neutral part
-// (file_operations.cpp): the operations that write data, with the write
-// function a caller chose; an empty one means the system's own fast paths.
+// The file operations in two parts. The OS-neutral part
+// (file_operations.cpp) holds the rules of paths, wildcards and
+// destinations; each OS backend gives it a few primitives of its system
+// and the operations on one file, with the write function a caller chose
+// (empty: the system's own fast paths).
 
+#include <cstddef>
 #include <string>
 #include <vector>
 
@@ -12,9 +15,40 @@
 
 namespace platform::file_operations::backend {
 
-void copyFile(const std::string& source, const std::string& destination, const WriteFunction& write);
-void moveFile(const std::string& source, const std::string& destination, const WriteFunction& write);
-void replaceFile(const std::string& path, const std::string& bytes, const WriteFunction& write);
+// The system's primitives.
+
+bool isSeparator(char c);
+char separator(); // the one a joined path gets
+// The length of a path's root, above which no folder lies ("/", "C:\",
+// "\"); 0 for a relative path.
+std::size_t rootLength(const std::string& path);
+// A name as the system compares names: as it is, or without case.
+std::string comparable(const std::string& name);
+// Whether an entry of that very name exists (a link that points nowhere
+// included).
+bool exists(const std::string& path);
+// Whether the path names a folder, links followed.
+bool isFolder(const std::string& path);
+// The names of a folder's entries other than folders, in any order; throws
+// platform::Failure naming the folder when it cannot be read.
+std::vector<std::string> filesIn(const std::string& folder);
+
+// The operations on one file, on paths the rules have resolved.
+void copyOne(const std::string& source, const std::string& target, const WriteFunction& write);
+void moveOne(const std::string& source, const std::string& target, const WriteFunction& write);
+void deleteOne(const std::string& path, bool force);
+void replaceOne(const std::string& path, const std::string& bytes, const WriteFunction& write);
+
+// The path rules, for the backends too.
+
+std::string quoted(const std::string& path);
+// The folder a path's last part lies in ("." for a bare name).
+std::string folderOf(const std::string& path);
+std::string lastPart(const std::string& path);
+std::string joined(const std::string& folder, const std::string& name);
+// Throws platform::Failure with `whenEmpty` (an English source, translated
+// only then) for an empty path.
+void requireText(const std::string& path, const char* whenEmpty);
 
 // Runs `operation` on each of the files a wildcard source matched. One that
 // fails ends the run; its message then also lists, under the heading `done`

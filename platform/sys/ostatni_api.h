@@ -42,7 +42,8 @@ struct LanguageFolders {
 // $XDG_DATA_HOME (default home/.local/share) + /quelmarn/languages, system
 // = each entry of $XDG_DATA_DIRS (default /usr/local/share:/usr/share) +
 // /quelmarn/languages. Relative entries are ignored, as the XDG base
-// directories ask.
+// directories ask. On Windows language files sit beside the program: the
+// program's folder is the only one.
 LanguageFolders languageFolders(const std::string& applicationFolder, const char* dataHome,
                                 const std::string& home, const char* dataDirs);
 

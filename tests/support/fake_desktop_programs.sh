@@ -47,5 +47,8 @@ xfconf-query)
     cat "$file"
   fi ;;
 xfce4-panel)
-  [ "$1" = -r ] && echo restart >> "$state/restarts" ;;
+  [ "$1" = -r ] && echo restart >> "$state/restarts"
+  # The restarted panel goes on running with this program's output open:
+  # only the program's own end counts.
+  sleep 15 & ;;
 esac

@@ -25,6 +25,7 @@
 #include "platform/sys/profile.h"
 #include "platform/sys/shell.h"
 #include "platform/sys/taskbar.h"
+#include "platform/sys/whole_file.h"
 #include "platform/sys/windows/win32_text.h"
 #include "tests/support/file_operation_cases.h"
 
@@ -243,18 +244,73 @@ TEST_CASE("file operations take Unicode paths, and a full disk loses nothing")
     fs::remove_all(folder);
 }
 
+TEST_CASE("whole files are read bounded, never from a folder, a device or a pipe")
+{
+    namespace wf = platform::whole_file;
+    using W = wf::WhenMissing;
+    const fs::path folder = freshFolder("whole-file");
+    const std::string base = folder.u8string() + "\\";
+    std::ofstream(fs::u8path(base + "five.txt"), std::ios::binary) << "12345";
+    // A pipe whose server never writes: reading it would wait for ever.
+    const platform::win32::Handle pipe(CreateNamedPipeW(L"\\\\.\\pipe\\quelmarn-whole-file", PIPE_ACCESS_DUPLEX,
+                                                        PIPE_TYPE_BYTE, 1, 0, 0, 0, nullptr));
+    REQUIRE(pipe.valid());
+    // expected: "=<bytes>", "cut=<bytes>", "absent", or a part of the failure.
+    struct Case {
+        const char* path; // in the folder, unless it starts with a backslash
+        std::size_t limit;
+        W whenMissing;
+        const char* expected;
+    };
+    const Case cases[] = {
+        {"five.txt", 10, W::Fail, "=12345"},
+        {"five.txt", 5, W::Fail, "=12345"},
+        {"five.txt", 3, W::Fail, "cut=123"},
+        {"missing.txt", 10, W::ReportAbsent, "absent"},
+        {"missing.txt", 10, W::Fail, "cannot be opened"},
+        {"nowhere\\missing.txt", 10, W::ReportAbsent, "absent"},
+        {"created.txt", 10, W::CreateEmpty, "="},
+        {"", 10, W::Fail, "the path is empty"},
+        {".", 10, W::CreateEmpty, "it is a folder"},
+        {"\\\\.\\NUL", 10, W::Fail, "it is a device"},
+        {"\\\\.\\pipe\\quelmarn-whole-file", 10, W::Fail, "named pipe"},
+    };
+    for (const Case& test : cases) {
+        const std::string path = !*test.path ? "" : test.path[0] == '\\' ? test.path : base + test.path;
+        CAPTURE(path);
+        std::string outcome;
+        try {
+            const wf::Content content = wf::read(path, test.limit, test.whenMissing);
+            outcome = !content.exists ? "absent" : (content.cut ? "cut=" : "=") + content.bytes;
+        } catch (const platform::Failure& failure) {
+            outcome = failure.what();
+            if (!path.empty()) CHECK(outcome.find("\"" + path + "\"") != std::string::npos);
+        }
+        if (test.expected[0] == '=' || std::string(test.expected).rfind("cut=", 0) == 0 || test.expected == std::string("absent"))
+            CHECK(outcome == test.expected);
+        else
+            CHECK(outcome.find(test.expected) != std::string::npos);
+    }
+    CHECK(fs::exists(fs::u8path(base + "created.txt")));
+    CHECK(api::readWholeFile(base + "five.txt", 4) == "1234");
+    fs::remove_all(folder);
+}
+
 TEST_CASE("ShowCursor counts every hide and show")
 {
-    const int first = platform::mys::showCursor(false);
-    CHECK(platform::mys::showCursor(false) == first - 1);
-    CHECK(platform::mys::showCursor(true) == first);
-    CHECK(platform::mys::showCursor(true) == first + 1);
-    platform::mys::showCursor(false); // as it was
+    const auto display = platform::mys::makeNativeDisplayCount([] { return true; });
+    const int first = display->showCursor(false);
+    CHECK(display->showCursor(false) == first - 1);
+    CHECK(display->showCursor(true) == first);
+    CHECK(display->showCursor(true) == first + 1);
+    display->showCursor(false); // as it was
 
+    const auto pointer = platform::mys::makeNativePointer({}, platform::mys::DisplayServer::Other);
+    REQUIRE(pointer);
     REQUIRE(SetCursorPos(37, 41));
-    CHECK(waitFor([] {
-        const platform::mys::ScreenPoint point = platform::mys::cursorPosition();
-        return point.x == 37 && point.y == 41;
+    CHECK(waitFor([&] {
+        const std::optional<platform::mys::ScreenPoint> point = pointer->position();
+        return point && point->x == 37 && point->y == 41;
     }, 5));
 }
 

@@ -8,28 +8,31 @@ namespace platform {
 
 QtPointerDisplay::QtPointerDisplay() : QtPointerDisplay([] { return mys::makeNative()->mousePresent(); }) {}
 
-QtPointerDisplay::QtPointerDisplay(std::function<bool()> mousePresent) : mousePresent_(std::move(mousePresent)) {}
+QtPointerDisplay::QtPointerDisplay(std::function<bool()> mousePresent)
+    : count_(mys::makeNativeDisplayCount(std::move(mousePresent)))
+{
+}
 
 QtPointerDisplay::~QtPointerDisplay()
 {
-    if (count_ && *count_ < 0 && qGuiApp) QGuiApplication::restoreOverrideCursor();
+    if (applied_ && count_->count() < 0 && qGuiApp) QGuiApplication::restoreOverrideCursor();
 }
 
 int QtPointerDisplay::count()
 {
-    if (!count_) {
-        count_ = mousePresent_() ? 0 : -1;
-        apply(0, *count_);
+    if (!applied_) {
+        applied_ = true;
+        apply(0, count_->count());
     }
-    return *count_;
+    return count_->count();
 }
 
 int QtPointerDisplay::showCursor(bool show)
 {
     const int before = count();
-    count_ = before + (show ? 1 : -1);
-    apply(before, *count_);
-    return *count_;
+    const int after = count_->showCursor(show);
+    apply(before, after);
+    return after;
 }
 
 // The blank pointer is one override cursor, set when the count drops below

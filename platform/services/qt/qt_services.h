@@ -2,7 +2,6 @@
 // The real services: Qt widgets, QProcess and, through modules loaded at
 // run time, Qt WebEngine, Qt Network and GIO.
 
-#include <QDBusConnection>
 #include <QMessageBox>
 #include <functional>
 #include <memory>
@@ -56,7 +55,8 @@ private:
     BrowserEngineModule* module_ = nullptr;
 };
 
-// The run prompt as a Qt dialog; its Browse button uses the file dialogs.
+// The system's Run dialog where it has one (shell::runDialog), else the
+// program's own as a Qt dialog, whose Browse button uses the file dialogs.
 class QtRunPrompt : public RunPromptService {
 public:
     explicit QtRunPrompt(FileDialogService& fileDialogs) : fileDialogs_(fileDialogs) {}
@@ -120,17 +120,15 @@ private:
     std::unique_ptr<ShareMounter> real_;
 };
 
-// Renames through systemd-hostnamed (org.freedesktop.hostname1) on the
-// system bus, connected at the first rename (not at start-up), or on the
-// bus it is given.
-class DBusHostRenamer : public HostRenamer {
+// Renames through the system call (on Linux systemd-hostnamed on the
+// system bus, or on the bus at `systemBus`), waiting in an event loop.
+class SystemHostRenamer : public HostRenamer {
 public:
-    DBusHostRenamer() = default;
-    explicit DBusHostRenamer(const QDBusConnection& bus);
+    explicit SystemHostRenamer(std::string systemBus = {}) : systemBus_(std::move(systemBus)) {}
     bool setComputerName(const QString& name) override;
 
 private:
-    std::optional<QDBusConnection> bus_;
+    std::string systemBus_;
 };
 
 // Asks for user name, domain and password, and puts the server's
@@ -145,7 +143,9 @@ private:
     QWidget* owner_;
 };
 
-// The network-drive dialog: the address, checked, then mounted.
+// The system's network-drive dialog where it has one
+// (shell::connectNetworkDrive), else the program's own: the address,
+// checked, then mounted.
 class QtShareDialogService : public ShareDialogService {
 public:
     explicit QtShareDialogService(ShareMounter& mounter) : mounter_(mounter) {}
@@ -155,9 +155,8 @@ private:
     ShareMounter& mounter_;
 };
 
-// Program and arguments of a command line: the whole text when it names an
-// existing executable file (so paths with blanks need no quotes), else the
-// text split at blanks with quotes honoured. Throws Failure for a blank text.
+// Program and arguments of a command line, as shell::splitCommandLine takes
+// it apart. Throws Failure for a blank text.
 struct SplitCommand {
     QString program;
     QStringList arguments;
@@ -180,7 +179,7 @@ struct QtServices {
     QtRunPrompt runPrompt{fileDialogs};
     NetworkModuleLoader networkModule{modules};
     ModuleNetworkService network{networkModule};
-    DBusHostRenamer hostNames;
+    SystemHostRenamer hostNames;
     ModuleShareMounter shareMounter{networkModule};
     QtShareDialogService shares{shareMounter};
     DesktopSettingsApplets applets;

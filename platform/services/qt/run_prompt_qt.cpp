@@ -9,6 +9,7 @@
 #include "platform/failure.h"
 #include "platform/sys/message.h"
 #include "platform/services/qt/qt_services.h"
+#include "platform/sys/shell.h"
 
 namespace platform {
 namespace {
@@ -133,6 +134,7 @@ void startShellCommand(const QString& commandLine)
 
 void QtRunPrompt::run(QWidget* owner)
 {
+    if (shell::runDialog(owner ? owner->window()->effectiveWinId() : 0)) return;
     RunPromptDialog dialog(owner, fileDialogs_);
     dialog.setWindowModality(Qt::WindowModal);
     if (dialog.exec() != QDialog::Accepted) return;

@@ -9,6 +9,7 @@
 
 #include "platform/failure.h"
 #include "platform/services/qt/qt_services.h"
+#include "platform/sys/shell.h"
 
 namespace platform {
 
@@ -144,6 +145,7 @@ std::optional<int> QtCredentialPrompt::choose(const QString& question, const QSt
 
 void QtShareDialogService::connectNetworkDrive(QWidget* owner)
 {
+    if (shell::connectNetworkDrive(owner ? owner->window()->effectiveWinId() : 0)) return;
     ShareDialog dialog(owner);
     std::optional<std::string> failure;
     QObject::connect(dialog.connectButton, &QPushButton::clicked, &dialog, [&] {

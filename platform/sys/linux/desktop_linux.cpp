@@ -1,140 +1,153 @@
 #include "platform/sys/linux/desktop_linux.h"
 
-#include <QCoreApplication>
-#include <QDBusArgument>
-#include <QDBusMetaType>
-#include <QProcess>
-#include <QStandardPaths>
-#include <QThread>
-#include <QVariantMap>
+#include <chrono>
+#include <cstdint>
+#include <cstring>
+#include <thread>
 
 #include "platform/failure.h"
+#include "platform/sys/linux/programs_linux.h"
+#include "platform/sys/message.h"
 
 namespace platform::desktop {
 
 namespace {
 
-constexpr int programTimeoutMs = 10000;
-constexpr int callTimeoutMs = 5000;
+constexpr std::chrono::milliseconds programTimeout(10000);
+constexpr std::chrono::milliseconds callTimeout(5000);
 
-const QString shellService = QStringLiteral("org.gnome.Shell");
+constexpr const char* shellService = "org.gnome.Shell";
 
-[[noreturn]] void refuse(const QString& why)
+[[noreturn]] void refuse(const char* why, std::initializer_list<std::string> arguments = {})
 {
-    throw Failure(why.toStdString());
+    throw Failure(message(why, arguments));
 }
 
-QDBusMessage shellExtensions(const char* method)
+linuxsys::BusReply shellExtensions(linuxsys::Bus& bus, const char* method)
 {
-    QDBusMessage call = QDBusMessage::createMethodCall(shellService, QStringLiteral("/org/gnome/Shell"),
-                                                       QStringLiteral("org.gnome.Shell.Extensions"),
-                                                       QLatin1String(method));
-    call << QString::fromLatin1(GnomeShellExtension::uuid);
-    return call;
+    return bus.call(shellService, "/org/gnome/Shell", "org.gnome.Shell.Extensions", method, callTimeout, "s",
+                    GnomeShellExtension::uuid);
+}
+
+// What GetExtensionInfo tells of the extension: its state (1 enabled, 3
+// error, 4 out of date, ...) and error, from its a{sv}; no state when the
+// shell does not know it.
+struct ExtensionInfo {
+    std::optional<double> state;
+    std::string error;
+};
+
+ExtensionInfo extensionInfo(sd_bus_message* reply)
+{
+    ExtensionInfo info;
+    if (sd_bus_message_enter_container(reply, SD_BUS_TYPE_ARRAY, "{sv}") <= 0) return info;
+    while (sd_bus_message_enter_container(reply, SD_BUS_TYPE_DICT_ENTRY, "sv") > 0) {
+        const char* key = nullptr;
+        char type = 0;
+        const char* contents = nullptr;
+        if (sd_bus_message_read(reply, "s", &key) <= 0 || sd_bus_message_peek_type(reply, &type, &contents) <= 0
+            || sd_bus_message_enter_container(reply, SD_BUS_TYPE_VARIANT, contents) <= 0)
+            return info;
+        double number = 0;
+        std::int32_t whole = 0;
+        const char* text = nullptr;
+        const bool state = std::strcmp(key, "state") == 0;
+        if (state && std::strcmp(contents, "d") == 0 && sd_bus_message_read(reply, "d", &number) > 0)
+            info.state = number;
+        else if (state && std::strcmp(contents, "i") == 0 && sd_bus_message_read(reply, "i", &whole) > 0)
+            info.state = whole;
+        else if (std::strcmp(key, "error") == 0 && std::strcmp(contents, "s") == 0
+                 && sd_bus_message_read(reply, "s", &text) > 0)
+            info.error = text;
+        else
+            sd_bus_message_skip(reply, contents);
+        sd_bus_message_exit_container(reply); // the variant
+        sd_bus_message_exit_container(reply); // the entry
+    }
+    sd_bus_message_exit_container(reply);
+    return info;
 }
 
 } // namespace
 
-QString translated(const char* text)
+std::string Programs::find(const std::string& name) const
 {
-    return QCoreApplication::translate("platform", text);
+    return linuxsys::findProgram(name, folders_);
 }
 
-QDBusConnection sessionBus(const std::string& address)
+bool Programs::tryRun(const std::string& name, const std::vector<std::string>& arguments, std::string* output) const
 {
-    if (address.empty()) return QDBusConnection::connectToBus(QDBusConnection::SessionBus, QStringLiteral("quelmarn-desktop"));
-    const QString name = QString::fromStdString(address);
-    return QDBusConnection::connectToBus(name, QStringLiteral("quelmarn-desktop-") + name);
+    const std::string path = find(name);
+    if (path.empty())
+        refuse(QT_TRANSLATE_NOOP("platform", "This desktop's program %1 was not found, so the panels cannot be controlled with"
+                                             " it."),
+               {name});
+    const linuxsys::Finished finished = linuxsys::runToEnd(path, arguments, programTimeout);
+    if (!finished.inTime) refuse(QT_TRANSLATE_NOOP("platform", "The program %1 did not answer within ten seconds."), {name});
+    if (output) *output = finished.succeeded ? finished.output : finished.output + finished.errors;
+    return finished.succeeded;
 }
 
-QString Programs::find(const QString& name) const
+std::string Programs::run(const std::string& name, const std::vector<std::string>& arguments) const
 {
-    QStringList folders;
-    for (const std::string& folder : folders_) folders << QString::fromStdString(folder);
-    return folders.isEmpty() ? QString() : QStandardPaths::findExecutable(name, folders);
-}
-
-bool Programs::tryRun(const QString& name, const QStringList& arguments, QString* output) const
-{
-    const QString path = find(name);
-    if (path.isEmpty())
-        refuse(translated(QT_TRANSLATE_NOOP("platform", "This desktop's program %1 was not found, so the panels cannot be controlled with"
-                                                        " it.")).arg(name));
-    QProcess process;
-    process.start(path, arguments);
-    if (!process.waitForFinished(programTimeoutMs)) {
-        process.kill();
-        process.waitForFinished();
-        refuse(translated(QT_TRANSLATE_NOOP("platform", "The program %1 did not answer within ten seconds.")).arg(name));
+    std::string output;
+    if (!tryRun(name, arguments, &output)) {
+        const size_t first = output.find_first_not_of(" \t\r\n");
+        const size_t last = output.find_last_not_of(" \t\r\n");
+        refuse(QT_TRANSLATE_NOOP("platform", "%1 refused the request: %2"),
+               {name, first == std::string::npos ? std::string() : output.substr(first, last - first + 1)});
     }
-    const QString out = QString::fromUtf8(process.readAllStandardOutput());
-    if (output) *output = process.exitStatus() == QProcess::NormalExit && process.exitCode() == 0
-            ? out
-            : out + QString::fromUtf8(process.readAllStandardError());
-    return process.exitStatus() == QProcess::NormalExit && process.exitCode() == 0;
-}
-
-QString Programs::run(const QString& name, const QStringList& arguments) const
-{
-    QString output;
-    if (!tryRun(name, arguments, &output))
-        refuse(translated(QT_TRANSLATE_NOOP("platform", "%1 refused the request: %2")).arg(name, output.trimmed()));
     return output;
 }
 
 GnomeShellExtension::~GnomeShellExtension()
 {
-    if (!enabledHere_) return;
     // Disabling runs the extension's own clean-up, which shows what it hid.
-    QDBusConnection bus = sessionBus(address_);
-    bus.call(shellExtensions("DisableExtension"), QDBus::Block, callTimeoutMs);
+    if (enabledHere_) shellExtensions(bus_, "DisableExtension");
 }
 
-void GnomeShellExtension::enable(QDBusConnection& bus)
+void GnomeShellExtension::enable()
 {
-    const QDBusMessage info = bus.call(shellExtensions("GetExtensionInfo"), QDBus::Block, callTimeoutMs);
-    if (info.type() != QDBusMessage::ReplyMessage || info.arguments().isEmpty())
-        refuse(translated(QT_TRANSLATE_NOOP("platform", "GNOME Shell does not answer on the session bus (%1).")).arg(info.errorMessage()));
-    const QVariant first = info.arguments().constFirst();
-    const QVariantMap state = first.canConvert<QDBusArgument>() ? qdbus_cast<QVariantMap>(first) : first.toMap();
-    if (state.isEmpty())
-        refuse(translated(QT_TRANSLATE_NOOP("platform", "GNOME Shell does not know the extension %1 that this program installs yet: it "
-                                                        "loads extensions only at log-in. After logging off and on again once, this "
-                                                        "button will work."))
-                   .arg(QLatin1String(uuid)));
+    const linuxsys::BusReply reply = shellExtensions(bus_, "GetExtensionInfo");
+    if (!reply.ok()) refuse(QT_TRANSLATE_NOOP("platform", "GNOME Shell does not answer on the session bus (%1)."), {reply.error});
+    const ExtensionInfo info = extensionInfo(reply.message.get());
+    if (!info.state)
+        refuse(QT_TRANSLATE_NOOP("platform", "GNOME Shell does not know the extension %1 that this program installs yet: it "
+                                             "loads extensions only at log-in. After logging off and on again once, this "
+                                             "button will work."),
+               {uuid});
     // 1: enabled; 3: error; 4: out of date.
-    const int current = int(state.value(QStringLiteral("state")).toDouble());
+    const int current = int(*info.state);
     if (current == 3 || current == 4)
-        refuse(translated(QT_TRANSLATE_NOOP("platform", "GNOME Shell cannot start the extension %1: %2"))
-                   .arg(QLatin1String(uuid), state.value(QStringLiteral("error")).toString()));
+        refuse(QT_TRANSLATE_NOOP("platform", "GNOME Shell cannot start the extension %1: %2"), {uuid, info.error});
     if (current != 1) {
-        const QDBusMessage enabled = bus.call(shellExtensions("EnableExtension"), QDBus::Block, callTimeoutMs);
-        if (enabled.type() != QDBusMessage::ReplyMessage || enabled.arguments().value(0).toBool() == false)
-            refuse(translated(QT_TRANSLATE_NOOP("platform", "GNOME Shell refused to enable the extension %1 (%2). Extensions may be turned "
-                                                            "off in the settings."))
-                       .arg(QLatin1String(uuid), enabled.errorMessage()));
+        const linuxsys::BusReply enabled = shellExtensions(bus_, "EnableExtension");
+        int accepted = 0;
+        if (!enabled.ok() || sd_bus_message_read(enabled.message.get(), "b", &accepted) <= 0 || !accepted)
+            refuse(QT_TRANSLATE_NOOP("platform", "GNOME Shell refused to enable the extension %1 (%2). Extensions may be turned "
+                                                 "off in the settings."),
+                   {uuid, enabled.error});
         enabledHere_ = true;
     }
     running_ = true;
 }
 
-QDBusMessage GnomeShellExtension::call(const QString& method, const QVariantList& arguments)
+linuxsys::BusReply GnomeShellExtension::call(const char* method, std::optional<bool> argument)
 {
-    QDBusConnection bus = sessionBus(address_);
-    if (!running_) enable(bus);
-    QDBusMessage message = QDBusMessage::createMethodCall(shellService, QStringLiteral("/example/quelmarn/Shell"),
-                                                          QStringLiteral("example.quelmarn.Shell"), method);
-    message.setArguments(arguments);
+    if (!running_) enable();
     // The shell turns an extension on after it answered the request to, so
     // its object may appear a moment later.
     for (int attempt = 0;; ++attempt) {
-        const QDBusMessage reply = bus.call(message, QDBus::Block, callTimeoutMs);
-        if (reply.type() == QDBusMessage::ReplyMessage) return reply;
-        const bool notYet = reply.errorName() == QLatin1String("org.freedesktop.DBus.Error.UnknownObject")
-            || reply.errorName() == QLatin1String("org.freedesktop.DBus.Error.UnknownMethod");
+        linuxsys::BusReply reply =
+            argument ? bus_.call(shellService, "/example/quelmarn/Shell", "example.quelmarn.Shell", method, callTimeout,
+                                 "b", int(*argument))
+                     : bus_.call(shellService, "/example/quelmarn/Shell", "example.quelmarn.Shell", method, callTimeout);
+        if (reply.ok()) return reply;
+        const bool notYet = reply.errorName == "org.freedesktop.DBus.Error.UnknownObject"
+            || reply.errorName == "org.freedesktop.DBus.Error.UnknownMethod";
         if (!notYet || attempt >= 40)
-            refuse(translated(QT_TRANSLATE_NOOP("platform", "The extension %1 in GNOME Shell does not answer (%2).")).arg(QLatin1String(uuid), reply.errorMessage()));
-        QThread::msleep(50);
+            refuse(QT_TRANSLATE_NOOP("platform", "The extension %1 in GNOME Shell does not answer (%2)."), {uuid, reply.error});
+        std::this_thread::sleep_for(std::chrono::milliseconds(50));
     }
 }
 

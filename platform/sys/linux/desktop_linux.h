@@ -1,40 +1,30 @@
 #pragma once
 // What the Linux desktops' own means of hiding panels and telling the
-// pointer's position share: their programs, their session bus, and the
-// program's GNOME Shell extension.
+// pointer's position share: their programs and the program's GNOME Shell
+// extension.
 
-#include <QDBusConnection>
-#include <QDBusMessage>
-#include <QString>
-#include <QStringList>
-#include <QVariantList>
+#include <optional>
 #include <string>
 #include <vector>
 
+#include "platform/sys/linux/dbus_linux.h"
+
 namespace platform::desktop {
-
-// A message of the desktop backends, translated into the interface's
-// language.
-QString translated(const char* text);
-
-// The session bus at address (empty: the standard one), on a connection of
-// its own.
-QDBusConnection sessionBus(const std::string& address);
 
 // The desktop's command-line programs, looked for in the session's program
 // folders and run to their end (at most ten seconds).
 class Programs {
 public:
     explicit Programs(std::vector<std::string> folders) : folders_(std::move(folders)) {}
-    bool has(const QString& name) const { return !find(name).isEmpty(); }
+    bool has(const std::string& name) const { return !find(name).empty(); }
     // Standard output; throws platform::Failure with the program's own
     // complaint when it cannot be run or ends with a status other than 0.
-    QString run(const QString& name, const QStringList& arguments) const;
+    std::string run(const std::string& name, const std::vector<std::string>& arguments) const;
     // Like run, but a status other than 0 answers false instead of throwing.
-    bool tryRun(const QString& name, const QStringList& arguments, QString* output = nullptr) const;
+    bool tryRun(const std::string& name, const std::vector<std::string>& arguments, std::string* output = nullptr) const;
 
 private:
-    QString find(const QString& name) const;
+    std::string find(const std::string& name) const;
     std::vector<std::string> folders_;
 };
 
@@ -46,19 +36,20 @@ private:
 class GnomeShellExtension {
 public:
     static constexpr const char* uuid = "quelmarn@quelmarn.example";
-    explicit GnomeShellExtension(std::string busAddress) : address_(std::move(busAddress)) {}
+    explicit GnomeShellExtension(std::string busAddress) : bus_(std::move(busAddress), linuxsys::Bus::Kind::Session) {}
     ~GnomeShellExtension();
     GnomeShellExtension(const GnomeShellExtension&) = delete;
     GnomeShellExtension& operator=(const GnomeShellExtension&) = delete;
 
-    // Calls a method of the extension's object, enabling it first; throws
-    // platform::Failure saying why it cannot act (no GNOME Shell, a shell
-    // that has not yet seen the extension, a refusal).
-    QDBusMessage call(const QString& method, const QVariantList& arguments = {});
+    // Calls a method of the extension's object (with one boolean argument
+    // when given), enabling it first; throws platform::Failure saying why
+    // it cannot act (no GNOME Shell, a shell that has not yet seen the
+    // extension, a refusal).
+    linuxsys::BusReply call(const char* method, std::optional<bool> argument = std::nullopt);
 
 private:
-    void enable(QDBusConnection& bus);
-    std::string address_;
+    void enable();
+    linuxsys::Bus bus_;
     bool enabledHere_ = false;
     bool running_ = false;
 };

@@ -2,18 +2,17 @@
 // desktop's own means. Every change is remembered and undone by the
 // matching show call, or when the object ends at the program's end.
 
-#include <QDBusMessage>
-#include <QJsonArray>
-#include <QJsonDocument>
-#include <QJsonObject>
-#include <QMap>
-#include <QRegularExpression>
 #include <X11/Xlib.h>
+#include <algorithm>
+#include <charconv>
+#include <map>
+#include <nlohmann/json.hpp>
 #include <optional>
 #include <utility>
 
 #include "platform/failure.h"
 #include "platform/sys/linux/desktop_linux.h"
+#include "platform/sys/message.h"
 #include "platform/sys/taskbar.h"
 
 namespace platform::taskbar {
@@ -21,11 +20,18 @@ namespace platform::taskbar {
 namespace {
 
 using desktop::Programs;
-using desktop::translated;
+using Arguments = std::vector<std::string>;
 
-[[noreturn]] void refuse(const QString& why)
+[[noreturn]] void refuse(const char* why, std::initializer_list<std::string> arguments = {})
 {
-    throw Failure(why.toStdString());
+    throw Failure(message(why, arguments));
+}
+
+std::string trimmed(const std::string& text)
+{
+    const size_t first = text.find_first_not_of(" \t\r\n\v\f");
+    if (first == std::string::npos) return {};
+    return text.substr(first, text.find_last_not_of(" \t\r\n\v\f") - first + 1);
 }
 
 // An undo at the program's end must not end it.
@@ -51,55 +57,60 @@ public:
 
     void hideTaskbar() override
     {
-        for (const QString& bar : bars()) {
-            if (!modes_.contains(bar))
-                modes_[bar] = config(bar).value(QStringLiteral("mode")).toString(QStringLiteral("dock"));
-            command({QStringLiteral("bar"), bar, QStringLiteral("mode"), QStringLiteral("invisible")});
+        for (const std::string& bar : bars()) {
+            if (!modes_.count(bar)) {
+                const nlohmann::json mode = config(bar).value("mode", nlohmann::json("dock"));
+                modes_[bar] = mode.is_string() ? mode.get<std::string>() : std::string("dock");
+            }
+            command({"bar", bar, "mode", "invisible"});
         }
     }
     void showTaskbar() override
     {
-        for (auto bar = modes_.cbegin(); bar != modes_.cend(); ++bar)
-            command({QStringLiteral("bar"), bar.key(), QStringLiteral("mode"), bar.value()});
+        for (const auto& [bar, mode] : modes_) command({"bar", bar, "mode", mode});
         modes_.clear();
     }
     void hideStartButton() override
     {
-        for (const QString& bar : bars()) {
-            if (!buttons_.contains(bar)) buttons_[bar] = config(bar).value(QStringLiteral("workspace_buttons")).toBool(true);
-            command({QStringLiteral("bar"), bar, QStringLiteral("workspace_buttons"), QStringLiteral("no")});
+        for (const std::string& bar : bars()) {
+            if (!buttons_.count(bar)) {
+                const nlohmann::json shown = config(bar).value("workspace_buttons", nlohmann::json(true));
+                buttons_[bar] = shown.is_boolean() ? shown.get<bool>() : true;
+            }
+            command({"bar", bar, "workspace_buttons", "no"});
         }
     }
     void showStartButton() override
     {
-        for (auto bar = buttons_.cbegin(); bar != buttons_.cend(); ++bar)
-            command({QStringLiteral("bar"), bar.key(), QStringLiteral("workspace_buttons"),
-                     bar.value() ? QStringLiteral("yes") : QStringLiteral("no")});
+        for (const auto& [bar, shown] : buttons_) command({"bar", bar, "workspace_buttons", shown ? "yes" : "no"});
         buttons_.clear();
     }
 
 private:
-    QStringList bars()
+    Arguments bars()
     {
-        QStringList ids;
-        for (const QJsonValue& id : ask({QStringLiteral("-t"), QStringLiteral("get_bar_config")}).array())
-            ids << id.toString();
-        if (ids.isEmpty()) refuse(translated(QT_TRANSLATE_NOOP("platform", "Sway has no panel (bar) that could be hidden.")));
+        Arguments ids;
+        const nlohmann::json list = ask({"-t", "get_bar_config"});
+        if (list.is_array())
+            for (const nlohmann::json& id : list)
+                if (id.is_string()) ids.push_back(id.get<std::string>());
+        if (ids.empty()) refuse(QT_TRANSLATE_NOOP("platform", "Sway has no panel (bar) that could be hidden."));
         return ids;
     }
-    QJsonObject config(const QString& bar)
+    nlohmann::json config(const std::string& bar)
     {
-        return ask({QStringLiteral("-t"), QStringLiteral("get_bar_config"), bar}).object();
+        nlohmann::json object = ask({"-t", "get_bar_config", bar});
+        return object.is_object() ? object : nlohmann::json::object();
     }
-    QJsonDocument ask(const QStringList& arguments)
+    nlohmann::json ask(const Arguments& arguments)
     {
-        return QJsonDocument::fromJson(programs_.run(QStringLiteral("swaymsg"), arguments).toUtf8());
+        return nlohmann::json::parse(programs_.run("swaymsg", arguments), nullptr, false);
     }
-    void command(const QStringList& arguments) { programs_.run(QStringLiteral("swaymsg"), arguments); }
+    void command(const Arguments& arguments) { programs_.run("swaymsg", arguments); }
 
     Programs programs_;
-    QMap<QString, QString> modes_; // bar → its mode before this program hid it
-    QMap<QString, bool> buttons_;  // bar → whether it showed workspace buttons
+    std::map<std::string, std::string> modes_; // bar → its mode before this program hid it
+    std::map<std::string, bool> buttons_;      // bar → whether it showed workspace buttons
 };
 
 // Xfce: each panel's autohide-behavior in the xfce4-panel channel, and its
@@ -116,42 +127,38 @@ public:
 
     void hideTaskbar() override
     {
-        for (int panel : integers(query({QStringLiteral("-p"), QStringLiteral("/panels")}))) {
-            const QString property = autohide(panel);
-            if (!autohide_.contains(panel)) {
-                QString value;
-                autohide_[panel] = programs_.tryRun(xfconf, channel() << QStringLiteral("-p") << property, &value)
-                    ? std::optional<QString>(value.trimmed())
+        for (int panel : integers(query({"-p", "/panels"}))) {
+            const std::string property = autohide(panel);
+            if (!autohide_.count(panel)) {
+                std::string value;
+                autohide_[panel] = programs_.tryRun(xfconf, {"-c", "xfce4-panel", "-p", property}, &value)
+                    ? std::optional<std::string>(trimmed(value))
                     : std::nullopt;
             }
-            query({QStringLiteral("-p"), property, QStringLiteral("-n"), QStringLiteral("-t"), QStringLiteral("uint"),
-                   QStringLiteral("-s"), QStringLiteral("2")}); // 2: always hide
+            query({"-p", property, "-n", "-t", "uint", "-s", "2"}); // 2: always hide
         }
-        if (autohide_.isEmpty()) refuse(translated(QT_TRANSLATE_NOOP("platform", "Xfce has no panel.")));
+        if (autohide_.empty()) refuse(QT_TRANSLATE_NOOP("platform", "Xfce has no panel."));
     }
     void showTaskbar() override
     {
-        for (auto panel = autohide_.cbegin(); panel != autohide_.cend(); ++panel) {
-            if (panel.value())
-                query({QStringLiteral("-p"), autohide(panel.key()), QStringLiteral("-n"), QStringLiteral("-t"),
-                       QStringLiteral("uint"), QStringLiteral("-s"), *panel.value()});
-            else
-                query({QStringLiteral("-p"), autohide(panel.key()), QStringLiteral("-r")});
+        for (const auto& [panel, value] : autohide_) {
+            if (value) query({"-p", autohide(panel), "-n", "-t", "uint", "-s", *value});
+            else query({"-p", autohide(panel), "-r"});
         }
         autohide_.clear();
     }
     void hideStartButton() override
     {
         bool changed = false;
-        for (int panel : integers(query({QStringLiteral("-p"), QStringLiteral("/panels")}))) {
+        for (int panel : integers(query({"-p", "/panels"}))) {
             const bool before = changed;
-            QList<int> ids = integers(query({QStringLiteral("-p"), pluginIds(panel)}));
-            for (int index = 0; index < ids.size();) {
-                const QString plugin =
-                    query({QStringLiteral("-p"), QStringLiteral("/plugins/plugin-%1").arg(ids[index])}).trimmed();
-                if (plugin == QLatin1String("applicationsmenu") || plugin == QLatin1String("whiskermenu")) {
-                    removed_[panel].append({index + int(removed_[panel].size()), ids[index]});
-                    ids.removeAt(index);
+            std::vector<int> ids = integers(query({"-p", pluginIds(panel)}));
+            for (size_t index = 0; index < ids.size();) {
+                const std::string plugin = trimmed(query({"-p", "/plugins/plugin-" + std::to_string(ids[index])}));
+                if (plugin == "applicationsmenu" || plugin == "whiskermenu") {
+                    std::vector<std::pair<int, int>>& taken = removed_[panel];
+                    taken.emplace_back(int(index + taken.size()), ids[index]);
+                    ids.erase(ids.begin() + std::ptrdiff_t(index));
                     changed = true;
                 } else {
                     ++index;
@@ -159,60 +166,67 @@ public:
             }
             if (changed != before) setPluginIds(panel, ids);
         }
-        if (!changed && removed_.isEmpty())
-            refuse(translated(QT_TRANSLATE_NOOP("platform", "The Xfce panels have no Applications menu (nor a Whisker menu) that could be "
-                                                            "hidden.")));
+        if (!changed && removed_.empty())
+            refuse(QT_TRANSLATE_NOOP("platform", "The Xfce panels have no Applications menu (nor a Whisker menu) that could be "
+                                                 "hidden."));
         if (changed) restartPanel();
     }
     void showStartButton() override
     {
-        if (removed_.isEmpty()) return;
-        for (auto panel = removed_.cbegin(); panel != removed_.cend(); ++panel) {
-            QList<int> ids = integers(query({QStringLiteral("-p"), pluginIds(panel.key())}));
-            for (const auto& [index, id] : panel.value())
-                if (!ids.contains(id)) ids.insert(std::min(index, int(ids.size())), id);
-            setPluginIds(panel.key(), ids);
+        if (removed_.empty()) return;
+        for (const auto& [panel, taken] : removed_) {
+            std::vector<int> ids = integers(query({"-p", pluginIds(panel)}));
+            for (const auto& [index, id] : taken)
+                if (std::find(ids.begin(), ids.end(), id) == ids.end())
+                    ids.insert(ids.begin() + std::min<std::ptrdiff_t>(index, std::ptrdiff_t(ids.size())), id);
+            setPluginIds(panel, ids);
         }
         removed_.clear();
         restartPanel();
     }
 
 private:
-    static QStringList channel() { return {QStringLiteral("-c"), QStringLiteral("xfce4-panel")}; }
-    static QString autohide(int panel) { return QStringLiteral("/panels/panel-%1/autohide-behavior").arg(panel); }
-    static QString pluginIds(int panel) { return QStringLiteral("/panels/panel-%1/plugin-ids").arg(panel); }
+    static std::string autohide(int panel) { return "/panels/panel-" + std::to_string(panel) + "/autohide-behavior"; }
+    static std::string pluginIds(int panel) { return "/panels/panel-" + std::to_string(panel) + "/plugin-ids"; }
 
-    QString query(const QStringList& arguments) { return programs_.run(xfconf, channel() + arguments); }
+    std::string query(Arguments arguments)
+    {
+        arguments.insert(arguments.begin(), {"-c", "xfce4-panel"});
+        return programs_.run(xfconf, arguments);
+    }
 
     // An array's items, one a line after a heading.
-    static QList<int> integers(const QString& output)
+    static std::vector<int> integers(const std::string& output)
     {
-        QList<int> values;
-        for (const QString& line : output.split(QLatin1Char('\n'))) {
-            bool ok = false;
-            const int value = line.trimmed().toInt(&ok);
-            if (ok) values << value;
+        std::vector<int> values;
+        for (size_t start = 0; start <= output.size();) {
+            const size_t end = std::min(output.find('\n', start), output.size());
+            const std::string line = trimmed(output.substr(start, end - start));
+            int value = 0;
+            const auto [at, error] = std::from_chars(line.data(), line.data() + line.size(), value);
+            if (!line.empty() && error == std::errc() && at == line.data() + line.size()) values.push_back(value);
+            start = end + 1;
         }
         return values;
     }
-    void setPluginIds(int panel, const QList<int>& ids)
+    void setPluginIds(int panel, const std::vector<int>& ids)
     {
-        QStringList arguments = {QStringLiteral("-p"), pluginIds(panel), QStringLiteral("-a")};
-        for (int id : ids) arguments << QStringLiteral("-t") << QStringLiteral("int") << QStringLiteral("-s") << QString::number(id);
+        Arguments arguments = {"-p", pluginIds(panel), "-a"};
+        for (int id : ids) arguments.insert(arguments.end(), {"-t", "int", "-s", std::to_string(id)});
         query(arguments);
     }
-    void restartPanel() { programs_.run(QStringLiteral("xfce4-panel"), {QStringLiteral("-r")}); }
+    void restartPanel() { programs_.run("xfce4-panel", {"-r"}); }
 
-    const QString xfconf = QStringLiteral("xfconf-query");
+    const std::string xfconf = "xfconf-query";
     Programs programs_;
-    QMap<int, std::optional<QString>> autohide_;     // panel → its value before (none: unset)
-    QMap<int, QList<std::pair<int, int>>> removed_;  // panel → (place, plugin id) taken out
+    std::map<int, std::optional<std::string>> autohide_;      // panel → its value before (none: unset)
+    std::map<int, std::vector<std::pair<int, int>>> removed_; // panel → (place, plugin id) taken out
 };
 
 // KDE Plasma: each panel's hiding mode through the shell's scripting.
 class PlasmaPanels : public Calls {
 public:
-    explicit PlasmaPanels(std::string bus) : bus_(std::move(bus)) {}
+    explicit PlasmaPanels(std::string bus) : bus_(std::move(bus), linuxsys::Bus::Kind::Session) {}
     ~PlasmaPanels() override
     {
         quietly([this] { showTaskbar(); });
@@ -220,28 +234,32 @@ public:
 
     void hideTaskbar() override
     {
-        const QString before = evaluate(QStringLiteral(
+        const std::string before = evaluate(
             "var r = []; panels().forEach(function (p) { r.push(p.id + '=' + p.hiding); p.hiding = 'autohide'; });"
-            " print(r.join(' '));"));
-        static const QRegularExpression pair(QStringLiteral("^(\\d+)=([a-z]+)$"));
+            " print(r.join(' '));");
         int found = 0;
-        for (const QString& item : before.split(QLatin1Char(' '), Qt::SkipEmptyParts)) {
-            const QRegularExpressionMatch match = pair.match(item.trimmed());
-            if (!match.hasMatch()) continue;
+        for (size_t start = 0; start < before.size();) {
+            const size_t end = std::min(before.find(' ', start), before.size());
+            const std::string item = trimmed(before.substr(start, end - start));
+            start = end + 1;
+            // "<id>=<mode>": digits, then small letters.
+            const size_t equals = item.find('=');
+            if (equals == 0 || equals == std::string::npos || equals + 1 == item.size()
+                || item.find_first_not_of("0123456789") != equals
+                || item.find_first_not_of("abcdefghijklmnopqrstuvwxyz", equals + 1) != std::string::npos)
+                continue;
             ++found;
-            if (!hiding_.contains(match.captured(1))) hiding_[match.captured(1)] = match.captured(2);
+            hiding_.emplace(item.substr(0, equals), item.substr(equals + 1));
         }
-        if (!found) refuse(translated(QT_TRANSLATE_NOOP("platform", "KDE Plasma has no panel.")));
+        if (!found) refuse(QT_TRANSLATE_NOOP("platform", "KDE Plasma has no panel."));
     }
     void showTaskbar() override
     {
-        if (hiding_.isEmpty()) return;
-        QStringList restore;
-        for (auto panel = hiding_.cbegin(); panel != hiding_.cend(); ++panel)
-            restore << QStringLiteral("'%1': '%2'").arg(panel.key(), panel.value());
-        evaluate(QStringLiteral("var old = {%1}; panels().forEach(function (p) {"
-                                " if (old[p.id] !== undefined) p.hiding = old[p.id]; });")
-                     .arg(restore.join(QStringLiteral(", "))));
+        if (hiding_.empty()) return;
+        std::string restore;
+        for (const auto& [panel, mode] : hiding_) restore += (restore.empty() ? "'" : ", '") + panel + "': '" + mode + "'";
+        evaluate("var old = {" + restore
+                 + "}; panels().forEach(function (p) { if (old[p.id] !== undefined) p.hiding = old[p.id]; });");
         hiding_.clear();
     }
     void hideStartButton() override { refuseStart(); }
@@ -250,25 +268,22 @@ public:
 private:
     [[noreturn]] static void refuseStart()
     {
-        refuse(translated(QT_TRANSLATE_NOOP("platform", "In KDE Plasma the Start button is the application launcher widget. It can be "
-                                                        "hidden only by removing it from the panel, which deletes its settings and "
-                                                        "favourites; so the program leaves it alone.")));
+        refuse(QT_TRANSLATE_NOOP("platform", "In KDE Plasma the Start button is the application launcher widget. It can be "
+                                             "hidden only by removing it from the panel, which deletes its settings and "
+                                             "favourites; so the program leaves it alone."));
     }
-    QString evaluate(const QString& script)
+    std::string evaluate(const std::string& script)
     {
-        QDBusMessage call = QDBusMessage::createMethodCall(QStringLiteral("org.kde.plasmashell"),
-                                                           QStringLiteral("/PlasmaShell"),
-                                                           QStringLiteral("org.kde.PlasmaShell"),
-                                                           QStringLiteral("evaluateScript"));
-        call << script;
-        const QDBusMessage reply = desktop::sessionBus(bus_).call(call, QDBus::Block, 10000);
-        if (reply.type() != QDBusMessage::ReplyMessage)
-            refuse(translated(QT_TRANSLATE_NOOP("platform", "The KDE Plasma desktop did not answer (%1).")).arg(reply.errorMessage()));
-        return reply.arguments().value(0).toString();
+        const linuxsys::BusReply reply = bus_.call("org.kde.plasmashell", "/PlasmaShell", "org.kde.PlasmaShell",
+                                                   "evaluateScript", std::chrono::milliseconds(10000), "s",
+                                                   script.c_str());
+        if (!reply.ok()) refuse(QT_TRANSLATE_NOOP("platform", "The KDE Plasma desktop did not answer (%1)."), {reply.error});
+        const char* printed = nullptr;
+        return sd_bus_message_read(reply.message.get(), "s", &printed) > 0 ? printed : "";
     }
 
-    std::string bus_;
-    QMap<QString, QString> hiding_; // panel id → its hiding mode before
+    linuxsys::Bus bus_;
+    std::map<std::string, std::string> hiding_; // panel id → its hiding mode before
 };
 
 // GNOME Shell: the top bar and its Activities button, through the
@@ -282,21 +297,21 @@ public:
         quietly([this] { showStartButton(); });
     }
 
-    void hideTaskbar() override { set(QStringLiteral("SetTopBarVisible"), false, topBarHidden_); }
+    void hideTaskbar() override { set("SetTopBarVisible", false, topBarHidden_); }
     void showTaskbar() override
     {
-        if (topBarHidden_) set(QStringLiteral("SetTopBarVisible"), true, topBarHidden_);
+        if (topBarHidden_) set("SetTopBarVisible", true, topBarHidden_);
     }
-    void hideStartButton() override { set(QStringLiteral("SetActivitiesVisible"), false, activitiesHidden_); }
+    void hideStartButton() override { set("SetActivitiesVisible", false, activitiesHidden_); }
     void showStartButton() override
     {
-        if (activitiesHidden_) set(QStringLiteral("SetActivitiesVisible"), true, activitiesHidden_);
+        if (activitiesHidden_) set("SetActivitiesVisible", true, activitiesHidden_);
     }
 
 private:
-    void set(const QString& method, bool visible, bool& hidden)
+    void set(const char* method, bool visible, bool& hidden)
     {
-        extension_.call(method, {visible});
+        extension_.call(method, visible);
         hidden = !visible;
     }
 
@@ -318,7 +333,7 @@ public:
     void hideTaskbar() override
     {
         if (x11().panels().empty())
-            refuse(translated(QT_TRANSLATE_NOOP("platform", "No panel (a window of type DOCK) that could be hidden was found on this desktop.")));
+            refuse(QT_TRANSLATE_NOOP("platform", "No panel (a window of type DOCK) that could be hidden was found on this desktop."));
         x11_->hideTaskbar();
         taskbarHidden_ = true;
     }
@@ -348,8 +363,8 @@ private:
             // window of another program can be reached.
             Display* display = XOpenDisplay(nullptr);
             if (!display)
-                refuse(translated(QT_TRANSLATE_NOOP("platform", "The desktop %1 does not let programs hide the panel or the Start button."))
-                           .arg(desktopName_.empty() ? QStringLiteral("?") : QString::fromStdString(desktopName_)));
+                refuse(QT_TRANSLATE_NOOP("platform", "The desktop %1 does not let programs hide the panel or the Start button."),
+                       {desktopName_.empty() ? std::string("?") : desktopName_});
             XCloseDisplay(display);
             x11_ = makeNative();
         }
@@ -358,8 +373,8 @@ private:
     void requireStartButton()
     {
         if (!x11().startButton())
-            refuse(translated(QT_TRANSLATE_NOOP("platform", "This desktop's panel draws the Start button inside its own window, so it cannot "
-                                                            "be hidden on its own.")));
+            refuse(QT_TRANSLATE_NOOP("platform", "This desktop's panel draws the Start button inside its own window, so it cannot "
+                                                 "be hidden on its own."));
     }
 
     std::string desktopName_;

@@ -27,8 +27,6 @@
 namespace platform::file_operations {
 namespace {
 
-std::string quoted(const std::string& path) { return "\"" + path + "\""; }
-
 std::string reason(int error) { return errorReason(error); }
 
 [[noreturn]] void fail(const std::string& what, int error)
@@ -38,38 +36,10 @@ std::string reason(int error) { return errorReason(error); }
 
 using linuxsys::Descriptor;
 using linuxsys::kindOf;
-
-std::string folderOf(const std::string& path)
-{
-    const size_t slash = path.rfind('/');
-    if (slash == std::string::npos) return ".";
-    if (slash == 0) return "/";
-    return path.substr(0, slash);
-}
-
-std::string lastPart(const std::string& path)
-{
-    const size_t slash = path.rfind('/');
-    return slash == std::string::npos ? path : path.substr(slash + 1);
-}
-
-std::string joined(const std::string& folder, const std::string& name)
-{
-    if (!folder.empty() && folder.back() == '/') return folder + name;
-    return folder + "/" + name;
-}
-
-// whenEmpty: the message's English source, translated only when needed.
-void requireText(const std::string& path, const char* whenEmpty)
-{
-    if (path.empty()) throw Failure(message(whenEmpty));
-}
-
-bool isFolder(const std::string& path)
-{
-    struct stat st {};
-    return ::stat(path.c_str(), &st) == 0 && S_ISDIR(st.st_mode);
-}
+using backend::folderOf;
+using backend::joined;
+using backend::quoted;
+using backend::requireText;
 
 // Writes all bytes through `write`, or write(2) when it is empty.
 int writeAll(int fd, const char* data, size_t size, const WriteFunction& write)
@@ -448,7 +418,9 @@ int openSource(const std::string& source, struct stat& info, const std::string& 
     return fd;
 }
 
-void copyOne(const std::string& source, const std::string& target, const WriteFunction& write)
+} // namespace
+
+void backend::copyOne(const std::string& source, const std::string& target, const WriteFunction& write)
 {
     const std::string action = message(QT_TRANSLATE_NOOP("platform", "The file %1 cannot be copied to %2"), {quoted(source), quoted(target)});
     struct stat sourceInfo {};
@@ -465,6 +437,8 @@ void copyOne(const std::string& source, const std::string& target, const WriteFu
     flush(temp, d.exists ? Flush::ToDisk : Flush::Lazily, action);
     putInPlace(temp, size, d, action, write);
 }
+
+namespace {
 
 // A symbolic link moved to another file system stays a link to the same
 // text, as mv keeps it.
@@ -513,7 +487,9 @@ void moveAcrossFileSystems(const std::string& source, const std::string& target,
              errno);
 }
 
-void moveOne(const std::string& source, const std::string& target, const WriteFunction& write)
+} // namespace
+
+void backend::moveOne(const std::string& source, const std::string& target, const WriteFunction& write)
 {
     const std::string action = message(QT_TRANSLATE_NOOP("platform", "The file %1 cannot be moved to %2"), {quoted(source), quoted(target)});
     struct stat sourceInfo {};
@@ -533,7 +509,7 @@ void moveOne(const std::string& source, const std::string& target, const WriteFu
     else moveAcrossFileSystems(source, target, action, write);
 }
 
-void deleteOne(const std::string& path, bool force)
+void backend::deleteOne(const std::string& path, bool force)
 {
     const std::string action = message(QT_TRANSLATE_NOOP("platform", "The file %1 cannot be deleted"), {quoted(path)});
     struct stat info {};
@@ -542,98 +518,6 @@ void deleteOne(const std::string& path, bool force)
     if (!force && !S_ISLNK(info.st_mode) && (info.st_mode & 0222) == 0)
         throw Failure(message(QT_TRANSLATE_NOOP("platform", "%1: it is read-only."), {action}));
     if (::unlink(path.c_str()) != 0) fail(action, errno);
-}
-
-// Whether a source stands for the files its wildcards match: a file that
-// exists under the very name, '*' or '?' and all, is that file alone.
-bool expands(const std::string& source)
-{
-    struct stat info {};
-    return hasWildcards(source) && ::lstat(source.c_str(), &info) != 0;
-}
-
-// The files a source with wildcards stands for, in name order; fails when
-// none matches.
-std::vector<std::string> matches(const std::string& source)
-{
-    const std::string folder = folderOf(source);
-    const std::string pattern = lastPart(source);
-    DIR* dir = ::opendir(folder.c_str());
-    if (!dir) fail(message(QT_TRANSLATE_NOOP("platform", "The folder %1 cannot be read"), {quoted(folder)}), errno);
-    std::vector<std::string> found;
-    while (const dirent* entry = ::readdir(dir)) {
-        const std::string name = entry->d_name;
-        if (name == "." || name == ".." || !wildcardMatch(pattern, name)) continue;
-        const std::string path = source.find('/') == std::string::npos ? name : joined(folder, name);
-        struct stat st {};
-        if (::lstat(path.c_str(), &st) == 0 && !S_ISDIR(st.st_mode)) found.push_back(path);
-    }
-    ::closedir(dir);
-    if (found.empty()) throw Failure(message(QT_TRANSLATE_NOOP("platform", "No file matches %1."), {quoted(source)}));
-    std::sort(found.begin(), found.end());
-    return found;
-}
-
-// Where one file goes: into the destination folder under its own name when
-// the destination ends with a separator or names a folder, else the
-// destination itself.
-std::string targetFor(const std::string& source, const std::string& destination, bool intoFolder)
-{
-    const bool endsWithSeparator = destination.back() == '/';
-    if (intoFolder || endsWithSeparator) {
-        if (!isFolder(destination))
-            throw Failure(message(QT_TRANSLATE_NOOP("platform", "The destination %1 is not an existing folder."), {quoted(destination)}));
-        return joined(destination, lastPart(source));
-    }
-    if (isFolder(destination)) return joined(destination, lastPart(source));
-    return destination;
-}
-
-template <typename Operation>
-void forEachSource(const std::string& source, const std::string& destination, const char* done,
-                   Operation operation)
-{
-    if (expands(source)) {
-        backend::forEachMatch(matches(source), done, [&](const std::string& file) {
-            operation(file, targetFor(file, destination, true));
-        });
-        return;
-    }
-    operation(source, targetFor(source, destination, false));
-}
-
-} // namespace
-
-bool hasWildcards(const std::string& path)
-{
-    return lastPart(path).find_first_of("*?") != std::string::npos;
-}
-
-void backend::copyFile(const std::string& source, const std::string& destination, const WriteFunction& write)
-{
-    requireText(source, QT_TRANSLATE_NOOP("platform", "No file to copy was given: the path is empty."));
-    requireText(destination, QT_TRANSLATE_NOOP("platform", "No destination was given: the path is empty."));
-    forEachSource(source, destination, QT_TRANSLATE_NOOP("platform", "Already copied:"),
-                  [&write](const std::string& from, const std::string& to) { copyOne(from, to, write); });
-}
-
-void backend::moveFile(const std::string& source, const std::string& destination, const WriteFunction& write)
-{
-    requireText(source, QT_TRANSLATE_NOOP("platform", "No file to move was given: the path is empty."));
-    requireText(destination, QT_TRANSLATE_NOOP("platform", "No destination was given: the path is empty."));
-    forEachSource(source, destination, QT_TRANSLATE_NOOP("platform", "Already moved:"),
-                  [&write](const std::string& from, const std::string& to) { moveOne(from, to, write); });
-}
-
-
-void deleteFile(const std::string& path, bool force)
-{
-    requireText(path, QT_TRANSLATE_NOOP("platform", "No file to delete was given: the path is empty."));
-    if (!expands(path)) {
-        deleteOne(path, force);
-        return;
-    }
-    backend::forEachMatch(matches(path), QT_TRANSLATE_NOOP("platform", "Already deleted:"), [force](const std::string& file) { deleteOne(file, force); });
 }
 
 void createFolders(const std::string& path)
@@ -647,17 +531,7 @@ void createFolders(const std::string& path)
             fail(message(QT_TRANSLATE_NOOP("platform", "The folder %1 cannot be created"), {quoted(folder)}), errno);
         if (end == std::string::npos) break;
     }
-    if (!isFolder(path)) fail(message(QT_TRANSLATE_NOOP("platform", "The folder %1 cannot be created"), {quoted(path)}), ENOTDIR);
-}
-
-std::string readOrCreate(const std::string& path)
-{
-    requireText(path, QT_TRANSLATE_NOOP("platform", "No file to open was given: the path is empty."));
-    whole_file::Content content = whole_file::read(path, noteFileLimit, whole_file::WhenMissing::CreateEmpty);
-    if (content.cut)
-        throw Failure(message(QT_TRANSLATE_NOOP("platform", "The file %1 cannot be opened: it is larger than %2 MiB."),
-                              {quoted(path), std::to_string(noteFileLimit >> 20)}));
-    return std::move(content.bytes);
+    if (!backend::isFolder(path)) fail(message(QT_TRANSLATE_NOOP("platform", "The folder %1 cannot be created"), {quoted(path)}), ENOTDIR);
 }
 
 void adviseWholeFileBuffer(void* data, std::size_t size)
@@ -674,9 +548,8 @@ void readUmaskOnce()
     creationMask();
 }
 
-void backend::replaceFile(const std::string& path, const std::string& bytes, const WriteFunction& write)
+void backend::replaceOne(const std::string& path, const std::string& bytes, const WriteFunction& write)
 {
-    requireText(path, QT_TRANSLATE_NOOP("platform", "No file to write was given: the path is empty."));
     const std::string action = message(QT_TRANSLATE_NOOP("platform", "The file %1 cannot be written"), {quoted(path)});
     const Destination d = destinationFor(path, action, message(QT_TRANSLATE_NOOP("platform", "it")));
     TempFile temp;
@@ -691,6 +564,60 @@ void backend::replaceFile(const std::string& path, const std::string& bytes, con
     flush(temp, Flush::ToDisk, action);
     putInPlace(temp, off_t(bytes.size()), d, action, write);
     if (!d.exists) syncFolder(folderOf(d.real));
+}
+
+bool backend::isSeparator(char c)
+{
+    return c == '/';
+}
+
+char backend::separator()
+{
+    return '/';
+}
+
+std::size_t backend::rootLength(const std::string& path)
+{
+    return !path.empty() && path[0] == '/' ? 1 : 0;
+}
+
+// Linux names are bytes, compared exactly.
+std::string backend::comparable(const std::string& name)
+{
+    return name;
+}
+
+bool backend::exists(const std::string& path)
+{
+    struct stat info {};
+    return ::lstat(path.c_str(), &info) == 0;
+}
+
+bool backend::isFolder(const std::string& path)
+{
+    struct stat info {};
+    return ::stat(path.c_str(), &info) == 0 && S_ISDIR(info.st_mode);
+}
+
+std::vector<std::string> backend::filesIn(const std::string& folder)
+{
+    DIR* dir = ::opendir(folder.c_str());
+    if (!dir) fail(message(QT_TRANSLATE_NOOP("platform", "The folder %1 cannot be read"), {quoted(folder)}), errno);
+    std::vector<std::string> names;
+    while (const dirent* entry = ::readdir(dir)) {
+        const std::string name = entry->d_name;
+        if (name == "." || name == "..") continue;
+        // A link to a folder is a file here, as lstat sees it.
+        bool folderEntry = entry->d_type == DT_DIR;
+        if (entry->d_type == DT_UNKNOWN) {
+            struct stat info {};
+            if (::lstat(joined(folder, name).c_str(), &info) != 0) continue;
+            folderEntry = S_ISDIR(info.st_mode);
+        }
+        if (!folderEntry) names.push_back(name);
+    }
+    ::closedir(dir);
+    return names;
 }
 
 } // namespace platform::file_operations

@@ -110,20 +110,6 @@ const std::string languagesPart = "quelmarn/languages";
 
 } // namespace
 
-std::vector<std::string> LanguageFolders::searchOrder() const
-{
-    std::vector<std::string> order;
-    const auto add = [&](const std::string& folder) {
-        if (!folder.empty() && std::find(order.begin(), order.end(), folder) == order.end())
-            order.push_back(folder);
-    };
-    add(application);
-    add(user);
-    for (const std::string& folder : system) add(folder);
-    add(installed);
-    return order;
-}
-
 LanguageFolders languageFolders(const std::string& applicationFolder, const char* dataHome,
                                 const std::string& home, const char* dataDirs)
 {

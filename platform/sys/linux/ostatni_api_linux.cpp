@@ -9,7 +9,6 @@
 
 #include "platform/failure.h"
 #include "platform/sys/message.h"
-#include "platform/sys/whole_file.h"
 #include "platform/sys/linux/ostatni_api_linux.h"
 
 namespace platform::ostatni_API {
@@ -44,11 +43,6 @@ std::string homeFolder()
 char pathSeparator()
 {
     return '/';
-}
-
-std::string readWholeFile(const std::string& path, std::size_t maxBytes)
-{
-    return whole_file::read(path, maxBytes, whole_file::WhenMissing::Fail).bytes;
 }
 
 } // namespace platform::ostatni_API

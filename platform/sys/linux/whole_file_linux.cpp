@@ -1,4 +1,5 @@
 #include "platform/sys/whole_file.h"
+#include "platform/sys/whole_file_backend.h"
 #include "platform/sys/message.h"
 
 #include <algorithm>
@@ -10,7 +11,6 @@
 
 #include "platform/failure.h"
 #include "platform/sys/linux/descriptor.h"
-#include "platform/sys/file_operations.h"
 
 namespace platform::whole_file {
 namespace {
@@ -50,35 +50,15 @@ Content read(const std::string& path, std::size_t maxBytes, WhenMissing whenMiss
     if (!S_ISREG(info.st_mode))
         throw Failure(message(notRegular(info.st_mode), {named}));
 
-    Content content;
     // Files of /proc report size 0 and are read to their end all the same.
-    const std::size_t expected = std::min<std::size_t>(std::size_t(std::max<off_t>(info.st_size, 0)), maxBytes);
-    content.bytes.reserve(expected);
-    file_operations::adviseWholeFileBuffer(content.bytes.data(), content.bytes.capacity());
-    content.bytes.resize(expected);
-    std::size_t done = 0;
-    for (;;) {
-        if (done == content.bytes.size()) {
-            if (done == maxBytes) break;
-            content.bytes.resize(std::min(maxBytes, done + 65536)); // grew meanwhile, or /proc
+    return backend::readOpened(std::size_t(std::max<off_t>(info.st_size, 0)), maxBytes, [&](char* into, std::size_t room) {
+        for (;;) {
+            const ssize_t n = ::read(file.fd, into, room);
+            if (n >= 0) return std::size_t(n);
+            if (errno != EINTR)
+                throw Failure(message(QT_TRANSLATE_NOOP("platform", "The file %1 cannot be read: %2."), {named, errorReason(errno)}));
         }
-        const ssize_t n = ::read(file.fd, &content.bytes[done], content.bytes.size() - done);
-        if (n < 0) {
-            if (errno == EINTR) continue;
-            throw Failure(message(QT_TRANSLATE_NOOP("platform", "The file %1 cannot be read: %2."), {named, errorReason(errno)}));
-        }
-        if (n == 0) break;
-        done += std::size_t(n);
-    }
-    content.bytes.resize(done);
-    if (done == maxBytes) {
-        char probe;
-        ssize_t n;
-        while ((n = ::read(file.fd, &probe, 1)) < 0 && errno == EINTR) {
-        }
-        content.cut = n > 0;
-    }
-    return content;
+    });
 }
 
 } // namespace platform::whole_file

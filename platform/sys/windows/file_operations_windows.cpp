@@ -11,16 +11,26 @@
 #include <vector>
 
 #include "platform/failure.h"
+#include "platform/sys/message.h"
 #include "platform/sys/windows/win32_text.h"
 
 namespace platform::file_operations {
 namespace {
 
-std::string quoted(const std::string& path) { return "\"" + path + "\""; }
+using backend::folderOf;
+using backend::joined;
+using backend::lastPart;
+using backend::quoted;
+using backend::requireText;
+
+[[noreturn]] void fail(const std::string& what, const std::string& reason)
+{
+    throw Failure(message(QT_TRANSLATE_NOOP("platform", "%1: %2."), {what, reason}));
+}
 
 [[noreturn]] void fail(const std::string& what, DWORD error)
 {
-    throw Failure(what + ": " + win32::errorText(error) + ".");
+    fail(what, win32::errorText(error));
 }
 
 [[noreturn]] void failLast(const std::string& what)
@@ -28,51 +38,32 @@ std::string quoted(const std::string& path) { return "\"" + path + "\""; }
     fail(what, GetLastError());
 }
 
-bool isSeparator(char c) { return c == '\\' || c == '/'; }
-
-size_t lastSeparator(const std::string& path)
-{
-    return path.find_last_of("\\/");
-}
-
-std::string folderOf(const std::string& path)
-{
-    const size_t slash = lastSeparator(path);
-    if (slash == std::string::npos) return ".";
-    // "C:\name" lies in "C:\", not in "C:".
-    if (slash == 0 || (slash == 2 && path[1] == ':')) return path.substr(0, slash + 1);
-    return path.substr(0, slash);
-}
-
-std::string lastPart(const std::string& path)
-{
-    const size_t slash = lastSeparator(path);
-    return slash == std::string::npos ? path : path.substr(slash + 1);
-}
-
-std::string joined(const std::string& folder, const std::string& name)
-{
-    if (!folder.empty() && isSeparator(folder.back())) return folder + name;
-    return folder + "\\" + name;
-}
-
-void requireText(const std::string& path, const std::string& role)
-{
-    if (path.empty()) throw Failure("No " + role + " was given: the path is empty.");
-}
-
 DWORD attributesOf(const std::string& path)
 {
     return GetFileAttributesW(win32::wide(path).c_str());
 }
 
-bool exists(DWORD attributes) { return attributes != INVALID_FILE_ATTRIBUTES; }
-bool folder(DWORD attributes) { return exists(attributes) && (attributes & FILE_ATTRIBUTE_DIRECTORY); }
-bool readOnly(DWORD attributes) { return exists(attributes) && (attributes & FILE_ATTRIBUTE_READONLY); }
-
-bool isFolder(const std::string& path) { return folder(attributesOf(path)); }
+bool found(DWORD attributes) { return attributes != INVALID_FILE_ATTRIBUTES; }
+bool folder(DWORD attributes) { return found(attributes) && (attributes & FILE_ATTRIBUTE_DIRECTORY); }
+bool readOnly(DWORD attributes) { return found(attributes) && (attributes & FILE_ATTRIBUTE_READONLY); }
 
 bool notFound(DWORD error) { return error == ERROR_FILE_NOT_FOUND || error == ERROR_PATH_NOT_FOUND; }
+
+[[noreturn]] void alreadyExists(const std::string& action, const std::string& target)
+{
+    throw Failure(message(QT_TRANSLATE_NOOP("platform", "%1: %2 already exists."), {action, quoted(target)}));
+}
+
+// role: the path quoted, or words for it ("the destination").
+[[noreturn]] void isAFolder(const std::string& action, const std::string& role)
+{
+    throw Failure(message(QT_TRANSLATE_NOOP("platform", "%1: %2 is a folder, not a file."), {action, role}));
+}
+
+[[noreturn]] void isReadOnly(const std::string& action, const std::string& role)
+{
+    throw Failure(message(QT_TRANSLATE_NOOP("platform", "%1: %2 is read-only."), {action, role}));
+}
 
 // A new temporary file beside the destination, written and then given the
 // destination's name; removed unless it was installed.
@@ -92,11 +83,11 @@ public:
             const DWORD error = GetLastError();
             if (error != ERROR_FILE_EXISTS && error != ERROR_ALREADY_EXISTS) {
                 path_.clear();
-                fail(action + ": no file can be created in the folder " + quoted(folder), error);
+                fail(message(QT_TRANSLATE_NOOP("platform", "%1: no file can be created in the folder %2"), {action, quoted(folder)}), error);
             }
         }
         path_.clear();
-        throw Failure(action + ": no file can be created in the folder " + quoted(folder) + ".");
+        fail(message(QT_TRANSLATE_NOOP("platform", "%1: no file can be created in the folder %2"), {action, quoted(folder)}), ERROR_FILE_EXISTS);
     }
     ~TempFile()
     {
@@ -152,7 +143,7 @@ bool writeAll(TempFile& temp, const char* data, size_t size, std::string& reason
             const int fd = temp.descriptor();
             const ssize_t n = fd >= 0 ? write(fd, data, size) : -1;
             if (n <= 0) {
-                reason = std::strerror(n == 0 ? ENOSPC : errno);
+                reason = errorReason(n == 0 ? ENOSPC : errno);
                 return false;
             }
             data += n;
@@ -192,7 +183,7 @@ void install(TempFile& temp, const std::string& target, bool replacing, const st
     } else if (!MoveFileExW(temp.path().c_str(), name.c_str(), MOVEFILE_WRITE_THROUGH)) {
         const DWORD error = GetLastError();
         if (error == ERROR_ALREADY_EXISTS || error == ERROR_FILE_EXISTS)
-            throw Failure(action + ": " + quoted(target) + " already exists.");
+            alreadyExists(action, target);
         fail(action, error);
     }
     temp.installed();
@@ -226,31 +217,35 @@ void copyThrough(const std::string& source, TempFile& temp, const std::string& a
 {
     const win32::Handle in(CreateFileW(win32::wide(source).c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr,
                                        OPEN_EXISTING, FILE_FLAG_SEQUENTIAL_SCAN, nullptr));
-    if (!in.valid()) failLast(action + ": " + quoted(source) + " cannot be opened");
+    if (!in.valid()) failLast(message(QT_TRANSLATE_NOOP("platform", "%1: %2 cannot be opened"), {action, quoted(source)}));
     std::vector<char> block(size_t(4) << 20);
     for (;;) {
         DWORD read = 0;
         if (!ReadFile(in.get(), block.data(), DWORD(block.size()), &read, nullptr)) failLast(action);
         if (read == 0) return;
         std::string reason;
-        if (!writeAll(temp, block.data(), read, reason, write)) throw Failure(action + ": " + reason + ".");
+        if (!writeAll(temp, block.data(), read, reason, write)) fail(action, reason);
     }
 }
 
-void copyOne(const std::string& source, const std::string& target, const WriteFunction& write)
+} // namespace
+
+void backend::copyOne(const std::string& source, const std::string& target, const WriteFunction& write)
 {
-    const std::string action = "The file " + quoted(source) + " cannot be copied to " + quoted(target);
+    const std::string action =
+        message(QT_TRANSLATE_NOOP("platform", "The file %1 cannot be copied to %2"), {quoted(source), quoted(target)});
     const DWORD sourceAttributes = attributesOf(source);
-    if (!exists(sourceAttributes)) failLast(action + ": " + quoted(source) + " cannot be opened");
-    if (folder(sourceAttributes)) throw Failure(action + ": " + quoted(source) + " is a folder, not a file.");
+    if (!found(sourceAttributes)) failLast(message(QT_TRANSLATE_NOOP("platform", "%1: %2 cannot be opened"), {action, quoted(source)}));
+    if (folder(sourceAttributes)) isAFolder(action, quoted(source));
     bool replacing = false;
     const DWORD targetAttributes = attributesOf(target);
-    if (exists(targetAttributes)) {
+    if (found(targetAttributes)) {
         Identity from, to;
         if (identityOf(source, from) && identityOf(target, to) && from == to)
-            throw Failure(action + ": a file cannot be copied onto itself.");
-        if (folder(targetAttributes)) throw Failure(action + ": " + quoted(target) + " is a folder, not a file.");
-        if (readOnly(targetAttributes)) throw Failure(action + ": " + quoted(target) + " is read-only.");
+            throw Failure(message(QT_TRANSLATE_NOOP("platform", "%1: a file cannot be copied onto itself."), {action}));
+        const std::string role = message(QT_TRANSLATE_NOOP("platform", "the destination"));
+        if (folder(targetAttributes)) isAFolder(action, role);
+        if (readOnly(targetAttributes)) isReadOnly(action, role);
         replacing = true;
     } else if (const DWORD error = GetLastError(); !notFound(error)) {
         fail(action, error);
@@ -272,33 +267,35 @@ void copyOne(const std::string& source, const std::string& target, const WriteFu
     install(temp, target, replacing, action);
 }
 
-void moveOne(const std::string& source, const std::string& target)
+// A move within a volume writes no data; across volumes the system copies,
+// so a write function has nothing to do here.
+void backend::moveOne(const std::string& source, const std::string& target, const WriteFunction&)
 {
-    const std::string action = "The file " + quoted(source) + " cannot be moved to " + quoted(target);
+    const std::string action =
+        message(QT_TRANSLATE_NOOP("platform", "The file %1 cannot be moved to %2"), {quoted(source), quoted(target)});
     const DWORD sourceAttributes = attributesOf(source);
-    if (!exists(sourceAttributes)) failLast(action);
-    if (folder(sourceAttributes)) throw Failure(action + ": " + quoted(source) + " is a folder, not a file.");
-    if (exists(attributesOf(target))) throw Failure(action + ": " + quoted(target) + " already exists.");
+    if (!found(sourceAttributes)) failLast(action);
+    if (folder(sourceAttributes)) isAFolder(action, quoted(source));
+    if (found(attributesOf(target))) alreadyExists(action, target);
     // Without MOVEFILE_REPLACE_EXISTING the move never replaces; across
     // volumes it copies and removes the source only once the copy is whole.
     if (MoveFileExW(win32::wide(source).c_str(), win32::wide(target).c_str(),
                     MOVEFILE_COPY_ALLOWED | MOVEFILE_WRITE_THROUGH))
         return;
     const DWORD error = GetLastError();
-    if (error == ERROR_ALREADY_EXISTS || error == ERROR_FILE_EXISTS)
-        throw Failure(action + ": " + quoted(target) + " already exists.");
+    if (error == ERROR_ALREADY_EXISTS || error == ERROR_FILE_EXISTS) alreadyExists(action, target);
     fail(action, error);
 }
 
-void deleteOne(const std::string& path, bool force)
+void backend::deleteOne(const std::string& path, bool force)
 {
-    const std::string action = "The file " + quoted(path) + " cannot be deleted";
+    const std::string action = message(QT_TRANSLATE_NOOP("platform", "The file %1 cannot be deleted"), {quoted(path)});
     const DWORD attributes = attributesOf(path);
-    if (!exists(attributes)) failLast(action);
-    if (folder(attributes)) throw Failure(action + ": it is a folder, not a file.");
+    if (!found(attributes)) failLast(action);
+    if (folder(attributes)) throw Failure(message(QT_TRANSLATE_NOOP("platform", "%1: it is a folder, not a file."), {action}));
     const std::wstring name = win32::wide(path);
     if (readOnly(attributes)) {
-        if (!force) throw Failure(action + ": it is read-only.");
+        if (!force) throw Failure(message(QT_TRANSLATE_NOOP("platform", "%1: it is read-only."), {action}));
         if (!SetFileAttributesW(name.c_str(), attributes & ~DWORD(FILE_ATTRIBUTE_READONLY))) failLast(action);
     }
     if (DeleteFileW(name.c_str())) return;
@@ -307,111 +304,14 @@ void deleteOne(const std::string& path, bool force)
     fail(action, error);
 }
 
-char folded(char c) { return c >= 'A' && c <= 'Z' ? char(c - 'A' + 'a') : c; }
-
-std::string foldedText(std::string text)
-{
-    for (char& c : text) c = folded(c);
-    return text;
-}
-
-// File names compare without regard to case here, as the file system does.
-bool matchesIgnoringCase(const std::string& pattern, const std::string& name)
-{
-    return wildcardMatch(foldedText(pattern), foldedText(name));
-}
-
-// The files a source with wildcards stands for, in name order; fails when
-// none matches. Names are matched here rather than by the system, whose
-// patterns also match the short 8.3 names.
-std::vector<std::string> matches(const std::string& source)
-{
-    const std::string folderPath = folderOf(source);
-    const std::string pattern = lastPart(source);
-    WIN32_FIND_DATAW entry {};
-    const HANDLE search = FindFirstFileExW(win32::wide(joined(folderPath, "*")).c_str(), FindExInfoBasic, &entry,
-                                           FindExSearchNameMatch, nullptr, 0);
-    if (search == INVALID_HANDLE_VALUE) failLast("The folder " + quoted(folderPath) + " cannot be read");
-    std::vector<std::string> found;
-    do {
-        const std::string name = win32::utf8(entry.cFileName);
-        if (name == "." || name == ".." || (entry.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY)
-            || !matchesIgnoringCase(pattern, name))
-            continue;
-        found.push_back(lastSeparator(source) == std::string::npos ? name : joined(folderPath, name));
-    } while (FindNextFileW(search, &entry));
-    FindClose(search);
-    if (found.empty()) throw Failure("No file matches " + quoted(source) + ".");
-    std::sort(found.begin(), found.end());
-    return found;
-}
-
-std::string targetFor(const std::string& source, const std::string& destination, bool intoFolder)
-{
-    if (intoFolder || isSeparator(destination.back())) {
-        if (!isFolder(destination))
-            throw Failure("The destination " + quoted(destination) + " is not an existing folder.");
-        return joined(destination, lastPart(source));
-    }
-    if (isFolder(destination)) return joined(destination, lastPart(source));
-    return destination;
-}
-
-template <typename Operation>
-void forEachSource(const std::string& source, const std::string& destination, const char* done,
-                   Operation operation)
-{
-    if (hasWildcards(source)) {
-        backend::forEachMatch(matches(source), done, [&](const std::string& file) {
-            operation(file, targetFor(file, destination, true));
-        });
-        return;
-    }
-    operation(source, targetFor(source, destination, false));
-}
-
-} // namespace
-
-bool hasWildcards(const std::string& path)
-{
-    return lastPart(path).find_first_of("*?") != std::string::npos;
-}
-
-void backend::copyFile(const std::string& source, const std::string& destination, const WriteFunction& write)
-{
-    requireText(source, "file to copy");
-    requireText(destination, "destination");
-    forEachSource(source, destination, QT_TRANSLATE_NOOP("platform", "Already copied:"),
-                  [&write](const std::string& from, const std::string& to) { copyOne(from, to, write); });
-}
-
-// A move within a volume writes no data; across volumes the system copies,
-// so a write function has nothing to do here.
-void backend::moveFile(const std::string& source, const std::string& destination, const WriteFunction&)
-{
-    requireText(source, "file to move");
-    requireText(destination, "destination");
-    forEachSource(source, destination, QT_TRANSLATE_NOOP("platform", "Already moved:"), moveOne);
-}
-
-void deleteFile(const std::string& path, bool force)
-{
-    requireText(path, "file to delete");
-    if (!hasWildcards(path)) {
-        deleteOne(path, force);
-        return;
-    }
-    backend::forEachMatch(matches(path), QT_TRANSLATE_NOOP("platform", "Already deleted:"), [force](const std::string& file) { deleteOne(file, force); });
-}
-
 void createFolders(const std::string& path)
 {
-    requireText(path, "folder to create");
+    requireText(path, QT_TRANSLATE_NOOP("platform", "No folder to create was given: the path is empty."));
     // Each folder from the top down, after the drive or the \\server\share
     // part; one that exists already (also made by someone else meanwhile) is
     // fine, as long as it is a folder.
     size_t start = 0;
-    if (path.size() > 2 && isSeparator(path[0]) && isSeparator(path[1])) {
+    if (path.size() > 2 && backend::isSeparator(path[0]) && backend::isSeparator(path[1])) {
         for (int parts = 0; parts < 2 && start != std::string::npos; ++parts)
             start = path.find_first_of("\\/", start == 0 ? 2 : start + 1);
         if (start == std::string::npos) start = path.size();
@@ -419,34 +319,12 @@ void createFolders(const std::string& path)
     for (size_t end = start;;) {
         end = path.find_first_of("\\/", end + 1);
         const std::string folder = path.substr(0, end);
-        if (!folder.empty() && !isFolder(folder) && !CreateDirectoryW(win32::wide(folder).c_str(), nullptr)
+        if (!folder.empty() && !backend::isFolder(folder) && !CreateDirectoryW(win32::wide(folder).c_str(), nullptr)
             && GetLastError() != ERROR_ALREADY_EXISTS)
-            failLast("The folder " + quoted(folder) + " cannot be created");
+            failLast(message(QT_TRANSLATE_NOOP("platform", "The folder %1 cannot be created"), {quoted(folder)}));
         if (end == std::string::npos || end + 1 >= path.size()) break;
     }
-    if (!isFolder(path)) fail("The folder " + quoted(path) + " cannot be created", ERROR_DIRECTORY);
-}
-
-std::string readOrCreate(const std::string& path)
-{
-    requireText(path, "file to open");
-    const std::string action = "The file " + quoted(path) + " cannot be opened";
-    if (isFolder(path)) throw Failure(action + ": it is a folder, not a file.");
-    const win32::Handle file(CreateFileW(win32::wide(path).c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE,
-                                         nullptr, OPEN_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr));
-    if (!file.valid()) failLast(action);
-    std::string content;
-    LARGE_INTEGER size {};
-    if (GetFileSizeEx(file.get(), &size)) content.reserve(size_t(size.QuadPart));
-    char block[65536];
-    for (;;) {
-        DWORD read = 0;
-        if (!ReadFile(file.get(), block, sizeof block, &read, nullptr))
-            failLast("The file " + quoted(path) + " cannot be read");
-        if (read == 0) break;
-        content.append(block, read);
-    }
-    return content;
+    if (!backend::isFolder(path)) fail(message(QT_TRANSLATE_NOOP("platform", "The folder %1 cannot be created"), {quoted(path)}), ERROR_DIRECTORY);
 }
 
 void adviseWholeFileBuffer(void*, std::size_t)
@@ -456,20 +334,71 @@ void adviseWholeFileBuffer(void*, std::size_t)
 
 void readUmaskOnce() {}
 
-void backend::replaceFile(const std::string& path, const std::string& bytes, const WriteFunction& write)
+void backend::replaceOne(const std::string& path, const std::string& bytes, const WriteFunction& write)
 {
-    requireText(path, "file to write");
-    const std::string action = "The file " + quoted(path) + " cannot be written";
+    const std::string action = message(QT_TRANSLATE_NOOP("platform", "The file %1 cannot be written"), {quoted(path)});
     const DWORD attributes = attributesOf(path);
-    const bool replacing = exists(attributes);
-    if (folder(attributes)) throw Failure(action + ": " + quoted(path) + " is a folder, not a file.");
-    if (readOnly(attributes)) throw Failure(action + ": " + quoted(path) + " is read-only.");
+    const bool replacing = found(attributes);
+    const std::string role = message(QT_TRANSLATE_NOOP("platform", "it"));
+    if (folder(attributes)) isAFolder(action, role);
+    if (readOnly(attributes)) isReadOnly(action, role);
     if (!replacing && !notFound(GetLastError())) failLast(action);
     TempFile temp(folderOf(path), lastPart(path), action);
     std::string reason;
-    if (!writeAll(temp, bytes.data(), bytes.size(), reason, write)) throw Failure(action + ": " + reason + ".");
+    if (!writeAll(temp, bytes.data(), bytes.size(), reason, write)) fail(action, reason);
     flushAndClose(temp, action);
     install(temp, path, replacing, action);
+}
+
+bool backend::isSeparator(char c)
+{
+    return c == '\\' || c == '/';
+}
+
+char backend::separator()
+{
+    return '\\';
+}
+
+// "C:\" and "\": a drive's root, or the current drive's.
+std::size_t backend::rootLength(const std::string& path)
+{
+    if (path.size() >= 3 && path[1] == ':' && isSeparator(path[2])) return 3;
+    return !path.empty() && isSeparator(path[0]) ? 1 : 0;
+}
+
+// File names compare without regard to case here, as the file system does.
+std::string backend::comparable(const std::string& name)
+{
+    std::string folded = name;
+    for (char& c : folded)
+        if (c >= 'A' && c <= 'Z') c = char(c - 'A' + 'a');
+    return folded;
+}
+
+bool backend::exists(const std::string& path)
+{
+    return found(attributesOf(path));
+}
+
+bool backend::isFolder(const std::string& path)
+{
+    return folder(attributesOf(path));
+}
+
+std::vector<std::string> backend::filesIn(const std::string& folderPath)
+{
+    WIN32_FIND_DATAW entry {};
+    const HANDLE search = FindFirstFileExW(win32::wide(joined(folderPath, "*")).c_str(), FindExInfoBasic, &entry,
+                                           FindExSearchNameMatch, nullptr, 0);
+    if (search == INVALID_HANDLE_VALUE)
+        failLast(message(QT_TRANSLATE_NOOP("platform", "The folder %1 cannot be read"), {quoted(folderPath)}));
+    std::vector<std::string> names;
+    do {
+        if (!(entry.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY)) names.push_back(win32::utf8(entry.cFileName));
+    } while (FindNextFileW(search, &entry));
+    FindClose(search);
+    return names;
 }
 
 } // namespace platform::file_operations

@@ -123,22 +123,34 @@ unsigned GetSystemDirectoryA(char* buffer, unsigned size)
     return fillBuffer(folder(&::GetSystemDirectoryA), buffer, size);
 }
 
-std::string readWholeFile(const std::string& path)
+// $HOME where it is set, else the account's own folder.
+std::string homeFolder()
 {
-    const win32::Handle file(CreateFileW(win32::wide(path).c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE,
-                                         nullptr, OPEN_EXISTING, FILE_FLAG_SEQUENTIAL_SCAN, nullptr));
-    if (!file.valid())
-        throw Failure("The file \"" + path + "\" cannot be opened: " + win32::errorText(GetLastError()) + ".");
-    std::string content;
-    char buffer[65536];
-    for (;;) {
-        DWORD read = 0;
-        if (!ReadFile(file.get(), buffer, sizeof buffer, &read, nullptr))
-            throw Failure("The file \"" + path + "\" cannot be read: " + win32::errorText(GetLastError()) + ".");
-        if (read == 0) break;
-        content.append(buffer, read);
+    for (const wchar_t* name : {L"HOME", L"USERPROFILE"}) {
+        std::wstring value(32768, L'\0');
+        const DWORD length = GetEnvironmentVariableW(name, value.data(), DWORD(value.size()));
+        if (length > 0 && length < value.size()) return win32::utf8(value.data(), length);
     }
-    return content;
+    return {};
+}
+
+// Language files sit beside the program on Windows; the XDG data folders
+// have no meaning there.
+LanguageFolders languageFolders(const std::string& applicationFolder, const char*, const std::string&, const char*)
+{
+    LanguageFolders folders;
+    folders.application = applicationFolder;
+    return folders;
+}
+
+std::optional<std::string> findFile(const std::vector<std::string>& folders, const std::string& name)
+{
+    for (const std::string& folder : folders) {
+        const std::string path = folder + "\\" + name;
+        const DWORD attributes = GetFileAttributesW(win32::wide(path).c_str());
+        if (attributes != INVALID_FILE_ATTRIBUTES && !(attributes & FILE_ATTRIBUTE_DIRECTORY)) return path;
+    }
+    return std::nullopt;
 }
 
 std::vector<std::string> filesMatching(const std::string& folder, const std::string& pattern)

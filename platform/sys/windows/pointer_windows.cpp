@@ -3,17 +3,38 @@
 #include <windows.h>
 
 namespace platform::mys {
+namespace {
 
-ScreenPoint cursorPosition()
+class SystemPointer : public Pointer {
+public:
+    std::optional<ScreenPoint> position() override
+    {
+        POINT point {};
+        if (!GetCursorPos(&point)) return std::nullopt;
+        return ScreenPoint{int(point.x), int(point.y)};
+    }
+};
+
+class SystemCount : public DisplayCount {
+public:
+    int count() override
+    {
+        ShowCursor(TRUE);
+        return ShowCursor(FALSE);
+    }
+    int showCursor(bool show) override { return ShowCursor(show ? TRUE : FALSE); }
+};
+
+} // namespace
+
+std::unique_ptr<Pointer> makeNativePointer(const desktop::Session&, DisplayServer, const std::string&)
 {
-    POINT point {};
-    GetCursorPos(&point);
-    return ScreenPoint{int(point.x), int(point.y)};
+    return std::make_unique<SystemPointer>();
 }
 
-int showCursor(bool show)
+std::unique_ptr<DisplayCount> makeNativeDisplayCount(std::function<bool()>)
 {
-    return ShowCursor(show ? TRUE : FALSE);
+    return std::make_unique<SystemCount>();
 }
 
 } // namespace platform::mys

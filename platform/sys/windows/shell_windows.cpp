@@ -18,26 +18,29 @@ HWND window(WindowHandle handle)
 
 } // namespace
 
-void runDialog(WindowHandle owner)
+bool runDialog(WindowHandle owner)
 {
     using RunFileDialog = void(WINAPI*)(HWND, HICON, LPCWSTR, LPCWSTR, LPCWSTR, UINT);
     const auto dialog = reinterpret_cast<RunFileDialog>(reinterpret_cast<void*>(win32::shell32Export(61)));
-    if (!dialog) throw Failure("The system's Run dialog is not available.");
+    if (!dialog) return false;
     // The shell takes empty texts here, not missing ones.
     dialog(window(owner), nullptr, nullptr, L"", L"", 0);
+    return true;
 }
 
-bool setComputerName(const std::string& name)
+bool setComputerName(const std::string& name, const std::string&)
 {
+    if (name.empty()) return false;
     const codepage::Encoded ansi = codepage::fromUtf8(name, int(GetACP()));
     // A name the code page cannot hold would be renamed to its '?'-form.
     if (!ansi.unstorable.empty()) return false;
     return SetComputerNameA(ansi.bytes.c_str()) == 1;
 }
 
-void connectNetworkDrive(WindowHandle owner)
+bool connectNetworkDrive(WindowHandle owner)
 {
     WNetConnectionDialog(window(owner), RESOURCETYPE_DISK);
+    return true;
 }
 
 void startProgram(const std::string& commandLine, int windowStyle)
@@ -65,6 +68,12 @@ bool fileExists(const std::string& path)
 {
     const DWORD attributes = GetFileAttributesW(win32::wide(path).c_str());
     return attributes != INVALID_FILE_ATTRIBUTES && !(attributes & FILE_ATTRIBUTE_DIRECTORY);
+}
+
+// Windows starts any file CreateProcess can run; there is no execute bit.
+bool isProgramFile(const std::string& path)
+{
+    return fileExists(path);
 }
 
 } // namespace platform::shell
