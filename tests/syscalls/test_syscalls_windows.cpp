@@ -8,6 +8,7 @@
 
 #include <windows.h>
 
+#include <algorithm>
 #include <atomic>
 #include <filesystem>
 #include <fstream>
@@ -179,6 +180,19 @@ TEST_CASE("folders end as the system reports them, TEMP with its trailing backsl
     char small[4] = {'x', 'x', 'x', 'x'};
     CHECK(api::GetWindowsDirectoryA(small, sizeof small) == windows.size() + 1);
     CHECK(std::string(small, 4) == "xxxx");
+}
+
+TEST_CASE("language files are listed as the settings window needs them")
+{
+    const fs::path folder = freshFolder("listing");
+    for (const char* name : {"czech.qlk", "ENGLISH.QLK", "notes.qlkx", "hidden.qlk"}) std::ofstream(folder / name) << "x";
+    fs::create_directory(folder / "folder.qlk");
+    SetFileAttributesW((folder / "hidden.qlk").c_str(), FILE_ATTRIBUTE_HIDDEN);
+    std::vector<std::string> found = api::filesMatching(folder.u8string(), "*.qlk");
+    std::sort(found.begin(), found.end());
+    CHECK(found == std::vector<std::string>{"ENGLISH.QLK", "czech.qlk"});
+    CHECK(api::filesMatching((folder / "none").u8string(), "*.qlk").empty());
+    fs::remove_all(folder);
 }
 
 TEST_CASE("copy, move and delete keep the rules of every backend")
