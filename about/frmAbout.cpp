@@ -40,8 +40,7 @@ frmAbout::frmAbout(AppContext& context) : context_(context)
     lblTitle->setFont(titleFont);
 
     lblVersion = placed(new QLabel(QStringLiteral("Verze: " QUELMARN_VERSION), this), "lblVersion", {70, 52, 259, 15});
-    for (QLabel* label : {lblTitle, lblVersion})
-        label->setTextFormat(Qt::PlainText);
+    for (QLabel* label : {lblTitle, lblVersion}) label->setTextFormat(Qt::PlainText);
 
     Text1 = placed(new QPlainTextEdit(aboutText(), this), "Text1", {8, 72, 489, 185});
     Text1->setReadOnly(true);
@@ -58,8 +57,8 @@ frmAbout::frmAbout(AppContext& context) : context_(context)
     auto& messages = context_.services.messages;
     platform::connectGuarded(cmdOK, &QPushButton::clicked, this, messages, [this] { cmdOK_Click(); });
     // cmdOK is both the default and the cancel button, wherever the focus is.
-    for (const QKeySequence& key : {QKeySequence(Qt::Key_Escape), QKeySequence(Qt::Key_Return),
-                                   QKeySequence(Qt::Key_Enter)}) {
+    for (const QKeySequence& key :
+         {QKeySequence(Qt::Key_Escape), QKeySequence(Qt::Key_Return), QKeySequence(Qt::Key_Enter)}) {
         auto* shortcut = new QShortcut(key, this);
         connect(shortcut, &QShortcut::activated, cmdOK, &QPushButton::click);
     }
@@ -73,10 +72,7 @@ void frmAbout::Form_Load()
     lblVersion->setText(context_.T(116) + QStringLiteral(QUELMARN_VERSION));
 }
 
-void frmAbout::cmdOK_Click()
-{
-    close();
-}
+void frmAbout::cmdOK_Click() { close(); }
 
 const QString& frmAbout::aboutText()
 {

@@ -10,7 +10,8 @@ int main(int argc, char* argv[])
     window.setWindowTitle(QStringLiteral("Bare window"));
     window.setFixedSize(747, 320);
     for (int i = 0; i < 10; ++i)
-        (new QPushButton(QStringLiteral("Button %1").arg(i + 1), &window))->setGeometry(i % 7 * 106, 256 + i / 7 * 25, 105, 25);
+        (new QPushButton(QStringLiteral("Button %1").arg(i + 1), &window))
+            ->setGeometry(i % 7 * 106, 256 + i / 7 * 25, 105, 25);
     window.show();
     return app.exec();
 }

@@ -69,8 +69,8 @@ double best(int rounds, const std::function<void()>& prepare, const std::functio
 void report(const char* what, unsigned long long bytes, double ours, double theirs, const char* tool)
 {
     const double mib = double(bytes) / (1 << 20);
-    std::printf("%-34s ours %7.3f s (%7.0f MiB/s)  %-10s %7.3f s (%7.0f MiB/s)  ratio %.2f\n", what, ours,
-                mib / ours, tool, theirs, mib / theirs, theirs / ours);
+    std::printf("%-34s ours %7.3f s (%7.0f MiB/s)  %-10s %7.3f s (%7.0f MiB/s)  ratio %.2f\n", what, ours, mib / ours,
+                tool, theirs, mib / theirs, theirs / ours);
 }
 
 void copyBench(const std::string& folder, unsigned long long bytes, const char* what, bool syncBaseline)
@@ -82,7 +82,8 @@ void copyBench(const std::string& folder, unsigned long long bytes, const char* 
     const double cp = best(3, clean, [&] { shell("cp " + q(source) + " " + q(target)); });
     report(what, bytes, ours, cp, "cp");
     if (syncBaseline) {
-        const double cpSync = best(3, clean, [&] { shell("cp " + q(source) + " " + q(target) + " && sync " + q(target)); });
+        const double cpSync =
+            best(3, clean, [&] { shell("cp " + q(source) + " " + q(target) + " && sync " + q(target)); });
         report(what, bytes, ours, cpSync, "cp+sync");
     }
     clean();

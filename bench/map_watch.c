@@ -51,7 +51,10 @@ static long field_kb(long pid, const char* file, const char* key)
     long value = 0;
     size_t len = strlen(key);
     while (fgets(line, sizeof line, f))
-        if (strncmp(line, key, len) == 0) { value = atol(line + len); break; }
+        if (strncmp(line, key, len) == 0) {
+            value = atol(line + len);
+            break;
+        }
     fclose(f);
     return value;
 }
@@ -83,9 +86,12 @@ int main(int argc, char** argv)
     double hold = 0, timeout = 30;
     int first = 1;
     while (first + 1 < argc && strncmp(argv[first], "--", 2) == 0) {
-        if (strcmp(argv[first], "--hold") == 0) hold = atof(argv[first + 1]);
-        else if (strcmp(argv[first], "--timeout") == 0) timeout = atof(argv[first + 1]);
-        else break;
+        if (strcmp(argv[first], "--hold") == 0)
+            hold = atof(argv[first + 1]);
+        else if (strcmp(argv[first], "--timeout") == 0)
+            timeout = atof(argv[first + 1]);
+        else
+            break;
         first += 2;
     }
     if (first >= argc) {

@@ -15,10 +15,9 @@ struct Run {
     int firstEntry;
 };
 constexpr Run runs[] = {
-    {1, 1},     {16, 67},   {17, 16},   {47, 66},  {48, 46},  {68, 68},
-    {80, 130},  {83, 80},   {96, 95},   {97, 93},  {99, 100}, {100, 96},
-    {104, 108}, {105, 101}, {112, 109}, {119, 117}, {120, 116}, {121, 118},
-    {123, 133}, {124, 120},
+    {1, 1},     {16, 67},   {17, 16},   {47, 66},   {48, 46},   {68, 68},   {80, 130},
+    {83, 80},   {96, 95},   {97, 93},   {99, 100},  {100, 96},  {104, 108}, {105, 101},
+    {112, 109}, {119, 117}, {120, 116}, {121, 118}, {123, 133}, {124, 120},
 };
 
 } // namespace
@@ -40,8 +39,7 @@ int recordForEntry(int entry)
     return 0;
 }
 
-std::vector<std::string> readRecords(const std::string& fileBytes, const std::string& fileName,
-                                     int* endedInRecord)
+std::vector<std::string> readRecords(const std::string& fileBytes, const std::string& fileName, int* endedInRecord)
 {
     std::vector<std::string> records(recordCount);
     if (endedInRecord) *endedInRecord = 0;

@@ -32,8 +32,7 @@ std::string unescape(const std::string& quoted, const std::string& where)
 // A whole decimal number, or -1.
 int number(const std::string& digits)
 {
-    if (digits.empty() || digits.size() > 6 || digits.find_first_not_of("0123456789") != std::string::npos)
-        return -1;
+    if (digits.empty() || digits.size() > 6 || digits.find_first_not_of("0123456789") != std::string::npos) return -1;
     return std::stoi(digits);
 }
 

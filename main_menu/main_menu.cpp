@@ -28,7 +28,6 @@ private:
     std::function<void()> onClick_;
 };
 
-
 // A picture whose resource is decoded at once, or (hidden ones) only when
 // first shown: decoding is a good part of the main menu's start-up.
 QLabel* makePicture(QWidget* parent, const char* name, const QString& resource, const QRect& geometry)
@@ -52,7 +51,6 @@ constexpr std::chrono::milliseconds advertisementBound{5000};
 
 const QString image2Resource = QStringLiteral(":/main_menu/image2.png");
 const QString image3Resource = QStringLiteral(":/main_menu/image3.png");
-
 
 // The user's time format, with seconds even where the short format has none.
 QString timeFormatWithSeconds(const QLocale& locale)
@@ -91,9 +89,9 @@ main_menu::main_menu(AppContext& context) : context_(context), windows_(context)
 
     datum_a_cas = makeLabel(this, "datum_a_cas", QString(), {253, 216, 241, 17});
     datum_a_cas->setAlignment(Qt::AlignCenter);
-    Label5 = makeLabel(this, "Label5",
-                       QStringLiteral("Zvolená lokalizace: xxx Autor lokalizace: xxx E-mail autora: xxx"),
-                       {0, 240, 745, 17});
+    Label5 =
+        makeLabel(this, "Label5", QStringLiteral("Zvolená lokalizace: xxx Autor lokalizace: xxx E-mail autora: xxx"),
+                  {0, 240, 745, 17});
     Label5->setAlignment(Qt::AlignCenter);
 
     Command1 = makeButton(this, "Command1", QStringLiteral("Systém"), {0, 256, 105, 25});
@@ -107,9 +105,8 @@ main_menu::main_menu(AppContext& context) : context_(context), windows_(context)
     Command9 = makeButton(this, "Command9", QStringLiteral("Windows hlášky"), {112, 280, 113, 25});
     Command10 = makeButton(this, "Command10", QStringLiteral("Nastavení"), {608, 280, 73, 25});
 
-    egg1_aktivuj = new ClickArea(this, [this] {
-        platform::runGuarded(context_.services.messages, [this] { egg1_aktivuj_Click(); });
-    });
+    egg1_aktivuj = new ClickArea(
+        this, [this] { platform::runGuarded(context_.services.messages, [this] { egg1_aktivuj_Click(); }); });
     egg1_aktivuj->setObjectName(QStringLiteral("egg1_aktivuj"));
     egg1_aktivuj->setGeometry(728, 0, 17, 17);
 
@@ -134,17 +131,15 @@ main_menu::main_menu(AppContext& context) : context_(context), windows_(context)
     Timer1->start();
 }
 
-QString main_menu::clockText(const QString& text1, const QString& text2, const QDateTime& now,
-                             const QLocale& locale)
+QString main_menu::clockText(const QString& text1, const QString& text2, const QDateTime& now, const QLocale& locale)
 {
-    return text1 + QLatin1Char(' ') + locale.toString(now.date(), QLocale::ShortFormat) + QLatin1Char(' ')
-        + text2 + locale.toString(now.time(), timeFormatWithSeconds(locale));
+    return text1 + QLatin1Char(' ') + locale.toString(now.date(), QLocale::ShortFormat) + QLatin1Char(' ') + text2
+        + locale.toString(now.time(), timeFormatWithSeconds(locale));
 }
 
 QString main_menu::advertisementUrl(const QString& homeSite)
 {
-    return QStringLiteral("http://") + homeSite
-        + QStringLiteral("/program/reklama/uvod/index.html");
+    return QStringLiteral("http://") + homeSite + QStringLiteral("/program/reklama/uvod/index.html");
 }
 
 const QStringList& main_menu::closingOrder()
@@ -162,8 +157,7 @@ const QStringList& main_menu::closingOrder()
 QString main_menu::localisationLine() const
 {
     const AppContext& c = context_;
-    return c.T(3) + c.T(127) + QStringLiteral(" | ") + c.T(4) + c.T(126) + QStringLiteral(" | ") + c.T(5)
-        + c.T(128);
+    return c.T(3) + c.T(127) + QStringLiteral(" | ") + c.T(4) + c.T(126) + QStringLiteral(" | ") + c.T(5) + c.T(128);
 }
 
 void main_menu::Form_Load()

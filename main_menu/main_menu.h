@@ -40,8 +40,7 @@ public:
     SectionWindows& windows() { return windows_; }
 
     // "Text1 date Text2time" as the clock shows it.
-    static QString clockText(const QString& text1, const QString& text2, const QDateTime& now,
-                             const QLocale& locale);
+    static QString clockText(const QString& text1, const QString& text2, const QDateTime& now, const QLocale& locale);
 
     // The advertisement page's address on the home site.
     static QString advertisementUrl(const QString& homeSite);
@@ -101,4 +100,3 @@ private:
     QWidget* egg1_aktivuj;
     QTimer* Timer1;
 };
-

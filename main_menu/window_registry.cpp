@@ -1,9 +1,6 @@
 #include "main_menu/window_registry.h"
 
-WindowSlot::~WindowSlot()
-{
-    delete instance_.data();
-}
+WindowSlot::~WindowSlot() { delete instance_.data(); }
 
 QWidget* WindowSlot::show()
 {

@@ -43,7 +43,8 @@ private:
 };
 
 template <typename Window>
-struct SlotFor : WindowSlot {};
+struct SlotFor : WindowSlot {
+};
 
 template <typename... Windows>
 class WindowRegistry {

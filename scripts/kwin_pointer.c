@@ -19,10 +19,7 @@ static void added(void* data, struct wl_registry* registry, uint32_t name, const
         input = wl_registry_bind(registry, name, &org_kde_kwin_fake_input_interface, 3);
 }
 
-static void removed(void* data, struct wl_registry* registry, uint32_t name)
-{
-    (void)data, (void)registry, (void)name;
-}
+static void removed(void* data, struct wl_registry* registry, uint32_t name) { (void)data, (void)registry, (void)name; }
 
 int main(int argc, char** argv)
 {
@@ -36,6 +33,7 @@ int main(int argc, char** argv)
         return 1;
     }
     org_kde_kwin_fake_input_authenticate(input, "test-desktops", "moves the pointer for a test");
-    org_kde_kwin_fake_input_pointer_motion_absolute(input, wl_fixed_from_int(atoi(argv[1])), wl_fixed_from_int(atoi(argv[2])));
+    org_kde_kwin_fake_input_pointer_motion_absolute(input, wl_fixed_from_int(atoi(argv[1])),
+                                                    wl_fixed_from_int(atoi(argv[2])));
     return wl_display_roundtrip(display) < 0;
 }

@@ -38,7 +38,8 @@ QString webEngineUnavailable(bool sandboxRefused, const QProcessEnvironment& env
         environment.value(QStringLiteral("QTWEBENGINE_CHROMIUM_FLAGS")).split(QLatin1Char(' '), Qt::SkipEmptyParts);
     if (flags.contains(QStringLiteral("--no-sandbox"))) return {};
     // The English source: it is translated once the interface language is known.
-    return QStringLiteral(QT_TRANSLATE_NOOP("platform", "The browser cannot be started as root: its sandbox does not allow it."));
+    return QStringLiteral(
+        QT_TRANSLATE_NOOP("platform", "The browser cannot be started as root: its sandbox does not allow it."));
 }
 
 Configuration readConfiguration(const QProcessEnvironment& environment)
@@ -59,12 +60,13 @@ Configuration readConfiguration(const QProcessEnvironment& environment)
     config.tempFolder = platform::ostatni_API::tempPath(tmpdir.constData());
     config.systemDirectory = systemDirectory();
     config.workingFolder = QDir::currentPath();
-    config.codePage =
-        platform::codepage::ansiCodePage(environment.value(QStringLiteral("QUELMARN_CODEPAGE")).toLocal8Bit().toStdString());
+    config.codePage = platform::codepage::ansiCodePage(
+        environment.value(QStringLiteral("QUELMARN_CODEPAGE")).toLocal8Bit().toStdString());
     config.homeSite = valueOr(environment, "QUELMARN_HOME_SITE", QStringLiteral("www.quelmarn.example"));
     // Short enough to be read whole on the browser's 89-pixel link button.
     config.secondSite = valueOr(environment, "QUELMARN_SECOND_SITE", QStringLiteral("qmtym.example"));
-    config.startPage = valueOr(environment, "QUELMARN_START_PAGE", QStringLiteral("http://") + config.homeSite + QLatin1Char('/'));
+    config.startPage =
+        valueOr(environment, "QUELMARN_START_PAGE", QStringLiteral("http://") + config.homeSite + QLatin1Char('/'));
     // The reachability test needs a web server that is always up.
     config.testHost = valueOr(environment, "QUELMARN_TEST_HOST", QStringLiteral("www.wikipedia.org"));
     config.reachabilityBound = reachabilityBound(environment.value(QStringLiteral("QUELMARN_REACHABILITY_TIMEOUT_MS")));

@@ -29,9 +29,10 @@ std::string firstCharacters(const std::string& text, int maxChars)
 std::string frm_load::languageFilePath(const std::vector<std::string>& folders, const std::string& name)
 {
     if (auto path = platform::ostatni_API::findFile(folders, name)) return *path;
-    std::string message = QCoreApplication::translate("frm_load", "The language file \"%1\" is in none of the folders searched:")
-                              .arg(QString::fromStdString(name))
-                              .toStdString();
+    std::string message =
+        QCoreApplication::translate("frm_load", "The language file \"%1\" is in none of the folders searched:")
+            .arg(QString::fromStdString(name))
+            .toStdString();
     for (const std::string& folder : folders) message += "\n" + folder;
     throw platform::Failure(message);
 }
@@ -45,12 +46,12 @@ std::string frm_load::languageFileName(const std::string& iniPath)
 
 void frm_load::Form_Load(Form1& table, const Configuration& config, const std::function<void()>& showMainMenu)
 {
-    const std::string name = languageFileName(config.optionsPath());                    // 1
-    const std::string path = languageFilePath(config.languageFolders.searchOrder(), name); // 2
+    const std::string name = languageFileName(config.optionsPath());                              // 1
+    const std::string path = languageFilePath(config.languageFolders.searchOrder(), name);        // 2
     const std::string bytes = platform::ostatni_API::readWholeFile(path, langfile::maxFileBytes); // 3, 5
-    table.load(bytes, path, config.codePage);                                           // 4
+    table.load(bytes, path, config.codePage);                                                     // 4
     // 6: nothing to unload, the start-up window is never created as a widget.
-    showMainMenu();                                                                     // 7
+    showMainMenu(); // 7
 }
 
 namespace {
@@ -77,7 +78,6 @@ int frm_load::runOrReport(Form1& table, const std::function<Configuration()>& co
                           platform::MessageBoxService& messages, const std::function<void()>& showMainMenu)
 {
     StartupMessages startupMessages(messages);
-    const bool started =
-        platform::runGuarded(startupMessages, [&] { Form_Load(table, configure(), showMainMenu); });
+    const bool started = platform::runGuarded(startupMessages, [&] { Form_Load(table, configure(), showMainMenu); });
     return started ? 0 : 1;
 }

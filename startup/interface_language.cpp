@@ -17,10 +17,7 @@ std::optional<std::string> programMessages(const std::vector<std::string>& folde
     return platform::ostatni_API::findFile(folders, "quelmarn_" + language.toStdString() + ".qm");
 }
 
-std::string translated(const char* source)
-{
-    return QCoreApplication::translate("platform", source).toStdString();
-}
+std::string translated(const char* source) { return QCoreApplication::translate("platform", source).toStdString(); }
 
 // The translators installed last; a second installation replaces them.
 QPointer<QTranslator> qtTexts;

@@ -8,15 +8,15 @@
 #include <memory>
 
 #include "main_menu/main_menu.h"
-#include "startup/interface_language.h"
 #include "platform/services/qt/qt_services.h"
 #include "platform/sys/file_operations.h"
 #include "platform/sys/system_calls.h"
 #include "startup/appearance.h"
 #include "startup/environment.h"
+#include "startup/frm_load.h"
+#include "startup/interface_language.h"
 #include "ui/app_context.h"
 #include "ui/form1.h"
-#include "startup/frm_load.h"
 
 namespace {
 
@@ -42,21 +42,18 @@ int main(int argc, char* argv[])
     // region it has just shown; the live monitors repaint small labels many
     // times a second, and sending those few pixels over the socket costs far
     // less. A user's own setting wins.
-    if (!qEnvironmentVariableIsSet("QT_XCB_NO_MITSHM"))
-        qputenv("QT_XCB_NO_MITSHM", "1");
+    if (!qEnvironmentVariableIsSet("QT_XCB_NO_MITSHM")) qputenv("QT_XCB_NO_MITSHM", "1");
     // Web views draw in software. With OpenGL, every repaint of a window
     // that holds one (the main menu's clock, each second) composes the whole
     // window through the GL driver, which on machines without a GPU costs
     // more than the rest of the idle program together. A user's own setting
     // wins (QT_QUICK_BACKEND=rhi brings OpenGL back).
-    if (!qEnvironmentVariableIsSet("QT_QUICK_BACKEND"))
-        qputenv("QT_QUICK_BACKEND", "software");
+    if (!qEnvironmentVariableIsSet("QT_QUICK_BACKEND")) qputenv("QT_QUICK_BACKEND", "software");
     // Web views that draw with OpenGL need the application's shared context,
     // set up before the application starts. Making it loads the OpenGL
     // driver, which on a machine without a GPU takes longer than the rest of
     // the start-up; software drawing needs none.
-    if (qgetenv("QT_QUICK_BACKEND") != "software")
-        QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
+    if (qgetenv("QT_QUICK_BACKEND") != "software") QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Quelmarn Manager"));
     // Ties the windows to the menu entry (Wayland app id, task grouping).
@@ -78,19 +75,18 @@ int main(int argc, char* argv[])
         // Messages and Qt's dialogs speak the chosen language file's
         // language from here on, a failed start's message included.
         installInterfaceLanguage(frm_load::languageFileName(config.optionsPath()),
-                                           config.languageFolders.searchOrder());
+                                 config.languageFolders.searchOrder());
         if (!config.webEngineUnavailable.isEmpty())
             config.webEngineUnavailable =
                 QCoreApplication::translate("platform", config.webEngineUnavailable.toUtf8().constData());
         return config;
     };
     const int status = frm_load::runOrReport(table, configure, startupMessages, [&] {
-        qtServices = std::make_unique<platform::QtServices>(config.startPage, config.session,
-                                                            config.webEngineUnavailable);
+        qtServices =
+            std::make_unique<platform::QtServices>(config.startPage, config.session, config.webEngineUnavailable);
         systemCalls = std::make_unique<platform::NativeSystemCalls>(config.session);
-        context = std::make_unique<AppContext>(AppContext{table, qtServices->view(),
-                                                          [] { QCoreApplication::exit(0); }, systemCalls->view(),
-                                                          config});
+        context = std::make_unique<AppContext>(
+            AppContext{table, qtServices->view(), [] { QCoreApplication::exit(0); }, systemCalls->view(), config});
         menu = std::make_unique<main_menu>(*context);
         // The windows get the program's icon once the main menu is up:
         // decoding its images would delay the menu, and a window manager
@@ -103,7 +99,6 @@ int main(int argc, char* argv[])
         });
         menu->show();
     });
-    if (status != 0)
-        return status;
+    if (status != 0) return status;
     return app.exec();
 }

@@ -28,10 +28,7 @@ struct SectionOpener {
     }
 };
 
-QStringList aboutLines()
-{
-    return frmAbout::aboutText().split(QLatin1Char('\n'));
-}
+QStringList aboutLines() { return frmAbout::aboutText().split(QLatin1Char('\n')); }
 
 // The lines between the heading and the next empty line.
 QStringList linesUnder(const QString& heading)
@@ -55,9 +52,12 @@ private slots:
     {
         QTest::addColumn<QString>("text116");
         QTest::addColumn<QString>("version");
-        QTest::newRow("empty entry") << "" << "0.05";
-        QTest::newRow("czech") << "Verze: " << "Verze: 0.05";
-        QTest::newRow("no blank added") << "v" << "v0.05";
+        QTest::newRow("empty entry") << ""
+                                     << "0.05";
+        QTest::newRow("czech") << "Verze: "
+                               << "Verze: 0.05";
+        QTest::newRow("no blank added") << "v"
+                                        << "v0.05";
     }
     void versionLineAndTitle()
     {
@@ -83,11 +83,17 @@ private slots:
     void sectionsComeInOrderWithTheirQuotedLines()
     {
         const QString text = frmAbout::aboutText();
-        QStringList inOrder{"Úvodem", "\"Quelmarn Manageru\"", "Spolupráce",
+        QStringList inOrder{"Úvodem",
+                            "\"Quelmarn Manageru\"",
+                            "Spolupráce",
                             "---POZOR! Chcete vytvářet překlady do tohoto programu?\n"
                             "Potom čtěte dále v sekci Nastavení.",
-                            "Historie", "10/2005 - verze 0.05", "07/2005 - verze 0.00 Beta", "Poděkování",
-                            "Aleš Mráz", "Ing. Eva Hrubá"};
+                            "Historie",
+                            "10/2005 - verze 0.05",
+                            "07/2005 - verze 0.00 Beta",
+                            "Poděkování",
+                            "Aleš Mráz",
+                            "Ing. Eva Hrubá"};
         int previous = -1;
         for (const QString& part : inOrder) {
             const int at = text.indexOf(part);
@@ -103,9 +109,12 @@ private slots:
         QTest::addColumn<QString>("heading");
         QTest::addColumn<QString>("prefix");
         QTest::addColumn<int>("count");
-        QTest::newRow("version 0.05") << "10/2005 - verze 0.05" << "- " << 14;
-        QTest::newRow("version 0.00 Beta") << "07/2005 - verze 0.00 Beta" << "- " << 1;
-        QTest::newRow("thanks") << "Poděkování" << "..." << 3;
+        QTest::newRow("version 0.05") << "10/2005 - verze 0.05"
+                                      << "- " << 14;
+        QTest::newRow("version 0.00 Beta") << "07/2005 - verze 0.00 Beta"
+                                           << "- " << 1;
+        QTest::newRow("thanks") << "Poděkování"
+                                << "..." << 3;
     }
     void historyAndThanksHaveTheirItems()
     {
@@ -196,9 +205,12 @@ private slots:
         QTest::addColumn<QString>("name");
         QTest::addColumn<QString>("className");
         QTest::addColumn<SectionOpener>("opener");
-        QTest::newRow("settings") << "frm_nastav" << "frm_nastav" << SectionOpener::of<frm_nastav>();
-        QTest::newRow("custom messages") << "frm_hlasky" << "frm_hlasky" << SectionOpener::of<frm_hlasky>();
-        QTest::newRow("about") << "frmAbout" << "frmAbout" << SectionOpener::of<frmAbout>();
+        QTest::newRow("settings") << "frm_nastav"
+                                  << "frm_nastav" << SectionOpener::of<frm_nastav>();
+        QTest::newRow("custom messages") << "frm_hlasky"
+                                         << "frm_hlasky" << SectionOpener::of<frm_hlasky>();
+        QTest::newRow("about") << "frmAbout"
+                               << "frmAbout" << SectionOpener::of<frmAbout>();
     }
     void mainMenuOpensEachWindowOnce()
     {

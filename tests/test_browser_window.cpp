@@ -8,7 +8,6 @@
 
 using platform::fakes::FakeBrowserView;
 
-
 namespace {
 
 // Nothing is ever loaded here (the view is a fake), but the addresses stay
@@ -60,14 +59,22 @@ private slots:
     {
         QTest::addColumn<QString>("name");
         QTest::addColumn<QString>("text");
-        QTest::newRow("Command1 home") << "Command1" << "T101";
-        QTest::newRow("Command2 back") << "Command2" << "T102";
-        QTest::newRow("Command3 forward") << "Command3" << "T103";
-        QTest::newRow("Command4 stop") << "Command4" << "T104";
-        QTest::newRow("Command6 reload") << "Command6" << "T105";
-        QTest::newRow("Label2 heading") << "Label2" << "T106";
-        QTest::newRow("Command5 go") << "Command5" << "T107";
-        QTest::newRow("Label1 fixed scheme") << "Label1" << "http://";
+        QTest::newRow("Command1 home") << "Command1"
+                                       << "T101";
+        QTest::newRow("Command2 back") << "Command2"
+                                       << "T102";
+        QTest::newRow("Command3 forward") << "Command3"
+                                          << "T103";
+        QTest::newRow("Command4 stop") << "Command4"
+                                       << "T104";
+        QTest::newRow("Command6 reload") << "Command6"
+                                         << "T105";
+        QTest::newRow("Label2 heading") << "Label2"
+                                        << "T106";
+        QTest::newRow("Command5 go") << "Command5"
+                                     << "T107";
+        QTest::newRow("Label1 fixed scheme") << "Label1"
+                                             << "http://";
         QTest::newRow("Text1 home site") << "Text1" << homeSite;
         QTest::newRow("Command7 home site") << "Command7" << homeSite;
         QTest::newRow("Command8 second site") << "Command8" << secondSite;
@@ -80,9 +87,12 @@ private slots:
         QCOMPARE(b.window.windowTitle(), QStringLiteral("Quelmarn Manager - T108"));
         QWidget* control = b.control(name);
         QString shown;
-        if (auto* button = qobject_cast<QPushButton*>(control)) shown = button->text();
-        else if (auto* label = qobject_cast<QLabel*>(control)) shown = label->text();
-        else if (auto* box = qobject_cast<QLineEdit*>(control)) shown = box->text();
+        if (auto* button = qobject_cast<QPushButton*>(control))
+            shown = button->text();
+        else if (auto* label = qobject_cast<QLabel*>(control))
+            shown = label->text();
+        else if (auto* box = qobject_cast<QLineEdit*>(control))
+            shown = box->text();
         QCOMPARE(shown, text);
     }
 
@@ -90,13 +100,20 @@ private slots:
     {
         QTest::addColumn<QString>("button");
         QTest::addColumn<QString>("call");
-        QTest::newRow("Command1 goes to the view's own home page") << "Command1" << "home";
-        QTest::newRow("Command2 back") << "Command2" << "back";
-        QTest::newRow("Command3 forward") << "Command3" << "forward";
-        QTest::newRow("Command4 stop") << "Command4" << "stop";
-        QTest::newRow("Command6 reload") << "Command6" << "reload";
-        QTest::newRow("Command7 home site") << "Command7" << "navigate http://" + homeSite;
-        QTest::newRow("Command8 second site") << "Command8" << "navigate http://" + secondSite;
+        QTest::newRow("Command1 goes to the view's own home page") << "Command1"
+                                                                   << "home";
+        QTest::newRow("Command2 back") << "Command2"
+                                       << "back";
+        QTest::newRow("Command3 forward") << "Command3"
+                                          << "forward";
+        QTest::newRow("Command4 stop") << "Command4"
+                                       << "stop";
+        QTest::newRow("Command6 reload") << "Command6"
+                                         << "reload";
+        QTest::newRow("Command7 home site") << "Command7"
+                                            << "navigate http://" + homeSite;
+        QTest::newRow("Command8 second site") << "Command8"
+                                              << "navigate http://" + secondSite;
     }
     void buttonsDriveTheView()
     {
@@ -114,15 +131,24 @@ private slots:
     {
         QTest::addColumn<QString>("typed");
         QTest::addColumn<QString>("url");
-        QTest::newRow("empty") << "" << "http://";
-        QTest::newRow("host") << "127.0.0.1:18083" << "http://127.0.0.1:18083";
-        QTest::newRow("http kept") << "http://127.0.0.1:18083" << "http://127.0.0.1:18083";
-        QTest::newRow("https kept, any case") << "HTTPS://127.0.0.1/x" << "HTTPS://127.0.0.1/x";
-        QTest::newRow("file kept") << "file:///tmp/a.html" << "file:///tmp/a.html";
-        QTest::newRow("about kept") << "about:blank" << "about:blank";
-        QTest::newRow("scheme-like host") << "http.example/x" << "http://http.example/x";
-        QTest::newRow("scheme not at the start") << " http://127.0.0.1" << "http:// http://127.0.0.1";
-        QTest::newRow("blanks are not trimmed") << " 127.0.0.1/a b " << "http:// 127.0.0.1/a b ";
+        QTest::newRow("empty") << ""
+                               << "http://";
+        QTest::newRow("host") << "127.0.0.1:18083"
+                              << "http://127.0.0.1:18083";
+        QTest::newRow("http kept") << "http://127.0.0.1:18083"
+                                   << "http://127.0.0.1:18083";
+        QTest::newRow("https kept, any case") << "HTTPS://127.0.0.1/x"
+                                              << "HTTPS://127.0.0.1/x";
+        QTest::newRow("file kept") << "file:///tmp/a.html"
+                                   << "file:///tmp/a.html";
+        QTest::newRow("about kept") << "about:blank"
+                                    << "about:blank";
+        QTest::newRow("scheme-like host") << "http.example/x"
+                                          << "http://http.example/x";
+        QTest::newRow("scheme not at the start") << " http://127.0.0.1"
+                                                 << "http:// http://127.0.0.1";
+        QTest::newRow("blanks are not trimmed") << " 127.0.0.1/a b "
+                                                << "http:// 127.0.0.1/a b ";
     }
     void goPutsTheSchemeInFrontUnlessTheTextHasOne()
     {
@@ -161,8 +187,7 @@ private slots:
         QWidget* second = registry.show<frm_internet>();
         QVERIFY(qobject_cast<frm_internet*>(second));
         QCOMPARE(app.fakes.browsers.created.size(), size_t(1 + 1));
-        QCOMPARE(app.fakes.browsers.created.back()->calls,
-                 QStringList{QStringLiteral("navigate http://") + homeSite});
+        QCOMPARE(app.fakes.browsers.created.back()->calls, QStringList{QStringLiteral("navigate http://") + homeSite});
         second->close();
     }
 };

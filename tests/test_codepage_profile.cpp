@@ -64,9 +64,11 @@ private slots:
     {
         // 0x98 is undefined in Windows-1250; a lone DBCS lead byte ends a
         // Japanese text early.
-        QCOMPARE(QString::fromStdString(codepage::toUtf8("a\x98" "b", 1250)), QStringLiteral("a\uFFFDb"));
-        QCOMPARE(QString::fromStdString(codepage::toUtf8("\x93\xfa\x96\x7b\x82", 932)),
-                 QStringLiteral("日本\uFFFD"));
+        QCOMPARE(QString::fromStdString(codepage::toUtf8("a\x98"
+                                                         "b",
+                                                         1250)),
+                 QStringLiteral("a\uFFFDb"));
+        QCOMPARE(QString::fromStdString(codepage::toUtf8("\x93\xfa\x96\x7b\x82", 932)), QStringLiteral("日本\uFFFD"));
     }
 
     // Nothing is lost at the end of a text or before an undefined byte, in
@@ -103,7 +105,8 @@ private slots:
         for (int byte = 0x80; byte <= 0xFF; ++byte) {
             const std::string bytes = std::string("Ahoj") + char(byte) + " ";
             const std::string decoded = codepage::toUtf8(bytes, codePage);
-            QVERIFY2(QString::fromStdString(decoded).startsWith(QStringLiteral("Ahoj")), qPrintable(QString::number(byte, 16)));
+            QVERIFY2(QString::fromStdString(decoded).startsWith(QStringLiteral("Ahoj")),
+                     qPrintable(QString::number(byte, 16)));
             if (QString::fromStdString(decoded).contains(QChar(0xFFFD))) continue;
             const codepage::Encoded again = codepage::fromUtf8(decoded, codePage);
             QVERIFY(again.unstorable.empty());
@@ -115,7 +118,9 @@ private slots:
     {
         const codepage::Encoded czech = codepage::fromUtf8("Ćasové pásmo", 1250);
         QVERIFY(czech.unstorable.empty());
-        QCOMPARE(czech.bytes, std::string("\xC6" "asov\xE9 p\xE1smo"));
+        QCOMPARE(czech.bytes,
+                 std::string("\xC6"
+                             "asov\xE9 p\xE1smo"));
 
         const codepage::Encoded mixed = codepage::fromUtf8("a€日b", 1250);
         QCOMPARE(mixed.unstorable.size(), size_t(1));
@@ -127,15 +132,24 @@ private slots:
     {
         QTest::addColumn<QString>("ini");
         QTest::addColumn<QString>("expected"); // "<none>" for absent
-        QTest::newRow("plain") << "[OPTIONS]\nlokalizace=english.qlk\n" << "english.qlk";
-        QTest::newRow("case") << "[options]\nLOKALIZACE=english.qlk\n" << "english.qlk";
-        QTest::newRow("blanks and CRLF") << "  [ Options ]\r\n  Lokalizace =  a b.qlk  \r\n" << "a b.qlk";
-        QTest::newRow("quoted") << "[OPTIONS]\nlokalizace=\"x.qlk\"\n" << "x.qlk";
-        QTest::newRow("empty value") << "[OPTIONS]\nlokalizace=\n" << "";
-        QTest::newRow("other section") << "[OTHER]\nlokalizace=x.qlk\n[OPTIONS]\nkey=1\n" << "<none>";
-        QTest::newRow("no section") << "lokalizace=x.qlk\n" << "<none>";
-        QTest::newRow("commented") << "[OPTIONS]\n;lokalizace=x.qlk\n" << "<none>";
-        QTest::newRow("first wins") << "[OPTIONS]\nlokalizace=a\nlokalizace=b\n" << "a";
+        QTest::newRow("plain") << "[OPTIONS]\nlokalizace=english.qlk\n"
+                               << "english.qlk";
+        QTest::newRow("case") << "[options]\nLOKALIZACE=english.qlk\n"
+                              << "english.qlk";
+        QTest::newRow("blanks and CRLF") << "  [ Options ]\r\n  Lokalizace =  a b.qlk  \r\n"
+                                         << "a b.qlk";
+        QTest::newRow("quoted") << "[OPTIONS]\nlokalizace=\"x.qlk\"\n"
+                                << "x.qlk";
+        QTest::newRow("empty value") << "[OPTIONS]\nlokalizace=\n"
+                                     << "";
+        QTest::newRow("other section") << "[OTHER]\nlokalizace=x.qlk\n[OPTIONS]\nkey=1\n"
+                                       << "<none>";
+        QTest::newRow("no section") << "lokalizace=x.qlk\n"
+                                    << "<none>";
+        QTest::newRow("commented") << "[OPTIONS]\n;lokalizace=x.qlk\n"
+                                   << "<none>";
+        QTest::newRow("first wins") << "[OPTIONS]\nlokalizace=a\nlokalizace=b\n"
+                                    << "a";
     }
     void findsValuesCaseInsensitively()
     {
@@ -149,14 +163,15 @@ private slots:
     {
         QTest::addColumn<QString>("before");
         QTest::addColumn<QString>("after");
-        QTest::newRow("empty file") << "" << "[OPTIONS]\nlokalizace=new.qlk\n";
+        QTest::newRow("empty file") << ""
+                                    << "[OPTIONS]\nlokalizace=new.qlk\n";
         QTest::newRow("replace, keep others")
             << "; my settings\r\n[Other]\r\nx = 1\r\n[options]\r\nfoo=bar\r\nLOKALIZACE = old.qlk\r\n\r\n[Tail]\r\ny=2"
             << "; my settings\r\n[Other]\r\nx = 1\r\n[options]\r\nfoo=bar\r\nlokalizace=new.qlk\r\n\r\n[Tail]\r\ny=2";
-        QTest::newRow("add key to section")
-            << "[OPTIONS]\nfoo=bar\n\n[Tail]\ny=2\n" << "[OPTIONS]\nfoo=bar\nlokalizace=new.qlk\n\n[Tail]\ny=2\n";
-        QTest::newRow("add section, no final newline")
-            << "[Other]\nx=1" << "[Other]\nx=1\n[OPTIONS]\nlokalizace=new.qlk\n";
+        QTest::newRow("add key to section") << "[OPTIONS]\nfoo=bar\n\n[Tail]\ny=2\n"
+                                            << "[OPTIONS]\nfoo=bar\nlokalizace=new.qlk\n\n[Tail]\ny=2\n";
+        QTest::newRow("add section, no final newline") << "[Other]\nx=1"
+                                                       << "[Other]\nx=1\n[OPTIONS]\nlokalizace=new.qlk\n";
     }
     void writeEditsInPlaceAndKeepsEverythingElse()
     {
@@ -185,9 +200,12 @@ private slots:
     {
         QTest::addColumn<QString>("kind");
         QTest::addColumn<QString>("outcome"); // value read | how the write went
-        QTest::newRow("larger than 1 MiB") << "large" << "<none>|failed";
-        QTest::newRow("a FIFO") << "fifo" << "<none>|failed";
-        QTest::newRow("disk full during the write") << "full" << "czech.qlk|failed";
+        QTest::newRow("larger than 1 MiB") << "large"
+                                           << "<none>|failed";
+        QTest::newRow("a FIFO") << "fifo"
+                                << "<none>|failed";
+        QTest::newRow("disk full during the write") << "full"
+                                                    << "czech.qlk|failed";
     }
     void optionsFileIsNeitherWaitedOnNorLost()
     {

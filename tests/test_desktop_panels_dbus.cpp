@@ -6,9 +6,9 @@
 #include <QDBusConnection>
 #include <QDBusMessage>
 #include <QDBusVirtualObject>
-#include <QFile>
 #include <QDir>
 #include <QDirIterator>
+#include <QFile>
 #include <QMutex>
 #include <QRegularExpression>
 #include <QTemporaryDir>
@@ -50,9 +50,10 @@ public:
                 connection.send(message.createErrorReply(QDBusError::UnknownObject, message.path()));
                 return true;
             }
-            connection.send(QDBusMessage::createMethodCall(message.service(), QStringLiteral("/example/quelmarn/Pointer"),
-                                                           QStringLiteral("example.quelmarn.Pointer"), QStringLiteral("Moved"))
-                            << -5 << 77);
+            connection.send(
+                QDBusMessage::createMethodCall(message.service(), QStringLiteral("/example/quelmarn/Pointer"),
+                                               QStringLiteral("example.quelmarn.Pointer"), QStringLiteral("Moved"))
+                << -5 << 77);
         }
         connection.send(message.createReply(answers_.value(message.member())));
         return true;
@@ -93,8 +94,10 @@ private slots:
     // and by the end of the program when Show never came.
     void swayBars()
     {
-        const State initial = {{"bars/bar-0/mode", "hide"}, {"bars/bar-0/workspace_buttons", "true"},
-                               {"bars/bar-1/mode", "dock"}, {"bars/bar-1/workspace_buttons", "false"}};
+        const State initial = {{"bars/bar-0/mode", "hide"},
+                               {"bars/bar-0/workspace_buttons", "true"},
+                               {"bars/bar-1/mode", "dock"},
+                               {"bars/bar-1/workspace_buttons", "false"}};
         setState(initial);
         {
             auto calls = platform::taskbar::makeForSession(sway());
@@ -116,11 +119,15 @@ private slots:
 
     void xfcePanels()
     {
-        const State initial = {{"xfconf/%panels", "array\n1\n2"}, {"xfconf/%panels%panel-1%autohide-behavior", "1"},
-            {"xfconf/%panels%panel-1%plugin-ids", "array\n5\n1\n3\n2"}, {"xfconf/%panels%panel-2%plugin-ids", "array\n4"},
-            {"xfconf/%plugins%plugin-1", "tasklist"}, {"xfconf/%plugins%plugin-2", "clock"},
-            {"xfconf/%plugins%plugin-3", "whiskermenu"}, {"xfconf/%plugins%plugin-4", "pager"},
-            {"xfconf/%plugins%plugin-5", "applicationsmenu"}};
+        const State initial = {{"xfconf/%panels", "array\n1\n2"},
+                               {"xfconf/%panels%panel-1%autohide-behavior", "1"},
+                               {"xfconf/%panels%panel-1%plugin-ids", "array\n5\n1\n3\n2"},
+                               {"xfconf/%panels%panel-2%plugin-ids", "array\n4"},
+                               {"xfconf/%plugins%plugin-1", "tasklist"},
+                               {"xfconf/%plugins%plugin-2", "clock"},
+                               {"xfconf/%plugins%plugin-3", "whiskermenu"},
+                               {"xfconf/%plugins%plugin-4", "pager"},
+                               {"xfconf/%plugins%plugin-5", "applicationsmenu"}};
         setState(initial);
         {
             auto calls = platform::taskbar::makeForSession(xfce());
@@ -144,9 +151,12 @@ private slots:
         restored["restarts"] = "restart\nrestart";
         QCOMPARE(state(), restored);
 
-        setState({{"xfconf/%panels", "array\n1"}, {"xfconf/%panels%panel-1%plugin-ids", "array\n1"},
+        setState({{"xfconf/%panels", "array\n1"},
+                  {"xfconf/%panels%panel-1%plugin-ids", "array\n1"},
                   {"xfconf/%plugins%plugin-1", "clock"}});
-        QVERIFY(failureOf([this] { platform::taskbar::makeForSession(xfce())->hideStartButton(); }).contains("Applications"));
+        QVERIFY(failureOf([this] {
+                    platform::taskbar::makeForSession(xfce())->hideStartButton();
+                }).contains("Applications"));
     }
 
     void plasmaPanels()
@@ -173,8 +183,9 @@ private slots:
         const QString uuid = "quelmarn@quelmarn.example";
         QTest::newRow("enabled here, disabled at the end")
             << QVariantMap{{"state", 2.0}}
-            << QStringList{"GetExtensionInfo(" + uuid + ")", "EnableExtension(" + uuid + ")", "SetTopBarVisible(false)",
-                           "SetActivitiesVisible(false)", "SetTopBarVisible(true)", "SetActivitiesVisible(true)",
+            << QStringList{"GetExtensionInfo(" + uuid + ")", "EnableExtension(" + uuid + ")",
+                           "SetTopBarVisible(false)",        "SetActivitiesVisible(false)",
+                           "SetTopBarVisible(true)",         "SetActivitiesVisible(true)",
                            "DisableExtension(" + uuid + ")"}
             << QString();
         QTest::newRow("already enabled stays so")
@@ -231,7 +242,8 @@ private slots:
     void gnomePointerFollows()
     {
         mock_.reset({{"GetExtensionInfo", {QVariantMap{{"state", 1.0}}}}, {"PointerPosition", {-5, 77}}});
-        const auto pointer = platform::makeNativePointerPosition({"GNOME", {}, {}, "wayland-1", {}}, address_.toStdString());
+        const auto pointer =
+            platform::makeNativePointerPosition({"GNOME", {}, {}, "wayland-1", {}}, address_.toStdString());
         QCOMPARE(pointer->position(), QPoint(-5, 77));
         mock_.reset({{"PointerPosition", {9, 8}}});
         QTRY_COMPARE(pointer->position(), QPoint(9, 8));
@@ -242,23 +254,29 @@ private slots:
     void kwinScriptSendsThePointer()
     {
         mock_.reset({{"loadScript", {7}}});
-        const auto pointer = platform::makeNativePointerPosition({"KDE", {}, {}, "wayland-1", {}}, address_.toStdString());
+        const auto pointer =
+            platform::makeNativePointerPosition({"KDE", {}, {}, "wayland-1", {}}, address_.toStdString());
         pointer->position(); // loads and runs the script
         // (A question of an earlier test's shell pointer may still arrive.)
         const QStringList calls = mock_.calls().filter(QRegularExpression(QStringLiteral("^(loadScript|run)\\(")));
-        QVERIFY2(calls.size() == 2 && calls[0].startsWith("loadScript(") && calls[1] == "run()", qPrintable(calls.join(' ')));
+        QVERIFY2(calls.size() == 2 && calls[0].startsWith("loadScript(") && calls[1] == "run()",
+                 qPrintable(calls.join(' ')));
         const QString script = QString::fromStdString(testing::readFile(calls[0].mid(11).section(',', 0, 0)));
         static const QRegularExpression callBack("callDBus\\('([^']+)', '([^']+)', '([^']+)', '([^']+)'");
         const QRegularExpressionMatch to = callBack.match(script);
         QVERIFY2(to.hasMatch(), qPrintable(script));
-        QDBusMessage moved = QDBusMessage::createMethodCall(to.captured(1), to.captured(2), to.captured(3), to.captured(4));
+        QDBusMessage moved =
+            QDBusMessage::createMethodCall(to.captured(1), to.captured(2), to.captured(3), to.captured(4));
         moved << 12.4 << -33.6;
         bus_.connection().send(moved);
         QTRY_COMPARE(pointer->position(), std::optional<QPoint>(QPoint(12, -34)));
     }
 
 private:
-    platform::desktop::Session sway() { return {"sway", {}, {bin_.path().toStdString()}, "wayland-1", "/run/sway.sock"}; }
+    platform::desktop::Session sway()
+    {
+        return {"sway", {}, {bin_.path().toStdString()}, "wayland-1", "/run/sway.sock"};
+    }
     platform::desktop::Session xfce() { return {"XFCE", {}, {bin_.path().toStdString()}, {}, {}}; }
     // The fake desktop's files (fake_desktop_programs.sh) and their text.
     using State = QMap<QString, QString>;

@@ -42,17 +42,13 @@ QString failureOf(const std::function<void()>& operation)
 // Names in a folder, hidden ones (temporary files) included.
 QStringList entries(const QString& folder)
 {
-    return QDir(folder).entryList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot,
-                                  QDir::Name);
+    return QDir(folder).entryList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot, QDir::Name);
 }
 
 std::string bytesOf(size_t size, char fill) { return std::string(size, fill); }
 
 // File operations on a device that fills up after `budget` bytes.
-std::unique_ptr<fo::Calls> fillingDevice(size_t budget)
-{
-    return fo::makeNative(testing::fillingDevice(budget));
-}
+std::unique_ptr<fo::Calls> fillingDevice(size_t budget) { return fo::makeNative(testing::fillingDevice(budget)); }
 
 // A size-limited tmpfs mounted for one test, unmounted at its end.
 struct SmallTmpfs {
@@ -100,7 +96,8 @@ private slots:
     {
         QFETCH(int, index);
         QTemporaryDir dir;
-        const std::string problem = testing::runFileOperationCase(testing::fileOperationCases()[size_t(index)], s(dir.path()));
+        const std::string problem =
+            testing::runFileOperationCase(testing::fileOperationCases()[size_t(index)], s(dir.path()));
         QVERIFY2(problem.empty(), problem.c_str());
     }
 
@@ -109,8 +106,10 @@ private slots:
         QTest::addColumn<QString>("destination"); // relative to the folder; "<d>" = the subfolder
         QTest::addColumn<QString>("expected");
         // The rest of the destinations are rows of the shared table above.
-        QTest::newRow("folder with separator") << "<d>/" << "sub/a.txt";
-        QTest::newRow("blanks kept") << " copy.txt " << " copy.txt ";
+        QTest::newRow("folder with separator") << "<d>/"
+                                               << "sub/a.txt";
+        QTest::newRow("blanks kept") << " copy.txt "
+                                     << " copy.txt ";
         const QString longest = QString(127, QChar(0x159)) + 'x'; // 255 bytes, the system's limit
         QTest::newRow("name of 255 bytes") << longest << longest;
     }
@@ -176,9 +175,12 @@ private slots:
         const bool root = ::geteuid() == 0, attributes = ::setxattr(target.c_str(), "user.a", "kept", 4, 0) == 0;
         if (root) QVERIFY(::chown(target.c_str(), 65534, 65534) == 0);
         if (names == 2) QVERIFY(::link(target.c_str(), s(dir.filePath("second")).c_str()) == 0);
-        if (save) fo::replaceFile(target, "new");
-        else fo::copyFile(s(dir.filePath("source")), target);
-        QCOMPARE(readFile(dir.filePath("target")) + readFile(dir.filePath(names == 2 ? "second" : "target")), std::string("newnew"));
+        if (save)
+            fo::replaceFile(target, "new");
+        else
+            fo::copyFile(s(dir.filePath("source")), target);
+        QCOMPARE(readFile(dir.filePath("target")) + readFile(dir.filePath(names == 2 ? "second" : "target")),
+                 std::string("newnew"));
         struct stat st {};
         QVERIFY(::stat(target.c_str(), &st) == 0);
         QCOMPARE(std::make_pair(int(st.st_mode & 07777), int(st.st_nlink)), std::make_pair(0640, names));
@@ -212,7 +214,8 @@ private slots:
             return ::write(fd, data, size);
         });
         const QString message = failureOf([&] { changing->copyFile(source, s(dir.filePath("copy"))); });
-        if (const int probe = ::open(s(dir.path()).c_str(), O_TMPFILE | O_WRONLY, 0600); probe >= 0 && ::close(probe) == 0)
+        if (const int probe = ::open(s(dir.path()).c_str(), O_TMPFILE | O_WRONLY, 0600);
+            probe >= 0 && ::close(probe) == 0)
             QCOMPARE(*seen, QStringList{"source"}); // a file system with unnamed files
         QVERIFY2(message.contains(change == 0 ? "" : "changed while it was being copied"), qPrintable(message));
         QCOMPARE(entries(dir.path()), change == 0 ? (QStringList{"copy", "source"}) : QStringList{"source"});
@@ -236,7 +239,8 @@ private slots:
         QTemporaryDir dir;
         writeFile(dir.filePath("a.txt"), "precious");
         QVERIFY(::link(s(dir.filePath("a.txt")).c_str(), s(dir.filePath("hard.txt")).c_str()) == 0);
-        const QString message = failureOf([&] { fo::copyFile(s(dir.filePath("a.txt")), s(dir.filePath(destination))); });
+        const QString message =
+            failureOf([&] { fo::copyFile(s(dir.filePath("a.txt")), s(dir.filePath(destination))); });
         QVERIFY(message.contains(QStringLiteral("onto itself")));
         QCOMPARE(readFile(dir.filePath("a.txt")), std::string("precious"));
         QCOMPARE(entries(dir.path()), (QStringList{"a.txt", "hard.txt"}));
@@ -249,28 +253,94 @@ private slots:
         QTest::addColumn<QString>("destination");
         QTest::addColumn<QString>("named");
         QTest::addColumn<QString>("reason");
-        QTest::newRow("copy missing file") << 0 << "missing" << "x" << "missing" << "No such file";
-        QTest::newRow("copy a folder") << 0 << "folder" << "x" << "folder" << "is a folder";
-        QTest::newRow("copy into missing folder") << 0 << "file" << "nowhere/" << "nowhere/" << "not an existing folder";
-        QTest::newRow("copy to missing path") << 0 << "file" << "nowhere/x" << "nowhere/x" << "No such file";
-        QTest::newRow("copy over a folder's file") << 0 << "file" << "folder2" << "folder2/file" << "is a folder";
-        QTest::newRow("copy over read-only") << 0 << "file" << "readonly" << "readonly" << "read-only";
-        QTest::newRow("copy no match") << 0 << "*.none" << "folder" << "*.none" << "No file matches";
-        QTest::newRow("copy onto a link to nowhere") << 0 << "file" << "dangling" << "dangling" << "does not exist";
-        QTest::newRow("copy matches into a file") << 0 << "fi?e" << "readonly" << "readonly" << "not an existing folder";
-        QTest::newRow("move empty source") << 1 << "" << "x" << "" << "empty";
-        QTest::newRow("move missing file") << 1 << "missing" << "x" << "missing" << "No such file";
-        QTest::newRow("move onto existing") << 1 << "file" << "readonly" << "readonly" << "already exists";
-        QTest::newRow("move a folder") << 1 << "folder" << "x" << "folder" << "is a folder";
-        QTest::newRow("delete missing") << 2 << "missing" << "" << "missing" << "No such file";
-        QTest::newRow("delete a folder") << 2 << "folder" << "" << "folder" << "is a folder";
-        QTest::newRow("delete no match") << 2 << "*.none" << "" << "*.none" << "No file matches";
-        QTest::newRow("copy onto a FIFO") << 0 << "file" << "pipe" << "pipe" << "is a FIFO (named pipe), not a regular file";
-        QTest::newRow("copy onto a socket") << 0 << "file" << "socket" << "socket" << "is a socket, not a regular";
-        QTest::newRow("copy onto a device") << 0 << "file" << "device" << "device" << "is a device, not a regular";
-        QTest::newRow("save onto a FIFO") << 3 << "pipe" << "" << "pipe" << "is a FIFO (named pipe), not a regular file";
-        QTest::newRow("save onto a device") << 3 << "device" << "" << "device" << "is a device, not a regular";
-        QTest::newRow("save over read-only") << 3 << "readonly" << "" << "readonly" << "read-only";
+        QTest::newRow("copy missing file") << 0 << "missing"
+                                           << "x"
+                                           << "missing"
+                                           << "No such file";
+        QTest::newRow("copy a folder") << 0 << "folder"
+                                       << "x"
+                                       << "folder"
+                                       << "is a folder";
+        QTest::newRow("copy into missing folder") << 0 << "file"
+                                                  << "nowhere/"
+                                                  << "nowhere/"
+                                                  << "not an existing folder";
+        QTest::newRow("copy to missing path") << 0 << "file"
+                                              << "nowhere/x"
+                                              << "nowhere/x"
+                                              << "No such file";
+        QTest::newRow("copy over a folder's file") << 0 << "file"
+                                                   << "folder2"
+                                                   << "folder2/file"
+                                                   << "is a folder";
+        QTest::newRow("copy over read-only") << 0 << "file"
+                                             << "readonly"
+                                             << "readonly"
+                                             << "read-only";
+        QTest::newRow("copy no match") << 0 << "*.none"
+                                       << "folder"
+                                       << "*.none"
+                                       << "No file matches";
+        QTest::newRow("copy onto a link to nowhere") << 0 << "file"
+                                                     << "dangling"
+                                                     << "dangling"
+                                                     << "does not exist";
+        QTest::newRow("copy matches into a file") << 0 << "fi?e"
+                                                  << "readonly"
+                                                  << "readonly"
+                                                  << "not an existing folder";
+        QTest::newRow("move empty source") << 1 << ""
+                                           << "x"
+                                           << ""
+                                           << "empty";
+        QTest::newRow("move missing file") << 1 << "missing"
+                                           << "x"
+                                           << "missing"
+                                           << "No such file";
+        QTest::newRow("move onto existing") << 1 << "file"
+                                            << "readonly"
+                                            << "readonly"
+                                            << "already exists";
+        QTest::newRow("move a folder") << 1 << "folder"
+                                       << "x"
+                                       << "folder"
+                                       << "is a folder";
+        QTest::newRow("delete missing") << 2 << "missing"
+                                        << ""
+                                        << "missing"
+                                        << "No such file";
+        QTest::newRow("delete a folder") << 2 << "folder"
+                                         << ""
+                                         << "folder"
+                                         << "is a folder";
+        QTest::newRow("delete no match") << 2 << "*.none"
+                                         << ""
+                                         << "*.none"
+                                         << "No file matches";
+        QTest::newRow("copy onto a FIFO") << 0 << "file"
+                                          << "pipe"
+                                          << "pipe"
+                                          << "is a FIFO (named pipe), not a regular file";
+        QTest::newRow("copy onto a socket") << 0 << "file"
+                                            << "socket"
+                                            << "socket"
+                                            << "is a socket, not a regular";
+        QTest::newRow("copy onto a device") << 0 << "file"
+                                            << "device"
+                                            << "device"
+                                            << "is a device, not a regular";
+        QTest::newRow("save onto a FIFO") << 3 << "pipe"
+                                          << ""
+                                          << "pipe"
+                                          << "is a FIFO (named pipe), not a regular file";
+        QTest::newRow("save onto a device") << 3 << "device"
+                                            << ""
+                                            << "device"
+                                            << "is a device, not a regular";
+        QTest::newRow("save over read-only") << 3 << "readonly"
+                                             << ""
+                                             << "readonly"
+                                             << "read-only";
     }
     void failuresNameThePathAndTheReason()
     {
@@ -366,9 +436,11 @@ private slots:
             QVERIFY(::seteuid(65534) == 0);
         }
         if (!root) QVERIFY(::chmod(s(dir.filePath("secret")).c_str(), 0000) == 0);
-        const QString readDenied = failureOf([&] { fo::copyFile(s(dir.filePath("secret")), s(dir.filePath("open/copy"))); });
+        const QString readDenied =
+            failureOf([&] { fo::copyFile(s(dir.filePath("secret")), s(dir.filePath("open/copy"))); });
         writeFile(dir.filePath("open/mine"), "mine");
-        const QString writeDenied = failureOf([&] { fo::copyFile(s(dir.filePath("open/mine")), s(dir.filePath("locked/new"))); });
+        const QString writeDenied =
+            failureOf([&] { fo::copyFile(s(dir.filePath("open/mine")), s(dir.filePath("locked/new"))); });
         const QString deleteDenied = failureOf([&] { fo::deleteFile(s(dir.filePath("locked/kept")), true); });
         if (root) {
             QVERIFY(::seteuid(0) == 0);
@@ -437,7 +509,9 @@ private slots:
         QCOMPARE(readFile(dir.filePath("sub/ b.txt")), std::string("a"));
         writeFile(dir.filePath("c.txt"), "c");
         writeFile(dir.filePath("sub/c.txt"), "other c");
-        QVERIFY(failureOf([&] { fo::moveFile(s(dir.filePath("c.txt")), s(dir.filePath("sub"))); }).contains("already exists"));
+        QVERIFY(failureOf([&] {
+                    fo::moveFile(s(dir.filePath("c.txt")), s(dir.filePath("sub")));
+                }).contains("already exists"));
         QCOMPARE(readFile(dir.filePath("c.txt")), std::string("c"));
         QCOMPARE(readFile(dir.filePath("sub/c.txt")), std::string("other c"));
     }
@@ -465,7 +539,8 @@ private slots:
         // A symbolic link stays one, pointing where it pointed.
         QVERIFY(QFile::link(QStringLiteral("../elsewhere"), dir.filePath("link")));
         fo::moveFile(s(dir.filePath("link")), s(other.filePath("link")));
-        QCOMPARE(QFile(other.filePath("link")).symLinkTarget(), QFileInfo(other.path() + "/../elsewhere").absoluteFilePath());
+        QCOMPARE(QFile(other.filePath("link")).symLinkTarget(),
+                 QFileInfo(other.path() + "/../elsewhere").absoluteFilePath());
         QVERIFY(!QFileInfo::exists(dir.filePath("link")) && !QFileInfo(dir.filePath("link")).isSymLink());
     }
 
@@ -564,9 +639,12 @@ private slots:
         writeFile(small.path + "/note.txt", "old note");
         const QStringList before = entries(small.path);
 
-        const QString copyMessage = failureOf([&] { fo::copyFile(s(dir.filePath("source")), s(small.path + "/destination")); });
-        const QString moveMessage = failureOf([&] { fo::moveFile(s(dir.filePath("source")), s(small.path + "/moved")); });
-        const QString saveMessage = failureOf([&] { fo::replaceFile(s(small.path + "/note.txt"), bytesOf(700 << 10, 'n')); });
+        const QString copyMessage =
+            failureOf([&] { fo::copyFile(s(dir.filePath("source")), s(small.path + "/destination")); });
+        const QString moveMessage =
+            failureOf([&] { fo::moveFile(s(dir.filePath("source")), s(small.path + "/moved")); });
+        const QString saveMessage =
+            failureOf([&] { fo::replaceFile(s(small.path + "/note.txt"), bytesOf(700 << 10, 'n')); });
         for (const QString& message : {copyMessage, moveMessage, saveMessage})
             QVERIFY2(message.contains("No space left on device"), qPrintable(message));
         QCOMPARE(entries(small.path), before);

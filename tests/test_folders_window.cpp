@@ -20,7 +20,6 @@
 #include "sections/folders/frm_slozky.h"
 #include "tests/support/test_support.h"
 
-
 namespace {
 
 using testing::child;
@@ -42,17 +41,17 @@ private slots:
         QCOMPARE(window.minimumSize(), QSize(493, 457));
         QCOMPARE(window.maximumSize(), QSize(493, 457));
         const std::pair<const char*, const char*> captions[] = {
-            {"Frame1", "T69"}, {"Command1", "T73"}, {"Frame2", "T74"}, {"Label4", "T75"}, {"Label5", "T76"},
-            {"Label6", "T75"}, {"Label7", "T76"},   {"Label8", "T75"}, {"Command2", "T77"}, {"Command3", "T77"},
-            {"Command4", "T77"}, {"Frame3", "T78"}, {"Frame4", "T79"}, {"Command5", "..."}, {"Command9", "..."}};
+            {"Frame1", "T69"},   {"Command1", "T73"}, {"Frame2", "T74"}, {"Label4", "T75"},   {"Label5", "T76"},
+            {"Label6", "T75"},   {"Label7", "T76"},   {"Label8", "T75"}, {"Command2", "T77"}, {"Command3", "T77"},
+            {"Command4", "T77"}, {"Frame3", "T78"},   {"Frame4", "T79"}, {"Command5", "..."}, {"Command9", "..."}};
         for (const auto& [name, caption] : captions) {
             QWidget* control = child<QWidget>(window, name);
             const QString text = control->property(control->inherits("QGroupBox") ? "title" : "text").toString();
             QCOMPARE(text, QString::fromUtf8(caption));
         }
         const std::pair<const char*, QRect> places[] = {
-            {"Frame1", {8, 8, 473, 81}},    {"Label3", {8, 56, 457, 17}},  {"Command1", {8, 96, 473, 17}},
-            {"Frame2", {8, 120, 473, 105}}, {"Text1", {40, 16, 409, 19}},  {"Command6", {448, 48, 17, 17}},
+            {"Frame1", {8, 8, 473, 81}},     {"Label3", {8, 56, 457, 17}},   {"Command1", {8, 96, 473, 17}},
+            {"Frame2", {8, 120, 473, 105}},  {"Text1", {40, 16, 409, 19}},   {"Command6", {448, 48, 17, 17}},
             {"Command3", {184, 72, 73, 25}}, {"Frame4", {8, 344, 473, 105}}, {"Text5", {40, 24, 409, 19}}};
         for (const auto& [name, geometry] : places) QCOMPARE(child<QWidget>(window, name)->geometry(), geometry);
         for (int n = 1; n <= 5; ++n) QVERIFY(box(window, n)->text().isEmpty());
@@ -67,13 +66,16 @@ private slots:
         const QByteArray long254 = "/" + QByteArray(253, 'w');
         const QByteArray long255 = "/" + QByteArray(254, 'w');
         QTest::newRow("usual") << QByteArray("/home/u/.config/quelmarn") << QByteArray("/var/tmp")
-                               << "T70/home/u/.config/quelmarn" << "T71/var/tmp/";
-        QTest::newRow("temp with its separator") << QByteArray("/w") << QByteArray("/t/") << "T70/w" << "T71/t/";
-        QTest::newRow("254 characters fit") << long254 << QByteArray("/t") << "T70" + QString::fromLatin1(long254)
-                                            << "T71/t/";
+                               << "T70/home/u/.config/quelmarn"
+                               << "T71/var/tmp/";
+        QTest::newRow("temp with its separator") << QByteArray("/w") << QByteArray("/t/") << "T70/w"
+                                                 << "T71/t/";
+        QTest::newRow("254 characters fit")
+            << long254 << QByteArray("/t") << "T70" + QString::fromLatin1(long254) << "T71/t/";
         QTest::newRow("255 characters do not") << long255 << QByteArray(long254.left(253) + "/") << "T70"
                                                << "T71" + QString::fromLatin1(long254.left(253)) + "/";
-        QTest::newRow("temp of 255 with separator") << QByteArray("/w") << QByteArray(long254) << "T70/w" << "T71";
+        QTest::newRow("temp of 255 with separator") << QByteArray("/w") << QByteArray(long254) << "T70/w"
+                                                    << "T71";
     }
     void folderLabelsShowEntryThenPath()
     {
@@ -116,15 +118,23 @@ private slots:
 
     void actionsConfirmAfterTheyAreDone_data()
     {
-        QTest::addColumn<int>("action");    // 2 copy, 3 move, 4 delete
+        QTest::addColumn<int>("action");     // 2 copy, 3 move, 4 delete
         QTest::addColumn<QString>("source"); // path boxes relative to the folder
         QTest::addColumn<QString>("destination");
         QTest::addColumn<QString>("entry");
         QTest::addColumn<QStringList>("after");
-        QTest::newRow("copy over an existing file") << 2 << "a.txt" << "b.txt" << "T130" << QStringList{"a.txt", "b.txt", "ro.txt"};
-        QTest::newRow("copy with blanks kept") << 2 << "a.txt" << " c.txt " << "T130" << QStringList{" c.txt ", "a.txt", "b.txt", "ro.txt"};
-        QTest::newRow("move") << 3 << "a.txt" << "m.txt" << "T131" << QStringList{"b.txt", "m.txt", "ro.txt"};
-        QTest::newRow("delete read-only") << 4 << "ro.txt" << "" << "T132" << QStringList{"a.txt", "b.txt"};
+        QTest::newRow("copy over an existing file") << 2 << "a.txt"
+                                                    << "b.txt"
+                                                    << "T130" << QStringList{"a.txt", "b.txt", "ro.txt"};
+        QTest::newRow("copy with blanks kept") << 2 << "a.txt"
+                                               << " c.txt "
+                                               << "T130" << QStringList{" c.txt ", "a.txt", "b.txt", "ro.txt"};
+        QTest::newRow("move") << 3 << "a.txt"
+                              << "m.txt"
+                              << "T131" << QStringList{"b.txt", "m.txt", "ro.txt"};
+        QTest::newRow("delete read-only") << 4 << "ro.txt"
+                                          << ""
+                                          << "T132" << QStringList{"a.txt", "b.txt"};
     }
     void actionsConfirmAfterTheyAreDone()
     {
@@ -161,11 +171,16 @@ private slots:
         QTest::addColumn<int>("action");
         QTest::addColumn<QString>("source");
         QTest::addColumn<QString>("reason");
-        QTest::newRow("copy a missing file") << 2 << "missing" << "No such file or directory";
-        QTest::newRow("copy a folder") << 2 << "folder" << "is a folder";
-        QTest::newRow("move a missing file") << 3 << "missing" << "No such file or directory";
-        QTest::newRow("delete a folder") << 4 << "folder" << "is a folder";
-        QTest::newRow("copy with empty boxes") << 2 << "" << "empty";
+        QTest::newRow("copy a missing file") << 2 << "missing"
+                                             << "No such file or directory";
+        QTest::newRow("copy a folder") << 2 << "folder"
+                                       << "is a folder";
+        QTest::newRow("move a missing file") << 3 << "missing"
+                                             << "No such file or directory";
+        QTest::newRow("delete a folder") << 4 << "folder"
+                                         << "is a folder";
+        QTest::newRow("copy with empty boxes") << 2 << ""
+                                               << "empty";
     }
     void failedActionShowsTheFailureAndNoConfirmation()
     {
@@ -187,7 +202,8 @@ private slots:
         const QString text = app.fakes.messages.calls[0].text;
         QVERIFY2(text.contains(reason), qPrintable(text));
         if (!source.isEmpty()) QVERIFY2(text.contains(dir.filePath(source)), qPrintable(text));
-        QCOMPARE(QDir(dir.path()).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot), QStringList{"folder"});
+        QCOMPARE(QDir(dir.path()).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot),
+                 QStringList{"folder"});
     }
 
     void browseButtonsShareOneDialog_data()
@@ -259,7 +275,8 @@ private slots:
         quoted.replace("'", "'\\''");
         platform::startShellCommand(QStringLiteral("touch '%1' && echo ok > '%1'").arg(quoted));
         QTRY_COMPARE(testing::readFile(marker), std::string("ok\n"));
-        for (const QString& line : {QStringLiteral("no-such-command-quelmarn --x"), QStringLiteral("/no/such/program")}) {
+        for (const QString& line :
+             {QStringLiteral("no-such-command-quelmarn --x"), QStringLiteral("/no/such/program")}) {
             try {
                 platform::startShellCommand(line);
                 QFAIL(qPrintable("no failure for " + line));

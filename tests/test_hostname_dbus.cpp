@@ -69,7 +69,10 @@ class HostnameDbusTest : public QObject {
 
     // A renamer on the private bus, so the machine's real hostnamed is never
     // asked.
-    platform::SystemHostRenamer renamerOnPrivateBus() const { return platform::SystemHostRenamer(address_.toStdString()); }
+    platform::SystemHostRenamer renamerOnPrivateBus() const
+    {
+        return platform::SystemHostRenamer(address_.toStdString());
+    }
 
     bool registerMock(bool on)
     {
@@ -80,7 +83,7 @@ class HostnameDbusTest : public QObject {
         }
         return connection.registerObject(QStringLiteral("/org/freedesktop/hostname1"), mock_,
                                          QDBusConnection::ExportAllSlots)
-               && connection.registerService(QStringLiteral("org.freedesktop.hostname1"));
+            && connection.registerService(QStringLiteral("org.freedesktop.hostname1"));
     }
 
 private slots:
@@ -112,11 +115,12 @@ private slots:
         QTest::addColumn<bool>("taken");
         QTest::newRow("accepted") << "novy-pocitac" << QString() << true;
         QTest::newRow("accepted as typed") << " Nový Počítač " << QString() << true;
-        QTest::newRow("invalid name") << "-bad-" << "org.freedesktop.DBus.Error.InvalidArgs" << false;
-        QTest::newRow("not authorised") << "novy" << "org.freedesktop.DBus.Error.AccessDenied" << false;
+        QTest::newRow("invalid name") << "-bad-"
+                                      << "org.freedesktop.DBus.Error.InvalidArgs" << false;
+        QTest::newRow("not authorised") << "novy"
+                                        << "org.freedesktop.DBus.Error.AccessDenied" << false;
         QTest::newRow("authorisation needed") << "novy"
-                                              << "org.freedesktop.DBus.Error.InteractiveAuthorizationRequired"
-                                              << false;
+                                              << "org.freedesktop.DBus.Error.InteractiveAuthorizationRequired" << false;
     }
     void renameThroughHostnamed()
     {

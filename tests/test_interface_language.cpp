@@ -9,9 +9,9 @@
 
 #include "platform/fakes/fake_services.h"
 #include "platform/services/guard.h"
-#include "startup/interface_language.h"
 #include "platform/services/qt/qt_services.h"
 #include "platform/sys/file_operations.h"
+#include "startup/interface_language.h"
 #include "tests/support/test_support.h"
 
 namespace {
@@ -37,12 +37,24 @@ private slots:
         QTest::addColumn<QString>("file");
         QTest::addColumn<QString>("desktop");
         QTest::addColumn<QString>("expected");
-        QTest::newRow("czech") << "czech.qlk" << "en_US" << "cs";
-        QTest::newRow("english, any case") << "ENGLISH.QLK" << "cs_CZ" << "en";
-        QTest::newRow("slovak, C locale") << "slovak.qlk" << "C" << "sk";
-        QTest::newRow("hungarian") << "hungarian.qlk" << "sk_SK" << "hu";
-        QTest::newRow("own file, Slovak desktop") << "mine.qlk" << "sk_SK" << "sk";
-        QTest::newRow("own file, no German messages") << "mine.qlk" << "de_DE" << "cs";
+        QTest::newRow("czech") << "czech.qlk"
+                               << "en_US"
+                               << "cs";
+        QTest::newRow("english, any case") << "ENGLISH.QLK"
+                                           << "cs_CZ"
+                                           << "en";
+        QTest::newRow("slovak, C locale") << "slovak.qlk"
+                                          << "C"
+                                          << "sk";
+        QTest::newRow("hungarian") << "hungarian.qlk"
+                                   << "sk_SK"
+                                   << "hu";
+        QTest::newRow("own file, Slovak desktop") << "mine.qlk"
+                                                  << "sk_SK"
+                                                  << "sk";
+        QTest::newRow("own file, no German messages") << "mine.qlk"
+                                                      << "de_DE"
+                                                      << "cs";
     }
     void languageFollowsTheLanguageFile()
     {
@@ -60,9 +72,10 @@ private slots:
         QTest::newRow("czech") << "czech.qlk"
                                << "Soubor %1 nelze zkopírovat do %2: %1 nelze otevřít: soubor nebo složka neexistuje."
                                << QStringList{"&Otevřít", "Zrušit", "OK"};
-        QTest::newRow("english") << "english.qlk"
-                                 << "The file %1 cannot be copied to %2: %1 cannot be opened: No such file or directory."
-                                 << QStringList{"&Open", "Cancel", "OK"};
+        QTest::newRow("english")
+            << "english.qlk"
+            << "The file %1 cannot be copied to %2: %1 cannot be opened: No such file or directory."
+            << QStringList{"&Open", "Cancel", "OK"};
     }
     void messagesSpeakTheChosenLanguage()
     {
@@ -75,15 +88,18 @@ private slots:
         QTemporaryDir dir;
         const QString source = dir.filePath("chybí.txt"), target = dir.filePath("cíl.txt");
         platform::fakes::FakeMessageBoxService boxes;
-        platform::runGuarded(boxes, [&] { platform::file_operations::copyFile(source.toStdString(), target.toStdString()); });
+        platform::runGuarded(boxes,
+                             [&] { platform::file_operations::copyFile(source.toStdString(), target.toStdString()); });
         QCOMPARE(boxes.calls.size(), size_t(1));
         QCOMPARE(boxes.calls[0].text, copyFailure.arg('"' + source + '"', '"' + target + '"'));
 
         QStringList shown;
         platform::QtFileDialogService dialogs;
-        QVERIFY(testing::inspectModal([&] { dialogs.show({}); }, [&](QWidget& window) {
-            shown << buttonText(window, QDialogButtonBox::Open) << buttonText(window, QDialogButtonBox::Cancel);
-        }));
+        QVERIFY(testing::inspectModal([&] { dialogs.show({}); },
+                                      [&](QWidget& window) {
+                                          shown << buttonText(window, QDialogButtonBox::Open)
+                                                << buttonText(window, QDialogButtonBox::Cancel);
+                                      }));
         platform::QtMessageBoxService messageBoxes;
         QVERIFY(testing::inspectModal([&] { messageBoxes.show("x", platform::ErrorOk, std::nullopt); },
                                       [&](QWidget& window) { shown << buttonText(window, QDialogButtonBox::Ok); }));
@@ -100,8 +116,8 @@ private slots:
                                     << 0 << " 0 of ";
         QTest::newRow("unfinished") << "<translation type=\"unfinished\">x %1</translation>" << 1
                                     << "untranslated [platform] \"The file %1 cannot be deleted\"";
-        QTest::newRow("file name dropped") << "<translation>Soubor nelze smazat</translation>" << 1
-                                           << "placeholders differ";
+        QTest::newRow("file name dropped")
+            << "<translation>Soubor nelze smazat</translation>" << 1 << "placeholders differ";
     }
     void translationsAreChecked()
     {
@@ -110,9 +126,10 @@ private slots:
         QFETCH(QString, reported);
         QTemporaryDir dir;
         if (ts.startsWith(QLatin1Char('<'))) { // one message of a .ts written here
-            testing::writeFile(dir.filePath("mine.ts"), "<TS version=\"2.1\"><context><name>platform</name><message>"
-                                                        "<source>The file %1 cannot be deleted</source>"
-                                                            + ts.toStdString() + "</message></context></TS>");
+            testing::writeFile(dir.filePath("mine.ts"),
+                               "<TS version=\"2.1\"><context><name>platform</name><message>"
+                               "<source>The file %1 cannot be deleted</source>"
+                                   + ts.toStdString() + "</message></context></TS>");
             ts = dir.filePath("mine.ts");
         }
         QProcess tscheck;
@@ -138,11 +155,14 @@ private slots:
         QFETCH(QStringList, shown);
         platform::QtFileDialogService dialogs;
         QStringList listed;
-        QVERIFY(testing::inspectModal([&] { dialogs.show({platform::FileDialogRequest::Open, filter, {}, {}}); },
-                                      [&](QWidget& window) {
-                                          auto* types = window.findChild<QComboBox*>("fileTypeCombo");
-                                          for (int i = 0; types && i < types->count(); ++i) listed << types->itemText(i);
-                                      }));
+        QVERIFY(testing::inspectModal(
+            [&] {
+                dialogs.show({platform::FileDialogRequest::Open, filter, {}, {}});
+            },
+            [&](QWidget& window) {
+                auto* types = window.findChild<QComboBox*>("fileTypeCombo");
+                for (int i = 0; types && i < types->count(); ++i) listed << types->itemText(i);
+            }));
         QCOMPARE(listed, shown);
     }
 };

@@ -53,7 +53,7 @@ private slots:
         QCOMPARE(menu.windowTitle(), QStringLiteral("Quelmarn Manager 0.05"));
         QCOMPARE(menu.size(), QSize(747, 320));
         const std::pair<const char*, int> captions[] = {
-            {"Command1", 6}, {"Command2", 7},  {"Command7", 8},  {"Command3", 9},  {"Command4", 10},
+            {"Command1", 6},  {"Command2", 7},  {"Command7", 8},  {"Command3", 9},  {"Command4", 10},
             {"Command5", 11}, {"Command6", 12}, {"Command8", 13}, {"Command9", 14}, {"Command10", 15},
         };
         for (const auto& [name, entry] : captions)
@@ -165,7 +165,7 @@ private slots:
         QPointer<QWidget> first = menu.windows().window<frm_sit>();
         QVERIFY(first && first->isVisible());
         QVERIFY(!first->parentWidget()); // no owner window
-        QVERIFY(menu.isVisible()); // the menu stays
+        QVERIFY(menu.isVisible());       // the menu stays
 
         first->close(); // destroyed on close...
         QTRY_VERIFY(first.isNull());
@@ -245,8 +245,9 @@ private slots:
         QStringList forms = SectionWindows::classNames() << QStringLiteral("frm_load");
         QCOMPARE(QSet<QString>(order.begin(), order.end()), QSet<QString>(forms.begin(), forms.end()));
         QCOMPARE(order.size(), forms.size());
-        QVERIFY(std::is_sorted(order.begin(), order.end(),
-                               [](const QString& a, const QString& b) { return a.compare(b, Qt::CaseInsensitive) < 0; }));
+        QVERIFY(std::is_sorted(order.begin(), order.end(), [](const QString& a, const QString& b) {
+            return a.compare(b, Qt::CaseInsensitive) < 0;
+        }));
         QCOMPARE(order.last(), QStringLiteral("frmAbout"));
     }
 

@@ -26,8 +26,7 @@ void fillEveryBox(QWidget& window)
 // Latin-1).
 void type(QWidget* widget, const QString& text)
 {
-    for (const QChar c : text)
-        QTest::sendKeyEvent(QTest::Click, widget, Qt::Key_unknown, QString(c), Qt::NoModifier);
+    for (const QChar c : text) QTest::sendKeyEvent(QTest::Click, widget, Qt::Key_unknown, QString(c), Qt::NoModifier);
 }
 
 } // namespace
@@ -41,9 +40,15 @@ private slots:
         QTest::addColumn<QString>("text");
         QTest::addColumn<QString>("title");
         QTest::addColumn<int>("style");
-        QTest::newRow("Command1 information") << "Command1" << "box 1" << "box 2" << 64;
-        QTest::newRow("Command2 warning: text from Text4, title from Text3") << "Command2" << "box 4" << "box 3" << 48;
-        QTest::newRow("Command3 error") << "Command3" << "box 5" << "box 6" << 16;
+        QTest::newRow("Command1 information") << "Command1"
+                                              << "box 1"
+                                              << "box 2" << 64;
+        QTest::newRow("Command2 warning: text from Text4, title from Text3") << "Command2"
+                                                                             << "box 4"
+                                                                             << "box 3" << 48;
+        QTest::newRow("Command3 error") << "Command3"
+                                        << "box 5"
+                                        << "box 6" << 16;
     }
     void buttonUsesItsOwnFramesBoxesAndStyle()
     {
@@ -71,11 +76,26 @@ private slots:
         QTest::addColumn<QString>("titleBox");
         QTest::addColumn<QString>("text");
         QTest::addColumn<QString>("title");
-        QTest::newRow("blanks kept") << "Command1" << "Text1" << "Text2" << "  Pozor, zpráva!  " << " Nadpis ";
-        QTest::newRow("markup is not interpreted") << "Command2" << "Text4" << "Text3" << "<b>tučně</b> & 50 %"
+        QTest::newRow("blanks kept") << "Command1"
+                                     << "Text1"
+                                     << "Text2"
+                                     << "  Pozor, zpráva!  "
+                                     << " Nadpis ";
+        QTest::newRow("markup is not interpreted") << "Command2"
+                                                   << "Text4"
+                                                   << "Text3"
+                                                   << "<b>tučně</b> & 50 %"
                                                    << "&Soubor";
-        QTest::newRow("empty text and title") << "Command3" << "Text5" << "Text6" << "" << "";
-        QTest::newRow("empty title only") << "Command1" << "Text1" << "Text2" << "Hotovo." << "";
+        QTest::newRow("empty text and title") << "Command3"
+                                              << "Text5"
+                                              << "Text6"
+                                              << ""
+                                              << "";
+        QTest::newRow("empty title only") << "Command1"
+                                          << "Text1"
+                                          << "Text2"
+                                          << "Hotovo."
+                                          << "";
     }
     void textsArePassedExactlyAsTyped()
     {
@@ -122,18 +142,30 @@ private slots:
     {
         QTest::addColumn<QString>("control");
         QTest::addColumn<QString>("caption");
-        QTest::newRow("Frame1") << "Frame1" << "T110";
-        QTest::newRow("Frame2") << "Frame2" << "T111";
-        QTest::newRow("Frame3") << "Frame3" << "T112";
-        QTest::newRow("Label1") << "Label1" << "T113";
-        QTest::newRow("Label4") << "Label4" << "T113";
-        QTest::newRow("Label5") << "Label5" << "T113";
-        QTest::newRow("Label2") << "Label2" << "T114";
-        QTest::newRow("Label3") << "Label3" << "T114";
-        QTest::newRow("Label6") << "Label6" << "T114";
-        QTest::newRow("Command1") << "Command1" << "T115";
-        QTest::newRow("Command2") << "Command2" << "T115";
-        QTest::newRow("Command3") << "Command3" << "T115";
+        QTest::newRow("Frame1") << "Frame1"
+                                << "T110";
+        QTest::newRow("Frame2") << "Frame2"
+                                << "T111";
+        QTest::newRow("Frame3") << "Frame3"
+                                << "T112";
+        QTest::newRow("Label1") << "Label1"
+                                << "T113";
+        QTest::newRow("Label4") << "Label4"
+                                << "T113";
+        QTest::newRow("Label5") << "Label5"
+                                << "T113";
+        QTest::newRow("Label2") << "Label2"
+                                << "T114";
+        QTest::newRow("Label3") << "Label3"
+                                << "T114";
+        QTest::newRow("Label6") << "Label6"
+                                << "T114";
+        QTest::newRow("Command1") << "Command1"
+                                  << "T115";
+        QTest::newRow("Command2") << "Command2"
+                                  << "T115";
+        QTest::newRow("Command3") << "Command3"
+                                  << "T115";
     }
     void loadTakesCaptionsFromTheTable()
     {

@@ -94,8 +94,10 @@ public:
         QObject::connect(&server_, &QTcpServer::newConnection, &server_, [this, mode] {
             while (QTcpSocket* socket = server_.nextPendingConnection()) {
                 ++accepted;
-                if (mode == Close) socket->close();
-                else if (mode == Reset) socket->abort();
+                if (mode == Close)
+                    socket->close();
+                else if (mode == Reset)
+                    socket->abort();
             }
         });
     }
@@ -116,10 +118,7 @@ quint16 closedPort()
     return port;
 }
 
-QByteArray loopback(quint16 port)
-{
-    return "127.0.0.1:" + QByteArray::number(port);
-}
+QByteArray loopback(quint16 port) { return "127.0.0.1:" + QByteArray::number(port); }
 
 // Stands in for the bound's timer: a wait ends at its bound only when the
 // test calls expire(). A wait that nothing ends is cut after a generous
@@ -316,8 +315,8 @@ private slots:
         QTest::newRow("ipv6 skipped") << List{{true, false, {v6, b}}} << "10.0.0.9";
         QTest::newRow("only ipv6") << List{{true, false, {v6}}} << "127.0.0.1";
         QTest::newRow("first of two") << List{{true, false, {b}}, {true, false, {a}}} << "10.0.0.9";
-        QTest::newRow("loopback address elsewhere") << List{{true, false, {QHostAddress("127.0.1.1"), a}}}
-                                                    << "192.168.1.5";
+        QTest::newRow("loopback address elsewhere")
+            << List{{true, false, {QHostAddress("127.0.1.1"), a}}} << "192.168.1.5";
     }
     void addressIsTheFirstUpIpv4()
     {
@@ -332,13 +331,18 @@ private slots:
     {
         QTest::addColumn<QString>("server");
         QTest::addColumn<QString>("status");
-        QTest::newRow("accepts") << "keep" << "T94";
-        QTest::newRow("accepts and closes at once") << "close" << "T94";
-        QTest::newRow("accepts and resets at once") << "reset" << "T94";
-        QTest::newRow("refused") << "refused" << "T93";
+        QTest::newRow("accepts") << "keep"
+                                 << "T94";
+        QTest::newRow("accepts and closes at once") << "close"
+                                                    << "T94";
+        QTest::newRow("accepts and resets at once") << "reset"
+                                                    << "T94";
+        QTest::newRow("refused") << "refused"
+                                 << "T93";
         // A name no resolver can take (blanks are not allowed in host
         // names): the lookup fails on this machine, no query goes out.
-        QTest::newRow("unknown host") << "unknown" << "T93";
+        QTest::newRow("unknown host") << "unknown"
+                                      << "T93";
     }
     void reachabilityAgainstLoopback()
     {
@@ -351,9 +355,10 @@ private slots:
         } else if (server == QLatin1String("unknown")) {
             target = "no such host:80";
         } else {
-            listening = std::make_unique<LoopbackServer>(server == QLatin1String("keep")    ? LoopbackServer::Keep
-                                                         : server == QLatin1String("close") ? LoopbackServer::Close
-                                                                                            : LoopbackServer::Reset);
+            listening =
+                std::make_unique<LoopbackServer>(server == QLatin1String("keep")        ? LoopbackServer::Keep
+                                                     : server == QLatin1String("close") ? LoopbackServer::Close
+                                                                                        : LoopbackServer::Reset);
             target = loopback(listening->port());
         }
         HeldLimit limit; // never expires: only the attempt can end the wait
@@ -449,7 +454,9 @@ private slots:
     {
         testing::FakeApp app;
         app.fakes.network.answer = true;
-        { frm_sit first(app.context); }
+        {
+            frm_sit first(app.context);
+        }
         app.fakes.network.answer = false;
         frm_sit second(app.context);
         QCOMPARE(app.fakes.network.probes.size(), size_t(2));

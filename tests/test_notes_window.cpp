@@ -8,8 +8,8 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QScrollBar>
-#include <QTextBlock>
 #include <QTemporaryDir>
+#include <QTextBlock>
 #include <QTimer>
 #include <QtTest>
 #include <optional>
@@ -209,18 +209,28 @@ private slots:
         QTest::addColumn<QString>("typed");
         QTest::addColumn<QByteArray>("saved");
         QTest::newRow("UTF-8 letters") << QByteArray("\xc5\xbelu\xc5\xa5ou\xc4\x8dk\xc3\xbd\r\n") << "žluťoučký\n"
-                                       << "€" << QByteArray("\xc5\xbelu\xc5\xa5ou\xc4\x8dk\xc3\xbd\r\n\xe2\x82\xac\r\n");
-        QTest::newRow("UTF-8 with its mark") << QByteArray("\xef\xbb\xbf" "a\xc3\xa1\n") << "aá\n" << ""
-                                             << QByteArray("\xef\xbb\xbf" "a\xc3\xa1\r\n\r\n");
-        QTest::newRow("mark before plain letters") << QByteArray("\xef\xbb\xbf" "abc") << "abc" << "č"
-                                                   << QByteArray("\xef\xbb\xbf" "abc\xc4\x8d\r\n");
-        QTest::newRow("plain letters stay ANSI") << QByteArray("abc") << "abc" << "č" << QByteArray("abc\xe8\r\n");
-        QTest::newRow("1250 letters stay ANSI") << QByteArray("\x9e\xe8\x9a") << "žčš" << ""
-                                                << QByteArray("\x9e\xe8\x9a\r\n");
-        QTest::newRow("encoded surrogate is not UTF-8") << QByteArray("\xed\xb0\x80") << "í°€" << ""
-                                                        << QByteArray("\xed\xb0\x80\r\n");
-        QTest::newRow("overlong slash is not UTF-8") << QByteArray("\xc0\xaf") << "ŔŻ" << ""
-                                                     << QByteArray("\xc0\xaf\r\n");
+                                       << "€"
+                                       << QByteArray("\xc5\xbelu\xc5\xa5ou\xc4\x8dk\xc3\xbd\r\n\xe2\x82\xac\r\n");
+        QTest::newRow("UTF-8 with its mark") << QByteArray("\xef\xbb\xbf"
+                                                           "a\xc3\xa1\n")
+                                             << "aá\n"
+                                             << ""
+                                             << QByteArray("\xef\xbb\xbf"
+                                                           "a\xc3\xa1\r\n\r\n");
+        QTest::newRow("mark before plain letters") << QByteArray("\xef\xbb\xbf"
+                                                                 "abc")
+                                                   << "abc"
+                                                   << "č"
+                                                   << QByteArray("\xef\xbb\xbf"
+                                                                 "abc\xc4\x8d\r\n");
+        QTest::newRow("plain letters stay ANSI") << QByteArray("abc") << "abc"
+                                                 << "č" << QByteArray("abc\xe8\r\n");
+        QTest::newRow("1250 letters stay ANSI") << QByteArray("\x9e\xe8\x9a") << "žčš"
+                                                << "" << QByteArray("\x9e\xe8\x9a\r\n");
+        QTest::newRow("encoded surrogate is not UTF-8") << QByteArray("\xed\xb0\x80") << "í°€"
+                                                        << "" << QByteArray("\xed\xb0\x80\r\n");
+        QTest::newRow("overlong slash is not UTF-8") << QByteArray("\xc0\xaf") << "ŔŻ"
+                                                     << "" << QByteArray("\xc0\xaf\r\n");
     }
     void encodingIsKeptFromOpenToSave()
     {
@@ -265,8 +275,8 @@ private slots:
         QFETCH(int, codePage);
         QFETCH(QByteArray, bytes);
         const std::string fileText = bytes.toStdString();
-        const QString expected = QString::fromStdString(
-            frm_poznamky::toNoteText(platform::codepage::toUtf8(fileText, codePage)));
+        const QString expected =
+            QString::fromStdString(frm_poznamky::toNoteText(platform::codepage::toUtf8(fileText, codePage)));
         testing::FakeApp app([codePage](Configuration& config) { config.codePage = codePage; });
         const frm_poznamky window(app.context);
         QCOMPARE(window.decodeFileText(fileText), expected);

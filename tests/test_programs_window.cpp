@@ -14,7 +14,6 @@
 using platform::fakes::FakeMessageBoxService;
 using platform::fakes::FakeProgramStarter;
 
-
 namespace {
 
 QLineEdit* pathBox(QWidget& window, int row)
@@ -172,7 +171,8 @@ private slots:
         ::button(window, button)->click();
         const bool fits = length <= frm_programy::longestCommandLine;
         QCOMPARE(startedCommandLines(app.fakes.programs), fits ? QStringList{line} : QStringList{});
-        if (!fits) QVERIFY(app.fakes.messages.calls.at(0).text.contains(QStringLiteral("Text1 is %1 char").arg(length)));
+        if (!fits)
+            QVERIFY(app.fakes.messages.calls.at(0).text.contains(QStringLiteral("Text1 is %1 char").arg(length)));
     }
 
     void runAllStartsFiveInRowOrderMinimised()
@@ -300,20 +300,20 @@ private slots:
         QTest::addColumn<QString>("commandLine"); // "%D" stands for the temporary folder
         QTest::addColumn<QString>("program");
         QTest::addColumn<QStringList>("arguments");
-        QTest::newRow("existing program with blanks, whole")
-            << "%D/my prog" << "%D/my prog" << QStringList{};
-        QTest::newRow("program and arguments")
-            << "%D/tool -a b" << "%D/tool" << QStringList{"-a", "b"};
-        QTest::newRow("quoted program with blanks and an argument")
-            << "\"%D/my prog\" --flag" << "%D/my prog" << QStringList{"--flag"};
-        QTest::newRow("quoted argument with blanks")
-            << "%D/tool \"one two\"" << "%D/tool" << QStringList{"one two"};
-        QTest::newRow("program with blanks and an argument, unquoted: split")
-            << "%D/my prog x" << "%D/my" << QStringList{"prog", "x"};
-        QTest::newRow("not executable with blanks: split")
-            << "%D/plain file" << "%D/plain" << QStringList{"file"};
-        QTest::newRow("folder is not a program")
-            << "%D" << "%D" << QStringList{};
+        QTest::newRow("existing program with blanks, whole") << "%D/my prog"
+                                                             << "%D/my prog" << QStringList{};
+        QTest::newRow("program and arguments") << "%D/tool -a b"
+                                               << "%D/tool" << QStringList{"-a", "b"};
+        QTest::newRow("quoted program with blanks and an argument") << "\"%D/my prog\" --flag"
+                                                                    << "%D/my prog" << QStringList{"--flag"};
+        QTest::newRow("quoted argument with blanks") << "%D/tool \"one two\""
+                                                     << "%D/tool" << QStringList{"one two"};
+        QTest::newRow("program with blanks and an argument, unquoted: split") << "%D/my prog x"
+                                                                              << "%D/my" << QStringList{"prog", "x"};
+        QTest::newRow("not executable with blanks: split") << "%D/plain file"
+                                                           << "%D/plain" << QStringList{"file"};
+        QTest::newRow("folder is not a program") << "%D"
+                                                 << "%D" << QStringList{};
     }
     void splitCommandLine()
     {

@@ -104,11 +104,10 @@ private slots:
         QTest::addColumn<QStringList>("languages"); // shipped sources checked as they are
         QTest::addColumn<QStringList>("changes");   // or the Czech source with these lines
         QTest::addColumn<QStringList>("expected");  // every line qlkpack prints
-        QTest::newRow("the shipped languages")
-            << shippedLanguages << QStringList() << QStringList();
-        QTest::newRow("missing entries")
-            << QStringList() << QStringList{"Text5", "", "Text129", ""}
-            << QStringList{"changed.txt: Text5 is missing", "changed.txt: Text129 is missing"};
+        QTest::newRow("the shipped languages") << shippedLanguages << QStringList() << QStringList();
+        QTest::newRow("missing entries") << QStringList() << QStringList{"Text5", "", "Text129", ""}
+                                         << QStringList{"changed.txt: Text5 is missing",
+                                                        "changed.txt: Text129 is missing"};
         QTest::newRow("characters code page 1250 cannot hold")
             << QStringList() << QStringList{"Text10", "Text10 \"Poznámky €\u20ac ☃ ø\""}
             << QStringList{"changed.txt: Text10 has \"☃\", which code page 1250 cannot hold",

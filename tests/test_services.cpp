@@ -66,8 +66,7 @@ private slots:
         QTest::addColumn<QString>("filter");
         QTest::addColumn<QStringList>("expected");
         QTest::newRow("one pair") << "Programs|*.exe" << QStringList{"Programs (*.exe)"};
-        QTest::newRow("two pairs") << "Programs|*.exe|All files|*"
-                                   << QStringList{"Programs (*.exe)", "All files (*)"};
+        QTest::newRow("two pairs") << "Programs|*.exe|All files|*" << QStringList{"Programs (*.exe)", "All files (*)"};
         QTest::newRow("several patterns") << "Texts|*.txt;*.TXT" << QStringList{"Texts (*.txt *.TXT)"};
         QTest::newRow("empty") << "" << QStringList{};
     }
@@ -145,8 +144,10 @@ private slots:
         ModuleNetworkService network(networkModule);
         QWidget host;
         try {
-            if (module == "quelmarn_webengine.so") factory.create(&host);
-            else network.localHostName();
+            if (module == "quelmarn_webengine.so")
+                factory.create(&host);
+            else
+                network.localHostName();
             QFAIL("a module's service was used without the module");
         } catch (const Failure& failure) {
             const QString message = QString::fromUtf8(failure.what());

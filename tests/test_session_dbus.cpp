@@ -210,8 +210,9 @@ private slots:
         const auto session = calls();
         session->powerOff();
         session->reboot();
-        QCOMPARE(mock_.calls(), (QStringList{"/org/freedesktop/login1 org.freedesktop.login1.Manager.PowerOff(true)",
-                                             "/org/freedesktop/login1 org.freedesktop.login1.Manager.Reboot(true)"}));
+        QCOMPARE(mock_.calls(),
+                 (QStringList{"/org/freedesktop/login1 org.freedesktop.login1.Manager.PowerOff(true)",
+                              "/org/freedesktop/login1 org.freedesktop.login1.Manager.Reboot(true)"}));
     }
 
     void refusedPowerOffFails()
@@ -243,8 +244,12 @@ private slots:
         QTest::addColumn<QString>("desktop");
         QTest::addColumn<QString>("program");
         QTest::addColumn<QString>("arguments");
-        QTest::newRow("gnome") << "GNOME" << "gnome-session-quit" << "--power-off";
-        QTest::newRow("xfce") << "XFCE" << "xfce4-session-logout" << "";
+        QTest::newRow("gnome") << "GNOME"
+                               << "gnome-session-quit"
+                               << "--power-off";
+        QTest::newRow("xfce") << "XFCE"
+                              << "xfce4-session-logout"
+                              << "";
     }
     void promptPrograms()
     {
@@ -258,7 +263,8 @@ private slots:
 
         QFile script(bin.filePath(program));
         QVERIFY(script.open(QIODevice::WriteOnly));
-        script.write(QStringLiteral("#!/bin/sh\necho \"$*\" > '%1.tmp' && /bin/mv '%1.tmp' '%1'\n").arg(record).toUtf8());
+        script.write(
+            QStringLiteral("#!/bin/sh\necho \"$*\" > '%1.tmp' && /bin/mv '%1.tmp' '%1'\n").arg(record).toUtf8());
         script.close();
         script.setPermissions(QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
         QVERIFY(session->desktopShutdownPrompt());
@@ -308,4 +314,3 @@ int main(int argc, char* argv[])
     SessionDBusTest test;
     return QTest::qExec(&test, argc, argv);
 }
-

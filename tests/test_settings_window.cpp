@@ -2,18 +2,18 @@
 // and start-up's folders, the copy into the user's folder, options.ini
 // written on every selection, the restart notice, the help labels.
 
+#include <QGroupBox>
 #include <QLabel>
 #include <QListWidget>
 #include <QPointer>
 #include <QPushButton>
-#include <QGroupBox>
 #include <QTemporaryDir>
 #include <QtTest>
 
 #include "platform/sys/profile.h"
+#include "sections/settings/frm_nastav.h"
 #include "startup/appearance.h"
 #include "startup/frm_load.h"
-#include "sections/settings/frm_nastav.h"
 #include "tests/support/test_support.h"
 
 namespace {
@@ -29,8 +29,7 @@ struct SettingsFixture {
 
     explicit SettingsFixture(const QStringList& files = {"czech.qlk", "english.qlk", "slovak.qlk"})
     {
-        for (const QString& name : files)
-            testing::writeFile(workDir.path() + "/" + name, "x");
+        for (const QString& name : files) testing::writeFile(workDir.path() + "/" + name, "x");
         app.config.workingFolder = workDir.path();
         app.config.windowsDirectory = windowsDir.path().toStdString();
         auto& folders = app.config.languageFolders;
@@ -90,8 +89,8 @@ private slots:
 
     void listsOnlyLanguageFilesOfTheWorkingDirectory()
     {
-        SettingsFixture f({"english.qlk", "czech.qlk", "Slovak.QLK", "notes.txt", "czech.qlk.bak", "qlk",
-                           ".hidden.qlk", "ěščřžýáíé.qlk", "line\nbreak.qlk", "abcdefghijklmnopqrstuvwxyz.qlk"});
+        SettingsFixture f({"english.qlk", "czech.qlk", "Slovak.QLK", "notes.txt", "czech.qlk.bak", "qlk", ".hidden.qlk",
+                           "ěščřžýáíé.qlk", "line\nbreak.qlk", "abcdefghijklmnopqrstuvwxyz.qlk"});
         QVERIFY(QDir(f.workDir.path()).mkdir("folder.qlk"));
         // A language file in a folder start-up does not search does not
         // count.
@@ -123,11 +122,21 @@ private slots:
         QTest::addColumn<QString>("holding");
         QTest::addColumn<QString>("foundIn"); // where the next start finds it; "" when refused
         QTest::addColumn<QString>("content");
-        QTest::newRow("only in the working directory: copied") << "w" << "u" << "w";
-        QTest::newRow("also in the program's folder") << "wa" << "a" << "a";
-        QTest::newRow("user's own file not replaced") << "wu" << "u" << "u";
-        QTest::newRow("only in a system folder") << "s" << "s" << "s";
-        QTest::newRow("user's folder cannot be made") << "w" << "" << "";
+        QTest::newRow("only in the working directory: copied") << "w"
+                                                               << "u"
+                                                               << "w";
+        QTest::newRow("also in the program's folder") << "wa"
+                                                      << "a"
+                                                      << "a";
+        QTest::newRow("user's own file not replaced") << "wu"
+                                                      << "u"
+                                                      << "u";
+        QTest::newRow("only in a system folder") << "s"
+                                                 << "s"
+                                                 << "s";
+        QTest::newRow("user's folder cannot be made") << "w"
+                                                      << ""
+                                                      << "";
     }
     void choiceStartUpWouldNotFindIsCopiedFirst()
     {
@@ -206,8 +215,9 @@ private slots:
         QCOMPARE(f.options(), std::string("[OPTIONS]\nlokalizace=czech.qlk\n"));
         QCOMPARE(f.app.fakes.messages.calls.size(), size_t(1));
         const auto& notice = f.app.fakes.messages.calls[0];
-        QCOMPARE(notice.text, QStringLiteral("Změny se projeví až po restartu programu. / Changes will be "
-                                             "applying after restart application."));
+        QCOMPARE(notice.text,
+                 QStringLiteral("Změny se projeví až po restartu programu. / Changes will be "
+                                "applying after restart application."));
         QCOMPARE(notice.title, std::optional<QString>(QStringLiteral("Informace/Information")));
         QCOMPARE(notice.style, 64);
         // The running program keeps its texts.
@@ -235,8 +245,7 @@ private slots:
         QCOMPARE(f.options(), expected("czech.qlk"));
 
         QCOMPARE(f.app.fakes.messages.calls.size(), size_t(3));
-        for (const auto& call : f.app.fakes.messages.calls)
-            QCOMPARE(call.text, frm_nastav::noticeText());
+        for (const auto& call : f.app.fakes.messages.calls) QCOMPARE(call.text, frm_nastav::noticeText());
         // The last choice is what the next start loads.
         QCOMPARE(frm_load::languageFileName(f.optionsPath().toStdString()), std::string("czech.qlk"));
     }
@@ -269,8 +278,10 @@ private slots:
     {
         QTest::addColumn<QString>("obstacle");
         QTest::addColumn<QString>("reason");
-        QTest::newRow("Windows directory is a file") << "folder is a file" << "Not a directory";
-        QTest::newRow("options.ini over 1 MiB") << "large" << "larger than 1 MiB";
+        QTest::newRow("Windows directory is a file") << "folder is a file"
+                                                     << "Not a directory";
+        QTest::newRow("options.ini over 1 MiB") << "large"
+                                                << "larger than 1 MiB";
     }
     void failedWriteShowsTheFailureInsteadOfTheNotice()
     {
@@ -298,12 +309,18 @@ private slots:
     {
         QTest::addColumn<QString>("control");
         QTest::addColumn<QString>("caption");
-        QTest::newRow("Label9") << "Label9" << "T120";
-        QTest::newRow("Label10") << "Label10" << "T121";
-        QTest::newRow("Label11") << "Label11" << "T122";
-        QTest::newRow("Label12") << "Label12" << "T123";
-        QTest::newRow("Label7") << "Label7" << "T124";
-        QTest::newRow("Label8") << "Label8" << "T125";
+        QTest::newRow("Label9") << "Label9"
+                                << "T120";
+        QTest::newRow("Label10") << "Label10"
+                                 << "T121";
+        QTest::newRow("Label11") << "Label11"
+                                 << "T122";
+        QTest::newRow("Label12") << "Label12"
+                                 << "T123";
+        QTest::newRow("Label7") << "Label7"
+                                << "T124";
+        QTest::newRow("Label8") << "Label8"
+                                << "T125";
     }
     void loadTakesCaptionsAndTooltipsFromTheTable()
     {

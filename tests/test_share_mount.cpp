@@ -82,27 +82,48 @@ private slots:
     {
         QTest::addColumn<QString>("typed");
         QTest::addColumn<QString>("url"); // empty: refused
-        QTest::newRow("smb share") << "smb://server/share" << "smb://server/share";
-        QTest::newRow("smb with folder") << "smb://server/share/dir" << "smb://server/share/dir";
-        QTest::newRow("case of scheme and host") << "SMB://Server/Share" << "smb://server/Share";
-        QTest::newRow("windows form") << "\\\\server\\share\\dir" << "smb://server/share/dir";
-        QTest::newRow("blanks around") << "  smb://server/share  " << "smb://server/share";
-        QTest::newRow("blank in share") << "smb://server/my share" << "smb://server/my%20share";
-        QTest::newRow("sftp with user and port") << "sftp://jana@host:2222/home" << "sftp://jana@host:2222/home";
-        QTest::newRow("ftp server root") << "ftp://127.0.0.1:2121/" << "ftp://127.0.0.1:2121/";
-        QTest::newRow("ftp without path") << "ftp://files.example" << "ftp://files.example";
-        QTest::newRow("dav") << "dav://host/remote.php/webdav" << "dav://host/remote.php/webdav";
-        QTest::newRow("davs") << "davs://host/x" << "davs://host/x";
-        QTest::newRow("empty") << "" << "";
-        QTest::newRow("only blanks") << "   " << "";
-        QTest::newRow("web page") << "http://host/" << "";
-        QTest::newRow("local file") << "file:///etc" << "";
-        QTest::newRow("no scheme") << "server/share" << "";
-        QTest::newRow("smb without share") << "smb://server" << "";
-        QTest::newRow("smb with bare slash") << "smb://server/" << "";
-        QTest::newRow("no host") << "smb:///share" << "";
-        QTest::newRow("blank in host") << "smb://ser ver/share" << "";
-        QTest::newRow("windows form without share") << "\\\\server" << "";
+        QTest::newRow("smb share") << "smb://server/share"
+                                   << "smb://server/share";
+        QTest::newRow("smb with folder") << "smb://server/share/dir"
+                                         << "smb://server/share/dir";
+        QTest::newRow("case of scheme and host") << "SMB://Server/Share"
+                                                 << "smb://server/Share";
+        QTest::newRow("windows form") << "\\\\server\\share\\dir"
+                                      << "smb://server/share/dir";
+        QTest::newRow("blanks around") << "  smb://server/share  "
+                                       << "smb://server/share";
+        QTest::newRow("blank in share") << "smb://server/my share"
+                                        << "smb://server/my%20share";
+        QTest::newRow("sftp with user and port") << "sftp://jana@host:2222/home"
+                                                 << "sftp://jana@host:2222/home";
+        QTest::newRow("ftp server root") << "ftp://127.0.0.1:2121/"
+                                         << "ftp://127.0.0.1:2121/";
+        QTest::newRow("ftp without path") << "ftp://files.example"
+                                          << "ftp://files.example";
+        QTest::newRow("dav") << "dav://host/remote.php/webdav"
+                             << "dav://host/remote.php/webdav";
+        QTest::newRow("davs") << "davs://host/x"
+                              << "davs://host/x";
+        QTest::newRow("empty") << ""
+                               << "";
+        QTest::newRow("only blanks") << "   "
+                                     << "";
+        QTest::newRow("web page") << "http://host/"
+                                  << "";
+        QTest::newRow("local file") << "file:///etc"
+                                    << "";
+        QTest::newRow("no scheme") << "server/share"
+                                   << "";
+        QTest::newRow("smb without share") << "smb://server"
+                                           << "";
+        QTest::newRow("smb with bare slash") << "smb://server/"
+                                             << "";
+        QTest::newRow("no host") << "smb:///share"
+                                 << "";
+        QTest::newRow("blank in host") << "smb://ser ver/share"
+                                       << "";
+        QTest::newRow("windows form without share") << "\\\\server"
+                                                    << "";
     }
     void addressIsChecked()
     {
@@ -218,8 +239,10 @@ private slots:
                 passwordHidden = password->echoMode() == QLineEdit::Password;
                 child<QLineEdit>(*ask, "user")->setText(QStringLiteral("petr"));
                 password->setText(QStringLiteral("tajne heslo"));
-                if (confirm) ask->accept();
-                else ask->reject();
+                if (confirm)
+                    ask->accept();
+                else
+                    ask->reject();
             });
             child<QLineEdit>(shareDialog, "address")->setText(QStringLiteral("smb://nas/fotky"));
             child<QPushButton>(shareDialog, "connect")->click();
@@ -267,12 +290,12 @@ private slots:
             auto* question = owner.findChild<QDialog*>(QStringLiteral("QuestionDialog"));
             if (!question) qFatal("no question dialog");
             shownQuestion = child<QLabel>(*question, "message")->text();
-            for (const char* name : {"answer0", "answer1"})
-                shownAnswers << child<QPushButton>(*question, name)->text();
+            for (const char* name : {"answer0", "answer1"}) shownAnswers << child<QPushButton>(*question, name)->text();
             child<QPushButton>(*question, press.toLatin1().constData())->click();
         });
-        const std::optional<int> answer = prompt.choose(QStringLiteral("The host key of nas is not known. Continue?"),
-                                                        {QStringLiteral("Log In Anyway"), QStringLiteral("Cancel Login")});
+        const std::optional<int> answer =
+            prompt.choose(QStringLiteral("The host key of nas is not known. Continue?"),
+                          {QStringLiteral("Log In Anyway"), QStringLiteral("Cancel Login")});
         QCOMPARE(shownQuestion, QStringLiteral("The host key of nas is not known. Continue?"));
         QCOMPARE(shownAnswers, QStringList({"Log In Anyway", "Cancel Login"}));
         QCOMPARE(answer.value_or(-1), chosen);
@@ -287,7 +310,8 @@ private slots:
         for (const char* program : {"/usr/libexec/gvfsd", "/usr/libexec/gvfsd-ftp", "/usr/bin/gio"})
             if (!QFile::exists(QLatin1String(program)))
                 QSKIP(qPrintable(QStringLiteral("GVfs is not installed here (%1 missing)").arg(program)));
-        if (QProcess::execute(QStringLiteral("/usr/bin/python3"), {QStringLiteral("-c"), QStringLiteral("import pyftpdlib")})
+        if (QProcess::execute(QStringLiteral("/usr/bin/python3"),
+                              {QStringLiteral("-c"), QStringLiteral("import pyftpdlib")})
             != 0)
             QSKIP("no FTP server to mount: python3-pyftpdlib is not installed");
 
@@ -302,8 +326,8 @@ private slots:
         ftp.setProcessChannelMode(QProcess::ForwardedErrorChannel);
         ftp.start(QStringLiteral("/usr/bin/python3"),
                   {QStringLiteral("-m"), QStringLiteral("pyftpdlib"), QStringLiteral("-i"), QStringLiteral("127.0.0.1"),
-                   QStringLiteral("-p"), QString::number(port), QStringLiteral("-d"), root.path(),
-                   QStringLiteral("-u"), QStringLiteral("quelmarn"), QStringLiteral("-P"), QStringLiteral("tajne")});
+                   QStringLiteral("-p"), QString::number(port), QStringLiteral("-d"), root.path(), QStringLiteral("-u"),
+                   QStringLiteral("quelmarn"), QStringLiteral("-P"), QStringLiteral("tajne")});
         QVERIFY(ftp.waitForStarted(5000));
         QTRY_VERIFY_WITH_TIMEOUT(accepts(port), 10000);
         const QString url = QStringLiteral("ftp://127.0.0.1:%1/").arg(port);

@@ -47,17 +47,25 @@ private slots:
     {
         QTest::addColumn<QString>("ini"); // "<none>": no options.ini at all
         QTest::addColumn<QString>("name");
-        QTest::newRow("no options.ini") << "<none>" << "czech.qlk";
-        QTest::newRow("no section") << "[OTHER]\nlokalizace=english.qlk\n" << "czech.qlk";
-        QTest::newRow("no key") << "[OPTIONS]\nother=1\n" << "czech.qlk";
-        QTest::newRow("set") << "[OPTIONS]\nlokalizace=english.qlk\n" << "english.qlk";
-        QTest::newRow("any case") << "[Options]\nLokalizace=english.qlk\n" << "english.qlk";
-        QTest::newRow("empty") << "[OPTIONS]\nlokalizace=\n" << "";
+        QTest::newRow("no options.ini") << "<none>"
+                                        << "czech.qlk";
+        QTest::newRow("no section") << "[OTHER]\nlokalizace=english.qlk\n"
+                                    << "czech.qlk";
+        QTest::newRow("no key") << "[OPTIONS]\nother=1\n"
+                                << "czech.qlk";
+        QTest::newRow("set") << "[OPTIONS]\nlokalizace=english.qlk\n"
+                             << "english.qlk";
+        QTest::newRow("any case") << "[Options]\nLokalizace=english.qlk\n"
+                                  << "english.qlk";
+        QTest::newRow("empty") << "[OPTIONS]\nlokalizace=\n"
+                               << "";
         QTest::newRow("40 characters") << "[OPTIONS]\nlokalizace=abcdefghijklmnopqrstuvwxyz0123456789.qlk\n"
                                        << "abcdefghijklmnopqrstuvwxyz012";
         QTest::newRow("29 accented characters kept whole")
-            << "[OPTIONS]\nlokalizace=ěščřžýáíéůúěščřžýáíéůúěščřžýáíéůú\n" << "ěščřžýáíéůúěščřžýáíéůúěščřžýá";
-        QTest::newRow("folder part kept") << "[OPTIONS]\nlokalizace=lang/sk.qlk\n" << "lang/sk.qlk";
+            << "[OPTIONS]\nlokalizace=ěščřžýáíéůúěščřžýáíéůúěščřžýáíéůú\n"
+            << "ěščřžýáíéůúěščřžýáíéůúěščřžýá";
+        QTest::newRow("folder part kept") << "[OPTIONS]\nlokalizace=lang/sk.qlk\n"
+                                          << "lang/sk.qlk";
     }
     void languageFileNameFromOptions()
     {
@@ -75,14 +83,22 @@ private slots:
     {
         QTest::addColumn<QString>("holding"); // the folders that hold czech.qlk
         QTest::addColumn<QString>("loaded");  // "" when start-up fails
-        QTest::newRow("every folder") << "aust" << "a";
-        QTest::newRow("program's folder first") << "ai" << "a";
-        QTest::newRow("user before system") << "ust" << "u";
-        QTest::newRow("system folders in their order") << "st" << "s";
-        QTest::newRow("second system folder") << "t" << "t";
-        QTest::newRow("installed data folder last") << "ti" << "t";
-        QTest::newRow("installed data folder alone") << "i" << "i";
-        QTest::newRow("nowhere") << "" << "";
+        QTest::newRow("every folder") << "aust"
+                                      << "a";
+        QTest::newRow("program's folder first") << "ai"
+                                                << "a";
+        QTest::newRow("user before system") << "ust"
+                                            << "u";
+        QTest::newRow("system folders in their order") << "st"
+                                                       << "s";
+        QTest::newRow("second system folder") << "t"
+                                              << "t";
+        QTest::newRow("installed data folder last") << "ti"
+                                                    << "t";
+        QTest::newRow("installed data folder alone") << "i"
+                                                     << "i";
+        QTest::newRow("nowhere") << ""
+                                 << "";
     }
     void languageFileIsSearchedInOrder()
     {
@@ -100,8 +116,10 @@ private slots:
         QTemporaryDir windows;
         Configuration config;
         config.windowsDirectory = windows.path().toStdString();
-        config.languageFolders = {folder('a').toStdString(), folder('u').toStdString(),
-                                  {folder('s').toStdString(), folder('t').toStdString()}, folder('i').toStdString()};
+        config.languageFolders = {folder('a').toStdString(),
+                                  folder('u').toStdString(),
+                                  {folder('s').toStdString(), folder('t').toStdString()},
+                                  folder('i').toStdString()};
         Form1 table;
         try {
             frm_load::Form_Load(table, config, [] {});
@@ -118,22 +136,28 @@ private slots:
 
     void languageFoldersFromTheEnvironment_data()
     {
-        QTest::addColumn<QString>("dataHome");  // "<unset>" for an unset variable
+        QTest::addColumn<QString>("dataHome"); // "<unset>" for an unset variable
         QTest::addColumn<QString>("dataDirs");
         QTest::addColumn<QStringList>("order");
         const QString l = "/quelmarn/languages";
-        QTest::newRow("defaults") << "<unset>" << "<unset>"
+        QTest::newRow("defaults") << "<unset>"
+                                  << "<unset>"
+                                  << QStringList{"/opt/q/bin", "/home/u/.local/share" + l, "/usr/local/share" + l,
+                                                 "/usr/share" + l, "/opt/q/share" + l};
+        QTest::newRow("empty means default")
+            << ""
+            << ""
             << QStringList{"/opt/q/bin", "/home/u/.local/share" + l, "/usr/local/share" + l, "/usr/share" + l,
                            "/opt/q/share" + l};
-        QTest::newRow("empty means default") << "" << ""
-            << QStringList{"/opt/q/bin", "/home/u/.local/share" + l, "/usr/local/share" + l, "/usr/share" + l,
-                           "/opt/q/share" + l};
-        QTest::newRow("own folders, in order") << "/data/me" << "/b:/a/"
-            << QStringList{"/opt/q/bin", "/data/me" + l, "/b" + l, "/a" + l, "/opt/q/share" + l};
-        QTest::newRow("relative entries ignored") << "mine" << "rel:/x::y"
-            << QStringList{"/opt/q/bin", "/home/u/.local/share" + l, "/x" + l, "/opt/q/share" + l};
-        QTest::newRow("each folder once") << "/usr/share" << "/usr/share:/opt/q/share//"
-            << QStringList{"/opt/q/bin", "/usr/share" + l, "/opt/q/share" + l};
+        QTest::newRow("own folders, in order")
+            << "/data/me"
+            << "/b:/a/" << QStringList{"/opt/q/bin", "/data/me" + l, "/b" + l, "/a" + l, "/opt/q/share" + l};
+        QTest::newRow("relative entries ignored")
+            << "mine"
+            << "rel:/x::y" << QStringList{"/opt/q/bin", "/home/u/.local/share" + l, "/x" + l, "/opt/q/share" + l};
+        QTest::newRow("each folder once")
+            << "/usr/share"
+            << "/usr/share:/opt/q/share//" << QStringList{"/opt/q/bin", "/usr/share" + l, "/opt/q/share" + l};
     }
     void languageFoldersFromTheEnvironment()
     {
@@ -141,9 +165,9 @@ private slots:
         QFETCH(QString, dataDirs);
         QFETCH(QStringList, order);
         const QByteArray home = dataHome.toUtf8(), dirs = dataDirs.toUtf8();
-        const auto folders = platform::ostatni_API::languageFolders(
-            "/opt/q/bin", dataHome == "<unset>" ? nullptr : home.constData(), "/home/u",
-            dataDirs == "<unset>" ? nullptr : dirs.constData());
+        const auto folders =
+            platform::ostatni_API::languageFolders("/opt/q/bin", dataHome == "<unset>" ? nullptr : home.constData(),
+                                                   "/home/u", dataDirs == "<unset>" ? nullptr : dirs.constData());
         QStringList found;
         for (const std::string& folder : folders.searchOrder()) found << QString::fromStdString(folder);
         QCOMPARE(found, order);
@@ -179,9 +203,12 @@ private slots:
         QTest::addColumn<bool>("unavailable");
         QTest::newRow("ordinary user") << false << QString() << QString() << false;
         QTest::newRow("root") << true << QString() << QString() << true;
-        QTest::newRow("root, sandbox off") << true << "QTWEBENGINE_DISABLE_SANDBOX" << "1" << false;
-        QTest::newRow("root, --no-sandbox") << true << "QTWEBENGINE_CHROMIUM_FLAGS" << "--disable-gpu --no-sandbox" << false;
-        QTest::newRow("root, other flags") << true << "QTWEBENGINE_CHROMIUM_FLAGS" << "--no-sandboxes" << true;
+        QTest::newRow("root, sandbox off") << true << "QTWEBENGINE_DISABLE_SANDBOX"
+                                           << "1" << false;
+        QTest::newRow("root, --no-sandbox") << true << "QTWEBENGINE_CHROMIUM_FLAGS"
+                                            << "--disable-gpu --no-sandbox" << false;
+        QTest::newRow("root, other flags") << true << "QTWEBENGINE_CHROMIUM_FLAGS"
+                                           << "--no-sandboxes" << true;
     }
     void webEngineUnavailableOnlyWhereTheSandboxWouldEndTheProcess()
     {
@@ -229,15 +256,24 @@ private slots:
     void failuresStopBeforeTheMainMenu_data()
     {
         QTest::addColumn<QString>("ini");
-        QTest::addColumn<QString>("fileName");   // language file written, "" for none
-        QTest::addColumn<QString>("mentioned");  // in the message
-        QTest::newRow("default file missing") << "" << "" << "czech.qlk";
-        QTest::newRow("named file missing") << "[OPTIONS]\nlokalizace=slovak.qlk\n" << "czech.qlk" << "slovak.qlk";
+        QTest::addColumn<QString>("fileName");  // language file written, "" for none
+        QTest::addColumn<QString>("mentioned"); // in the message
+        QTest::newRow("default file missing") << ""
+                                              << ""
+                                              << "czech.qlk";
+        QTest::newRow("named file missing") << "[OPTIONS]\nlokalizace=slovak.qlk\n"
+                                            << "czech.qlk"
+                                            << "slovak.qlk";
         QTest::newRow("name cut to a missing file")
             << "[OPTIONS]\nlokalizace=abcdefghijklmnopqrstuvwxyz0123456789.qlk\n"
-            << "abcdefghijklmnopqrstuvwxyz0123456789.qlk" << "abcdefghijklmnopqrstuvwxyz012";
-        QTest::newRow("empty name opens the folder") << "[OPTIONS]\nlokalizace=\n" << "czech.qlk" << "cannot";
-        QTest::newRow("negative length") << "" << "broken" << "record 3";
+            << "abcdefghijklmnopqrstuvwxyz0123456789.qlk"
+            << "abcdefghijklmnopqrstuvwxyz012";
+        QTest::newRow("empty name opens the folder") << "[OPTIONS]\nlokalizace=\n"
+                                                     << "czech.qlk"
+                                                     << "cannot";
+        QTest::newRow("negative length") << ""
+                                         << "broken"
+                                         << "record 3";
     }
     void failuresStopBeforeTheMainMenu()
     {
@@ -247,15 +283,19 @@ private slots:
         StartupFixture f;
         if (!ini.isEmpty()) f.writeOptions(ini.toStdString());
         if (fileName == "broken")
-            f.writeLanguage("czech.qlk", std::string("\x01\x00" "a\x01\x00" "b\xFF\xFF", 8));
+            f.writeLanguage("czech.qlk",
+                            std::string("\x01\x00"
+                                        "a\x01\x00"
+                                        "b\xFF\xFF",
+                                        8));
         else if (!fileName.isEmpty())
             f.writeLanguage(fileName, allRecords("x"));
 
         Form1 table;
         testing::FakeApp app;
         int menus = 0;
-        const int status = frm_load::runOrReport(table, [&] { return f.folders(); }, app.fakes.messages,
-                                                 [&] { ++menus; });
+        const int status = frm_load::runOrReport(
+            table, [&] { return f.folders(); }, app.fakes.messages, [&] { ++menus; });
         QCOMPARE(status, 1);
         QCOMPARE(menus, 0);
         QCOMPARE(app.fakes.messages.calls.size(), size_t(1));
@@ -274,7 +314,8 @@ private slots:
         QTest::addColumn<int>("status");
         QTest::addColumn<QString>("mentioned"); // in the message, "" for none
         QTest::newRow("options.ini is a FIFO") << "options fifo" << 0 << "";
-        QTest::newRow("language file is a FIFO") << "language fifo" << 1 << "czech.qlk\" cannot be opened: it is a FIFO";
+        QTest::newRow("language file is a FIFO")
+            << "language fifo" << 1 << "czech.qlk\" cannot be opened: it is a FIFO";
         QTest::newRow("lokalizace names /dev/zero") << "dev zero" << 1 << "dev/zero\" cannot be opened: it is a device";
         QTest::newRow("language file of 1 GiB") << "huge" << 0 << "";
         QTest::newRow("language file is a link that loops")
@@ -300,7 +341,8 @@ private slots:
         const testing::ChildOutcome child = testing::runInChild([&] {
             Form1 table;
             testing::FakeApp app;
-            const int result = frm_load::runOrReport(table, [&] { return f.folders(); }, app.fakes.messages, [] {});
+            const int result = frm_load::runOrReport(
+                table, [&] { return f.folders(); }, app.fakes.messages, [] {});
             const QString shown = app.fakes.messages.calls.empty() ? QString() : app.fakes.messages.calls[0].text;
             return std::to_string(result) + "|" + table.text(1).toStdString() + "|" + shown.toStdString();
         });
@@ -319,7 +361,9 @@ private slots:
         Form1 table;
         testing::FakeApp app;
         int menus = 0;
-        QCOMPARE(frm_load::runOrReport(table, [&] { return f.folders(); }, app.fakes.messages, [&] { ++menus; }), 0);
+        QCOMPARE(frm_load::runOrReport(
+                     table, [&] { return f.folders(); }, app.fakes.messages, [&] { ++menus; }),
+                 0);
         QCOMPARE(menus, 1);
         QVERIFY(app.fakes.messages.calls.empty());
     }

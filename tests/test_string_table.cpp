@@ -2,10 +2,10 @@
 
 #include <QtTest>
 
-#include "platform/failure.h"
-#include "ui/form1.h"
 #include "languages/language_file.h"
+#include "platform/failure.h"
 #include "tests/support/test_support.h"
+#include "ui/form1.h"
 
 namespace {
 
@@ -44,14 +44,12 @@ private slots:
         QTest::addColumn<int>("recordNo");
         QTest::addColumn<int>("entry");
         const int pairs[][2] = {
-            {1, 1},     {15, 15},   {16, 67},   {17, 16},   {46, 45},   {47, 66},   {48, 46},
-            {67, 65},   {68, 68},   {79, 79},   {80, 130},  {82, 132},  {83, 80},   {95, 92},
-            {96, 95},   {97, 93},   {98, 94},   {99, 100},  {100, 96},  {103, 99},  {104, 108},
-            {105, 101}, {111, 107}, {112, 109}, {118, 115}, {119, 117}, {120, 116}, {121, 118},
-            {122, 119}, {123, 133}, {124, 120}, {130, 126}, {133, 129},
+            {1, 1},     {15, 15},   {16, 67},   {17, 16},   {46, 45},   {47, 66},   {48, 46},   {67, 65},   {68, 68},
+            {79, 79},   {80, 130},  {82, 132},  {83, 80},   {95, 92},   {96, 95},   {97, 93},   {98, 94},   {99, 100},
+            {100, 96},  {103, 99},  {104, 108}, {105, 101}, {111, 107}, {112, 109}, {118, 115}, {119, 117}, {120, 116},
+            {121, 118}, {122, 119}, {123, 133}, {124, 120}, {130, 126}, {133, 129},
         };
-        for (const auto& p : pairs)
-            QTest::addRow("record %d -> Text%d", p[0], p[1]) << p[0] << p[1];
+        for (const auto& p : pairs) QTest::addRow("record %d -> Text%d", p[0], p[1]) << p[0] << p[1];
     }
     void eachRecordFillsItsEntry()
     {
@@ -134,8 +132,8 @@ private slots:
         QTest::addColumn<QByteArray>("bytes");
         QTest::addColumn<QString>("said");
         QTest::newRow("empty") << QByteArray() << "\"/opt/q/cut.qlk\" ends in record 1 of 133";
-        QTest::newRow("cut inside a length") << QByteArray::fromStdString(record(1, "a") + "\x05")
-                                             << "\"/opt/q/cut.qlk\" ends in record 2 of 133";
+        QTest::newRow("cut inside a length")
+            << QByteArray::fromStdString(record(1, "a") + "\x05") << "\"/opt/q/cut.qlk\" ends in record 2 of 133";
         QTest::newRow("cut inside record 133")
             << QByteArray::fromStdString(testing::languageFileBytes(recordText)).chopped(1)
             << "\"/opt/q/cut.qlk\" ends in record 133 of 133";
@@ -168,7 +166,9 @@ private slots:
 
     void textIsDecodedFromTheCodePage()
     {
-        std::string bytes = record(10, "\xC8" "e\x9Atina \xE8\xF8");
+        std::string bytes = record(10,
+                                   "\xC8"
+                                   "e\x9Atina \xE8\xF8");
         for (int r = 2; r <= 133; ++r) bytes += record(0, "");
         Form1 table;
         table.load(bytes, "cz.qlk", 1250);

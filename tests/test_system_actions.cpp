@@ -92,8 +92,8 @@ private slots:
             {23, "Time zone", "timedate.cpl,,1", 1},
         };
         for (const auto& row : rows)
-            QTest::addRow("Command%d", row.button) << row.button << QString(row.role) << QString(row.applet)
-                                                   << row.style;
+            QTest::addRow("Command%d", row.button)
+                << row.button << QString(row.role) << QString(row.applet) << row.style;
     }
     void settingsButtonsStartTheirRole()
     {
@@ -129,14 +129,23 @@ private slots:
         QTest::addColumn<QString>("desktop");
         QTest::addColumn<QStringList>("installed");
         QTest::addColumn<QString>("expected");
-        const QStringList everything = {"gnome-control-center", "systemsettings", "systemsettings5", "kcmshell5",
-                                        "xfce4-mouse-settings", "xfce4-display-settings", "pavucontrol",
-                                        "system-config-printer", "nm-connection-editor", "jstest-gtk",
-                                        "gnome-software", "lxinput", "arandr"};
+        const QStringList everything = {"gnome-control-center",
+                                        "systemsettings",
+                                        "systemsettings5",
+                                        "kcmshell5",
+                                        "xfce4-mouse-settings",
+                                        "xfce4-display-settings",
+                                        "pavucontrol",
+                                        "system-config-printer",
+                                        "nm-connection-editor",
+                                        "jstest-gtk",
+                                        "gnome-software",
+                                        "lxinput",
+                                        "arandr"};
         QTest::newRow("gnome printers") << SettingsRole::Printers << "GNOME" << everything
                                         << "gnome-control-center printers";
-        QTest::newRow("ubuntu gnome list") << SettingsRole::Sounds << "ubuntu:GNOME" << everything
-                                           << "gnome-control-center sound";
+        QTest::newRow("ubuntu gnome list")
+            << SettingsRole::Sounds << "ubuntu:GNOME" << everything << "gnome-control-center sound";
         QTest::newRow("kde mouse") << SettingsRole::Mouse << "KDE" << everything << "systemsettings kcm_mouse";
         QTest::newRow("older plasma") << SettingsRole::Keyboard << "KDE" << QStringList{"systemsettings5"}
                                       << "systemsettings5 kcm_keyboard";
@@ -149,8 +158,8 @@ private slots:
             << SettingsRole::Printers << "XFCE" << everything << "system-config-printer";
         QTest::newRow("gnome without control center")
             << SettingsRole::Network << "GNOME" << QStringList{"nm-connection-editor"} << "nm-connection-editor";
-        QTest::newRow("gnome game controllers") << SettingsRole::GameControllers << "GNOME" << everything
-                                                << "jstest-gtk";
+        QTest::newRow("gnome game controllers")
+            << SettingsRole::GameControllers << "GNOME" << everything << "jstest-gtk";
         QTest::newRow("unknown desktop") << SettingsRole::Multimedia << "X-Cinnamon" << everything << "pavucontrol";
         QTest::newRow("no desktop") << SettingsRole::AddRemovePrograms << "" << everything << "gnome-software";
         QTest::newRow("gnome control center ignored elsewhere")
@@ -160,10 +169,10 @@ private slots:
         const QStringList desktops = {"gnome-control-center", "systemsettings", "xfce4-mouse-settings"};
         QTest::newRow("sway mouse") << SettingsRole::Mouse << "sway" << desktops
                                     << "env XDG_CURRENT_DESKTOP=GNOME gnome-control-center mouse";
-        QTest::newRow("xfce mouse on plasma") << SettingsRole::Mouse << "KDE" << QStringList{"xfce4-mouse-settings"}
-                                              << "xfce4-mouse-settings";
-        QTest::newRow("plasma display on gnome") << SettingsRole::Display << "GNOME" << QStringList{"kcmshell5"}
-                                                 << "kcmshell5 kcm_kscreen";
+        QTest::newRow("xfce mouse on plasma")
+            << SettingsRole::Mouse << "KDE" << QStringList{"xfce4-mouse-settings"} << "xfce4-mouse-settings";
+        QTest::newRow("plasma display on gnome")
+            << SettingsRole::Display << "GNOME" << QStringList{"kcmshell5"} << "kcmshell5 kcm_kscreen";
     }
     void roleCommandPerDesktop()
     {
@@ -226,8 +235,8 @@ private slots:
         QTest::newRow("gnome's own first") << "GNOME" << all << "/opt/bin/gnome-system-monitor" << true;
         QTest::newRow("xfce's own first") << "XFCE" << all << "/opt/bin/xfce4-taskmanager" << true;
         QTest::newRow("elsewhere the list's order") << "" << all << "/opt/bin/hardinfo" << true;
-        QTest::newRow("only one installed") << "KDE" << QStringList{"gnome-system-monitor"}
-                                            << "/opt/bin/gnome-system-monitor" << true;
+        QTest::newRow("only one installed")
+            << "KDE" << QStringList{"gnome-system-monitor"} << "/opt/bin/gnome-system-monitor" << true;
         QTest::newRow("none") << "" << QStringList{} << "/usr/bin/hardinfo" << false;
         QTest::newRow("none on kde names kde's") << "KDE" << QStringList{} << "/usr/bin/kinfocenter" << false;
     }
@@ -392,9 +401,13 @@ private slots:
         QFETCH(QString, press);
         QFETCH(ShutdownChoice, choice);
         QWidget owner;
-        platform::ShutdownRequest request{QStringLiteral("Vypnout"), QStringLiteral("Vypnout počítač"),
-                                          QStringLiteral("Restartovat počítač"), QStringLiteral("Odhlásit"),
-                                          QStringLiteral("Zrušit"), false, true};
+        platform::ShutdownRequest request{QStringLiteral("Vypnout"),
+                                          QStringLiteral("Vypnout počítač"),
+                                          QStringLiteral("Restartovat počítač"),
+                                          QStringLiteral("Odhlásit"),
+                                          QStringLiteral("Zrušit"),
+                                          false,
+                                          true};
         bool checked = false;
         QTimer::singleShot(0, [&] {
             QWidget* dialog = QApplication::activeModalWidget();
@@ -488,8 +501,9 @@ private slots:
         frm_system window(app.context);
         app.system.log.calls.clear();
         for (int button : {26, 27, 28, 29, 28}) click(window, button);
-        QCOMPARE(app.system.log.calls, (std::vector<std::string>{"hideTaskbar", "showTaskbar", "hideStartButton",
-                                                                  "showStartButton", "hideStartButton"}));
+        QCOMPARE(app.system.log.calls,
+                 (std::vector<std::string>{"hideTaskbar", "showTaskbar", "hideStartButton", "showStartButton",
+                                           "hideStartButton"}));
     }
 
     void desktopNames_data()

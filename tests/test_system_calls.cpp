@@ -74,18 +74,19 @@ private slots:
     {
         QTest::addColumn<QString>("text");
         QTest::addColumn<QString>("named");
-        QTest::newRow("empty file") << "" << "MemTotal";
+        QTest::newRow("empty file") << ""
+                                    << "MemTotal";
         QTest::newRow("no MemTotal") << QString::fromStdString(meminfoWith("MemTotal", "")) << "MemTotal";
         QTest::newRow("no MemAvailable (old kernel)")
             << QString::fromStdString(meminfoWith("MemAvailable", "")) << "MemAvailable";
         QTest::newRow("no SwapTotal") << QString::fromStdString(meminfoWith("SwapTotal", "")) << "SwapTotal";
         QTest::newRow("no SwapFree") << QString::fromStdString(meminfoWith("SwapFree", "")) << "SwapFree";
-        QTest::newRow("not a number")
-            << QString::fromStdString(meminfoWith("MemTotal", "MemTotal:   lots kB")) << "MemTotal";
-        QTest::newRow("negative")
-            << QString::fromStdString(meminfoWith("MemAvailable", "MemAvailable:   -5 kB")) << "MemAvailable";
-        QTest::newRow("unknown unit")
-            << QString::fromStdString(meminfoWith("SwapFree", "SwapFree:   12 MB")) << "SwapFree";
+        QTest::newRow("not a number") << QString::fromStdString(meminfoWith("MemTotal", "MemTotal:   lots kB"))
+                                      << "MemTotal";
+        QTest::newRow("negative") << QString::fromStdString(meminfoWith("MemAvailable", "MemAvailable:   -5 kB"))
+                                  << "MemAvailable";
+        QTest::newRow("unknown unit") << QString::fromStdString(meminfoWith("SwapFree", "SwapFree:   12 MB"))
+                                      << "SwapFree";
         QTest::newRow("no value") << QString::fromStdString(meminfoWith("MemTotal", "MemTotal:")) << "MemTotal";
         QTest::newRow("overflows 64 bits")
             << QString::fromStdString(meminfoWith("MemTotal", "MemTotal: 18446744073709551615 kB")) << "MemTotal";
@@ -137,19 +138,17 @@ private slots:
         QTest::addColumn<quint64>("totalVirtual");
         QTest::addColumn<quint64>("availVirtual");
         const quint64 space = quint64(1) << 47;
-        QTest::newRow("24 GiB, no swap, unlimited")
-            << 24 * GiB << 20 * GiB << quint64(0) << quint64(0) << 3 * GiB << qint64(-1) << 24 * GiB << 20 * GiB
-            << space << space - 3 * GiB;
+        QTest::newRow("24 GiB, no swap, unlimited") << 24 * GiB << 20 * GiB << quint64(0) << quint64(0) << 3 * GiB
+                                                    << qint64(-1) << 24 * GiB << 20 * GiB << space << space - 3 * GiB;
         QTest::newRow("with swap") << 8 * GiB << 2 * GiB << 4 * GiB << 3 * GiB << GiB << qint64(-1) << 12 * GiB
                                    << 5 * GiB << space << space - GiB;
-        QTest::newRow("RLIMIT_AS of 4 GiB") << 8 * GiB << 2 * GiB << quint64(0) << quint64(0) << GiB
-                                            << qint64(4 * GiB) << 8 * GiB << 2 * GiB << 4 * GiB << 3 * GiB;
+        QTest::newRow("RLIMIT_AS of 4 GiB") << 8 * GiB << 2 * GiB << quint64(0) << quint64(0) << GiB << qint64(4 * GiB)
+                                            << 8 * GiB << 2 * GiB << 4 * GiB << 3 * GiB;
         QTest::newRow("limit above the address space")
-            << 8 * GiB << 2 * GiB << quint64(0) << quint64(0) << GiB << qint64(space * 2) << 8 * GiB << 2 * GiB
-            << space << space - GiB;
-        QTest::newRow("using more than the limit")
-            << 8 * GiB << 2 * GiB << quint64(0) << quint64(0) << 5 * GiB << qint64(4 * GiB) << 8 * GiB
-            << 2 * GiB << 4 * GiB << quint64(0);
+            << 8 * GiB << 2 * GiB << quint64(0) << quint64(0) << GiB << qint64(space * 2) << 8 * GiB << 2 * GiB << space
+            << space - GiB;
+        QTest::newRow("using more than the limit") << 8 * GiB << 2 * GiB << quint64(0) << quint64(0) << 5 * GiB
+                                                   << qint64(4 * GiB) << 8 * GiB << 2 * GiB << 4 * GiB << quint64(0);
     }
     void composedStatus()
     {
@@ -242,10 +241,15 @@ private slots:
         QTest::addColumn<std::vector<Device>>("devices");
         QTest::addColumn<bool>("present");
         QTest::addColumn<int>("buttons");
-        const std::vector<std::string> wheelMouse{
-            "Button Left",      "Button Middle",           "Button Right", "Button Wheel Up",
-            "Button Wheel Down", "Button Horiz Wheel Left", "Button Horiz Wheel Right",
-            "Button Side",       "Button Extra"};
+        const std::vector<std::string> wheelMouse{"Button Left",
+                                                  "Button Middle",
+                                                  "Button Right",
+                                                  "Button Wheel Up",
+                                                  "Button Wheel Down",
+                                                  "Button Horiz Wheel Left",
+                                                  "Button Horiz Wheel Right",
+                                                  "Button Side",
+                                                  "Button Extra"};
         const std::vector<std::string> coreLabels(wheelMouse.begin(), wheelMouse.begin() + 7);
         const Device corePointer{"Virtual core pointer", false, 2, coreLabels};
         const Device xtest{"Virtual core XTEST pointer", true, 2, coreLabels};
@@ -258,8 +262,7 @@ private slots:
         QTest::newRow("only the virtual pointers") << std::vector<Device>{corePointer, xtest} << false << 0;
         QTest::newRow("wheels are not buttons") << std::vector<Device>{corePointer, fiveButtons} << true << 5;
         QTest::newRow("a device without axes is no mouse") << std::vector<Device>{consumerKeys} << false << 0;
-        QTest::newRow("the mouse with most buttons")
-            << std::vector<Device>{xvfbMouse, fiveButtons, xtest} << true << 5;
+        QTest::newRow("the mouse with most buttons") << std::vector<Device>{xvfbMouse, fiveButtons, xtest} << true << 5;
         QTest::newRow("unlabelled, 4 to 7 are wheels") << std::vector<Device>{unlabelled10} << true << 6;
         QTest::newRow("unlabelled three") << std::vector<Device>{unlabelled3} << true << 3;
         QTest::newRow("nothing") << std::vector<Device>{} << false << 0;

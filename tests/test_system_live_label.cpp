@@ -56,9 +56,12 @@ private slots:
     {
         QTest::addColumn<QString>("entry");
         QTest::addColumn<QString>("value");
-        QTest::newRow("czech up-time") << "Windows již běží " << "12h 34m 56s 789ms";
-        QTest::newRow("empty entry") << "" << "0h 0m 0s 0ms";
-        QTest::newRow("value outside the cache") << "Up: " << "čas 5 ms"; // drawn as a whole
+        QTest::newRow("czech up-time") << "Windows již běží "
+                                       << "12h 34m 56s 789ms";
+        QTest::newRow("empty entry") << ""
+                                     << "0h 0m 0s 0ms";
+        QTest::newRow("value outside the cache") << "Up: "
+                                                 << "čas 5 ms"; // drawn as a whole
     }
     void looksAndReadsLikeAPlainLabel()
     {
@@ -111,14 +114,15 @@ private slots:
 
         const QList<QPair<QString, QString>> steps{
             {"Běží: ", "1h 59m 59s 998ms"}, {"Běží: ", "1h 59m 59s 999ms"}, {"Běží: ", "2h 0m 0s 0ms"},
-            {"Běží: ", "2h 0m 0s 17ms"},    {"Běží: ", "2h 0m 0s 5ms"},      {"Up ", "2h 0m 0s 5ms"},
+            {"Běží: ", "2h 0m 0s 17ms"},    {"Běží: ", "2h 0m 0s 5ms"},     {"Up ", "2h 0m 0s 5ms"},
             {"Up ", "10h 0m 0s 5ms"},       {"Up ", "9h 0m 0s 5ms"},
         };
         for (const auto& [entry, value] : steps) {
             live.setParts(entry, value);
             // What the window holds now is what painting the text afresh gives:
             // no pixels of an older, longer or shifted text are left behind.
-            const QImage shown = static_cast<QImage*>(device)->copy(live.geometry()).convertToFormat(QImage::Format_RGB32);
+            const QImage shown =
+                static_cast<QImage*>(device)->copy(live.geometry()).convertToFormat(QImage::Format_RGB32);
             const QImage afresh = live.grab().toImage().convertToFormat(QImage::Format_RGB32);
             QVERIFY2(shown == afresh, qPrintable(entry + value));
         }

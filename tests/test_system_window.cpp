@@ -7,8 +7,8 @@
 
 #include "main_menu/main_menu.h"
 #include "sections/system/frm_system.h"
-#include "ui/form1.h"
 #include "tests/support/test_support.h"
+#include "ui/form1.h"
 
 using platform::pamet::MemoryStatus;
 Q_DECLARE_METATYPE(MemoryStatus)
@@ -78,14 +78,14 @@ private slots:
         QTest::addColumn<QString>("control");
         QTest::addColumn<int>("entry");
         const std::pair<const char*, int> captions[] = {
-            {"Label1", 16},    {"Label2", 17},    {"Command1", 22},  {"Command5", 23},  {"Command4", 24},
-            {"Frame3", 25},    {"Command24", 26}, {"Command25", 27}, {"Label3", 31},    {"Frame5", 32},
-            {"Command26", 33}, {"Command27", 34}, {"Command28", 35}, {"Command29", 36}, {"Frame4", 37},
-            {"lblPhysUsed", 38}, {"lblVirtUsed", 39}, {"Frame2", 66}, {"Command6", 46}, {"Command7", 47},
-            {"Command8", 48},  {"Command9", 49},  {"Command10", 50}, {"Command11", 51}, {"Command12", 52},
-            {"Command13", 53}, {"Command20", 54}, {"Command22", 55}, {"Command2", 56},  {"Command3", 57},
-            {"Command14", 58}, {"Command15", 59}, {"Command16", 60}, {"Command17", 61}, {"Command18", 62},
-            {"Command19", 63}, {"Command21", 64}, {"Command23", 65},
+            {"Label1", 16},      {"Label2", 17},      {"Command1", 22},  {"Command5", 23},  {"Command4", 24},
+            {"Frame3", 25},      {"Command24", 26},   {"Command25", 27}, {"Label3", 31},    {"Frame5", 32},
+            {"Command26", 33},   {"Command27", 34},   {"Command28", 35}, {"Command29", 36}, {"Frame4", 37},
+            {"lblPhysUsed", 38}, {"lblVirtUsed", 39}, {"Frame2", 66},    {"Command6", 46},  {"Command7", 47},
+            {"Command8", 48},    {"Command9", 49},    {"Command10", 50}, {"Command11", 51}, {"Command12", 52},
+            {"Command13", 53},   {"Command20", 54},   {"Command22", 55}, {"Command2", 56},  {"Command3", 57},
+            {"Command14", 58},   {"Command15", 59},   {"Command16", 60}, {"Command17", 61}, {"Command18", 62},
+            {"Command19", 63},   {"Command21", 64},   {"Command23", 65},
         };
         for (const auto& [control, entry] : captions) QTest::newRow(control) << QString(control) << entry;
     }
@@ -187,9 +187,12 @@ private slots:
         QTest::addColumn<int>("buttons");
         QTest::addColumn<QString>("existence");
         QTest::addColumn<QString>("buttonText");
-        QTest::newRow("three buttons") << true << 3 << "T29" << "T303";
-        QTest::newRow("five buttons") << true << 5 << "T29" << "T305";
-        QTest::newRow("no mouse") << false << 0 << "T28" << "T300";
+        QTest::newRow("three buttons") << true << 3 << "T29"
+                                       << "T303";
+        QTest::newRow("five buttons") << true << 5 << "T29"
+                                      << "T305";
+        QTest::newRow("no mouse") << false << 0 << "T28"
+                                  << "T300";
     }
     void mouseFacts()
     {
@@ -207,8 +210,10 @@ private slots:
     {
         QTest::addColumn<QString>("locale");
         QTest::addColumn<QString>("expected");
-        QTest::newRow("point") << "C" << "5.1 build: 2600";
-        QTest::newRow("comma") << "cs_CZ" << "5,1 build: 2600";
+        QTest::newRow("point") << "C"
+                               << "5.1 build: 2600";
+        QTest::newRow("comma") << "cs_CZ"
+                               << "5,1 build: 2600";
     }
     void versionInTheLocale()
     {
@@ -223,7 +228,8 @@ private slots:
     {
         QTest::addColumn<QString>("locale");
         QTest::addColumn<MemoryStatus>("status");
-        QTest::addColumn<QStringList>("labels"); // TotalPhys, AvailPhys, TotalPage, AvailPage, TotalVirtual, AvailVirtual
+        QTest::addColumn<QStringList>(
+            "labels"); // TotalPhys, AvailPhys, TotalPage, AvailPage, TotalVirtual, AvailVirtual
         MemoryStatus small;
         small.totalPhys = 64 * KiB;
         small.availPhys = 3 * KiB / 2;
@@ -233,17 +239,16 @@ private slots:
         small.availVirtual = 2 * GiB - 1;
         QTest::newRow("small figures, point")
             << "C" << small
-            << QStringList{"Total phys: 64 KB", "Avail phys: 1.5 KB", "Total page: 1024", "Avail page: 0.5",
-                           "Total virt: 2097152 KB", "Avail virt: 2097151.99902344 KB"};
+            << QStringList{"Total phys: 64 KB", "Avail phys: 1.5 KB",     "Total page: 1024",
+                           "Avail page: 0.5",   "Total virt: 2097152 KB", "Avail virt: 2097151.99902344 KB"};
         QTest::newRow("small figures, comma")
             << "cs_CZ" << small
-            << QStringList{"Total phys: 64 KB", "Avail phys: 1,5 KB", "Total page: 1024", "Avail page: 0,5",
-                           "Total virt: 2097152 KB", "Avail virt: 2097151,99902344 KB"};
-        QTest::newRow("24 GiB")
-            << "C" << machine24GiB()
-            << QStringList{"Total phys: 25165824 KB", "Avail phys: 18874368 KB", "Total page: 27262976",
-                           "Avail page: 20971520",          "Total virt: 137438953472 KB",
-                           "Avail virt: 137435807744 KB"};
+            << QStringList{"Total phys: 64 KB", "Avail phys: 1,5 KB",     "Total page: 1024",
+                           "Avail page: 0,5",   "Total virt: 2097152 KB", "Avail virt: 2097151,99902344 KB"};
+        QTest::newRow("24 GiB") << "C" << machine24GiB()
+                                << QStringList{"Total phys: 25165824 KB",     "Avail phys: 18874368 KB",
+                                               "Total page: 27262976",        "Avail page: 20971520",
+                                               "Total virt: 137438953472 KB", "Avail virt: 137435807744 KB"};
     }
     void memoryAmounts()
     {

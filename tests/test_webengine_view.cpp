@@ -1,7 +1,6 @@
 // The real browser view (Qt WebEngine) and the browser window on top of it,
 // against a small HTTP server on loopback that this test runs itself.
 
-#include <optional>
 #include <QApplication>
 #include <QHash>
 #include <QPointer>
@@ -12,6 +11,7 @@
 #include <QWebEngineView>
 #include <QtTest>
 #include <memory>
+#include <optional>
 
 #include "main_menu/main_menu.h"
 #include "platform/services/qt/qt_services.h"
@@ -52,8 +52,7 @@ void followLink(QWebEngineView* engine)
     int step = 0;
     const auto probe = [&] {
         const QPoint pos(20 + ++step % 2, 20);
-        QMouseEvent move(QEvent::MouseMove, pos, input->mapToGlobal(pos), Qt::NoButton, Qt::NoButton,
-                         Qt::NoModifier);
+        QMouseEvent move(QEvent::MouseMove, pos, input->mapToGlobal(pos), Qt::NoButton, Qt::NoButton, Qt::NoModifier);
         QApplication::sendEvent(input, &move);
         engine->page()->runJavaScript(QStringLiteral("window.seenMove === true"),
                                       [seenMove](const QVariant& result) { *seenMove = result.toBool(); });
@@ -85,10 +84,7 @@ private slots:
         engine_ = engineOf(view_);
     }
 
-    void cleanup()
-    {
-        host_.reset();
-    }
+    void cleanup() { host_.reset(); }
 
     void loadBackForwardReload()
     {
@@ -225,7 +221,8 @@ private slots:
         const QString failedUrl = banner ? main_menu::advertisementUrl(app.config.homeSite)
                                          : QStringLiteral("http://%1/").arg(app.config.homeSite);
         if (banner) {
-            QCOMPARE(engine->url().adjusted(QUrl::RemoveFragment), QUrl(QStringLiteral("qrc:/main_menu/offline/index.html")));
+            QCOMPARE(engine->url().adjusted(QUrl::RemoveFragment),
+                     QUrl(QStringLiteral("qrc:/main_menu/offline/index.html")));
             // Its one link leads back to the page that failed.
             QVERIFY(htmlOf(engine).contains(QStringLiteral("<a href=\"%1\">").arg(failedUrl)));
         } else {

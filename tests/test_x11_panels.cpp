@@ -285,7 +285,8 @@ private:
         XSync(display_, False);
         const QDeadlineTimer deadline(timeoutMs);
         while (!(managed(window) && mapState(window) == IsViewable) && !deadline.hasExpired()) QTest::qWait(10);
-        if (warn && !managed(window)) qWarning("the window manager did not take window %lu (state %d)", window, mapState(window));
+        if (warn && !managed(window))
+            qWarning("the window manager did not take window %lu (state %d)", window, mapState(window));
         return window;
     }
 

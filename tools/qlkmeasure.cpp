@@ -26,9 +26,9 @@
 #include <QGroupBox>
 #include <QImage>
 #include <QLabel>
+#include <QMessageBox>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QMessageBox>
 #include <QRegularExpression>
 #include <QStyle>
 #include <QStyleOptionButton>
@@ -45,9 +45,9 @@
 #include "languages/language_file.h"
 #include "languages/language_source.h"
 #include "main_menu/main_menu.h"
+#include "platform/failure.h"
 #include "platform/fakes/fake_services.h"
 #include "platform/fakes/fake_system_calls.h"
-#include "platform/failure.h"
 #include "platform/services/message_box.h"
 #include "platform/services/qt/qt_services.h"
 #include "platform/sys/codepage.h"
@@ -127,7 +127,9 @@ std::optional<Misfit> misfit(const QWidget* control, QString text)
     text.remove(QLatin1Char('\r'));
     const QFontMetrics metrics(control->font());
     // Ink, not advance: the space after a last glyph may fall outside.
-    const auto inkWidth = [&](const QString& line) { return line.isEmpty() ? 0 : metrics.boundingRect(line).right() + 1; };
+    const auto inkWidth = [&](const QString& line) {
+        return line.isEmpty() ? 0 : metrics.boundingRect(line).right() + 1;
+    };
     int widest = 0;
     for (const QString& line : text.split(QLatin1Char('\n'))) widest = std::max(widest, inkWidth(line));
     const QStyle* style = control->style();
@@ -139,7 +141,8 @@ std::optional<Misfit> misfit(const QWidget* control, QString text)
             const int height =
                 metrics.boundingRect(QRect(0, 0, room, 1 << 20), Qt::TextWordWrap | label->alignment(), text).height();
             if (height > inside.height())
-                return Misfit{QStringLiteral("%1 px of height").arg(height), QStringLiteral("%1 px").arg(inside.height())};
+                return Misfit{QStringLiteral("%1 px of height").arg(height),
+                              QStringLiteral("%1 px").arg(inside.height())};
             widest = 0; // a word longer than a line is cut even when wrapped
             for (const QString& word : text.split(QRegularExpression(QStringLiteral("\\s+")), Qt::SkipEmptyParts))
                 widest = std::max(widest, inkWidth(word));
@@ -190,7 +193,9 @@ constexpr PlacedOverlap placedOverlaps[] = {
 const PlacedOverlap* placedOverlap(const QString& window, const QString& first, const QString& second)
 {
     const auto matches = [](const char* pattern, const QString& name) {
-        return QRegularExpression(QRegularExpression::anchoredPattern(QString::fromUtf8(pattern))).match(name).hasMatch();
+        return QRegularExpression(QRegularExpression::anchoredPattern(QString::fromUtf8(pattern)))
+            .match(name)
+            .hasMatch();
     };
     for (const PlacedOverlap& placed : placedOverlaps)
         if (window == QLatin1String(placed.window) && matches(placed.first, first) && matches(placed.second, second))
@@ -210,9 +215,9 @@ std::pair<QRect, QRect> frameInsideAndCaption(const QGroupBox* frame)
     option.textAlignment = frame->alignment();
     option.lineWidth = 1;
     option.subControls = QStyle::SC_GroupBoxFrame | QStyle::SC_GroupBoxLabel;
-    const QRect caption = option.text.isEmpty() ? QRect()
-                                                : frame->style()->subControlRect(QStyle::CC_GroupBox, &option,
-                                                                                 QStyle::SC_GroupBoxLabel, frame);
+    const QRect caption = option.text.isEmpty()
+        ? QRect()
+        : frame->style()->subControlRect(QStyle::CC_GroupBox, &option, QStyle::SC_GroupBoxLabel, frame);
     const QColor background = frame->palette().color(frame->backgroundRole());
     QImage image(frame->size(), QImage::Format_ARGB32);
     image.fill(background);
@@ -259,7 +264,9 @@ QRect covered(const QWidget* control)
 class Measurer {
 public:
     Measurer(const Form1& texts, const QString& sourceName, bool audit)
-        : texts_(texts), sourceName_(sourceName), audit_(audit)
+        : texts_(texts),
+          sourceName_(sourceName),
+          audit_(audit)
     {
         for (int n = 1; n <= langfile::entryCount; ++n) markers_.setText(n, marker(n));
         config_.codePage = 1250;
@@ -304,7 +311,8 @@ public:
     void auditMessageTitles(const QStringList& titles)
     {
         for (const QString& title : titles) {
-            const std::unique_ptr<QMessageBox> box = platform::makeMessageBox(QStringLiteral("x"), platform::PlainOk, title);
+            const std::unique_ptr<QMessageBox> box =
+                platform::makeMessageBox(QStringLiteral("x"), platform::PlainOk, title);
             box->show();
             const int needed = platform::titleBarWidth(title);
             if (box->width() < needed)
@@ -330,7 +338,8 @@ private:
     {
         const QString windowName = QLatin1String(window.metaObject()->className());
         if (window.minimumSize() == window.maximumSize()
-            && (window.windowFlags() & Qt::WindowMaximizeButtonHint || !(window.windowFlags() & Qt::CustomizeWindowHint)))
+            && (window.windowFlags() & Qt::WindowMaximizeButtonHint
+                || !(window.windowFlags() & Qt::CustomizeWindowHint)))
             report(QStringLiteral("%1 has a fixed size but offers a maximise button").arg(windowName));
 
         std::vector<const QWidget*> shown;
@@ -356,16 +365,17 @@ private:
             if (const auto* frame = qobject_cast<const QGroupBox*>(control->parentWidget())) {
                 const auto [inside, caption] = frameInsideAndCaption(frame);
                 if (!inside.contains(control->geometry()) || caption.intersects(control->geometry()))
-                    report(QStringLiteral("%1 %2 at %3,%4 %5x%6 crosses the border of its frame (inside %7,%8 to %9,%10)")
-                               .arg(windowName, name)
-                               .arg(control->x())
-                               .arg(control->y())
-                               .arg(control->width())
-                               .arg(control->height())
-                               .arg(inside.left())
-                               .arg(inside.top())
-                               .arg(inside.right())
-                               .arg(inside.bottom()));
+                    report(
+                        QStringLiteral("%1 %2 at %3,%4 %5x%6 crosses the border of its frame (inside %7,%8 to %9,%10)")
+                            .arg(windowName, name)
+                            .arg(control->x())
+                            .arg(control->y())
+                            .arg(control->width())
+                            .arg(control->height())
+                            .arg(inside.left())
+                            .arg(inside.top())
+                            .arg(inside.right())
+                            .arg(inside.bottom()));
             }
         }
     }
@@ -373,8 +383,8 @@ private:
     template <typename Window>
     std::unique_ptr<QWidget> make(const Form1& table)
     {
-        contexts_.push_back(std::make_unique<AppContext>(
-            AppContext{table, fakes_.view(), [] {}, system_.view(), config_}));
+        contexts_.push_back(
+            std::make_unique<AppContext>(AppContext{table, fakes_.view(), [] {}, system_.view(), config_}));
         return std::make_unique<Window>(*contexts_.back());
     }
 

@@ -52,9 +52,12 @@ int check(const QString& file)
     while (!xml.atEnd()) {
         xml.readNext();
         if (xml.isStartElement()) {
-            if (xml.name() == QLatin1String("name")) context = xml.readElementText();
-            else if (xml.name() == QLatin1String("message")) message = Message{context, {}, {}, {}};
-            else if (xml.name() == QLatin1String("source")) message.source = xml.readElementText();
+            if (xml.name() == QLatin1String("name"))
+                context = xml.readElementText();
+            else if (xml.name() == QLatin1String("message"))
+                message = Message{context, {}, {}, {}};
+            else if (xml.name() == QLatin1String("source"))
+                message.source = xml.readElementText();
             else if (xml.name() == QLatin1String("translation")) {
                 message.type = xml.attributes().value(QLatin1String("type")).toString();
                 message.translation = xml.readElementText(QXmlStreamReader::IncludeChildElements);
@@ -93,8 +96,10 @@ int main(int argc, char* argv[])
     int status = 0;
     for (const QString& file : files) {
         const int undone = check(file);
-        if (undone < 0) status = 2;
-        else if (undone > 0 && status == 0) status = 1;
+        if (undone < 0)
+            status = 2;
+        else if (undone > 0 && status == 0)
+            status = 1;
     }
     return status;
 }

@@ -13,7 +13,7 @@ struct AppContext {
     const Form1& table;
     platform::Services services;
     std::function<void()> endProgram; // ends the process at once
-    platform::SystemCalls system; // the running system's (fakes in tests)
+    platform::SystemCalls system;     // the running system's (fakes in tests)
     const Configuration& config;
     // The memory status as the operating-system window read it last: one
     // record for the whole program.

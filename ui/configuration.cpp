@@ -7,7 +7,4 @@ std::string optionsPath(const std::string& windowsDirectory)
     return windowsDirectory + platform::ostatni_API::pathSeparator() + "options.ini";
 }
 
-std::string Configuration::optionsPath() const
-{
-    return ::optionsPath(windowsDirectory);
-}
+std::string Configuration::optionsPath() const { return ::optionsPath(windowsDirectory); }

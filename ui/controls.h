@@ -2,9 +2,9 @@
 // Controls of the windows: each sits at a fixed pixel position and carries
 // its name as objectName, so that tests find it by name.
 
+#include <QAnyStringView>
 #include <QGroupBox>
 #include <QLabel>
-#include <QAnyStringView>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRect>

@@ -2,9 +2,9 @@
 
 #include <cstdio>
 
+#include "languages/language_file.h"
 #include "platform/failure.h"
 #include "platform/sys/codepage.h"
-#include "languages/language_file.h"
 
 namespace {
 void checkEntry(int n)
@@ -14,10 +14,7 @@ void checkEntry(int n)
 }
 } // namespace
 
-Form1::Form1()
-{
-    entries_.fill(QStringLiteral("Text1"));
-}
+Form1::Form1() { entries_.fill(QStringLiteral("Text1")); }
 
 const QString& Form1::text(int n) const
 {
@@ -38,7 +35,8 @@ void Form1::load(const std::string& fileBytes, const std::string& fileName, int 
     // Start-up goes on with the missing texts empty, as it always has; the
     // one line says why the captions are blank.
     if (endedInRecord != 0)
-        std::fprintf(stderr, "quelmarn: the language file \"%s\" ends in record %d of %d; the texts from there on are empty.\n",
+        std::fprintf(stderr,
+                     "quelmarn: the language file \"%s\" ends in record %d of %d; the texts from there on are empty.\n",
                      fileName.c_str(), endedInRecord, langfile::recordCount);
     for (int r = 1; r <= langfile::recordCount; ++r)
         setText(langfile::entryForRecord(r),

@@ -133,8 +133,10 @@ public:
                  std::function<void(bool)> done) override
     {
         pagesAsked << url;
-        if (realProbe) realProbe->askPage(url, bound, receiver, std::move(done));
-        else done(pageAnswers);
+        if (realProbe)
+            realProbe->askPage(url, bound, receiver, std::move(done));
+        else
+            done(pageAnswers);
     }
 };
 
@@ -245,18 +247,13 @@ struct FakeServices {
     Services with(Instead&... instead)
     {
         using detail::pick;
-        return Services{pick<ProgramStarter>(programs, instead...),
-                        pick<MessageBoxService>(messages, instead...),
-                        pick<FileDialogService>(fileDialogs, instead...),
-                        pick<BrowserFactory>(browsers, instead...),
-                        pick<PointerPosition>(pointer, instead...),
-                        pick<RunPromptService>(runPrompt, instead...),
-                        pick<NetworkService>(network, instead...),
-                        pick<HostRenamer>(hostNames, instead...),
-                        pick<ShareDialogService>(shares, instead...),
-                        pick<SettingsApplets>(applets, instead...),
-                        pick<PointerDisplay>(pointerDisplay, instead...),
-                        pick<ShutdownDialogService>(shutdownDialog, instead...)};
+        return Services{
+            pick<ProgramStarter>(programs, instead...),       pick<MessageBoxService>(messages, instead...),
+            pick<FileDialogService>(fileDialogs, instead...), pick<BrowserFactory>(browsers, instead...),
+            pick<PointerPosition>(pointer, instead...),       pick<RunPromptService>(runPrompt, instead...),
+            pick<NetworkService>(network, instead...),        pick<HostRenamer>(hostNames, instead...),
+            pick<ShareDialogService>(shares, instead...),     pick<SettingsApplets>(applets, instead...),
+            pick<PointerDisplay>(pointerDisplay, instead...), pick<ShutdownDialogService>(shutdownDialog, instead...)};
     }
 };
 

@@ -175,10 +175,7 @@ public:
     void createFolders(const std::string& path) override { through->createFolders(path); }
     std::string readOrCreate(const std::string& path) override { return through->readOrCreate(path); }
     void adviseWholeFileBuffer(void* data, std::size_t size) override { through->adviseWholeFileBuffer(data, size); }
-    void replaceFile(const std::string& path, const std::string& bytes) override
-    {
-        through->replaceFile(path, bytes);
-    }
+    void replaceFile(const std::string& path, const std::string& bytes) override { through->replaceFile(path, bytes); }
 };
 
 // The fakes, with the real file operations and profile functions: tests

@@ -24,13 +24,11 @@ bool runGuarded(MessageBoxService& messages, const std::function<void()>& handle
 // connect() for event handlers: every handler of every window goes through
 // runGuarded.
 template <typename Sender, typename Signal, typename Handler>
-QMetaObject::Connection connectGuarded(Sender* sender, Signal signal, QObject* context,
-                                       MessageBoxService& messages, Handler handler,
-                                       OnFailure onFailure = OnFailure::Report)
+QMetaObject::Connection connectGuarded(Sender* sender, Signal signal, QObject* context, MessageBoxService& messages,
+                                       Handler handler, OnFailure onFailure = OnFailure::Report)
 {
-    return QObject::connect(sender, signal, context, [&messages, handler, onFailure]() {
-        runGuarded(messages, handler, onFailure);
-    });
+    return QObject::connect(sender, signal, context,
+                            [&messages, handler, onFailure]() { runGuarded(messages, handler, onFailure); });
 }
 
 } // namespace platform

@@ -2,7 +2,6 @@
 
 #include <QtGlobal>
 
-
 namespace platform {
 
 namespace {

@@ -11,10 +11,7 @@ namespace platform {
 
 namespace {
 
-QStringList gcc(const char* panel)
-{
-    return {QStringLiteral("gnome-control-center ") + QLatin1String(panel)};
-}
+QStringList gcc(const char* panel) { return {QStringLiteral("gnome-control-center ") + QLatin1String(panel)}; }
 
 // Plasma 5 names the program systemsettings5 on older releases; kcmshell5
 // opens one module on its own.
@@ -66,48 +63,166 @@ const std::vector<SettingsApplet>& settingsAppletTable()
     // table; the rows below add the Linux desktops' programs.
     static const std::vector<SettingsApplet> table = [] {
         std::vector<SettingsApplet> rows = {
-            {R::Modems, QStringLiteral(QT_TRANSLATE_NOOP("platform", "Modems")), {}, 0, gcc("wwan"),
-             kcm("kcm_networkmanagement"), {}, programs({"modem-manager-gui", "nm-connection-editor"})},
-            {R::Multimedia, QStringLiteral(QT_TRANSLATE_NOOP("platform", "Multimedia")), {}, 0, gcc("sound"),
-             kcm("kcm_pulseaudio"), {}, programs({"pavucontrol", "pavucontrol-qt"})},
-            {R::DateAndTime, QStringLiteral(QT_TRANSLATE_NOOP("platform", "Date and time")), {}, 0, gcc("datetime"),
-             kcm("kcm_clock"), {}, {}},
-            {R::GameControllers, QStringLiteral(QT_TRANSLATE_NOOP("platform", "Game controllers")), {}, 0, {},
-             kcm("kcm_joystick"), {}, programs({"jstest-gtk"})},
-            {R::Passwords, QStringLiteral(QT_TRANSLATE_NOOP("platform", "Passwords")), {}, 0, gcc("user-accounts"),
-             kcm("kcm_users"), programs({"mugshot"}), programs({"mugshot"})},
-            {R::Mouse, QStringLiteral(QT_TRANSLATE_NOOP("platform", "Mouse")), {}, 0, gcc("mouse"), kcm("kcm_mouse"),
-             programs({"xfce4-mouse-settings"}), programs({"lxinput"})},
-            {R::Keyboard, QStringLiteral(QT_TRANSLATE_NOOP("platform", "Keyboard")), {}, 0, gcc("keyboard"),
-             kcm("kcm_keyboard"), programs({"xfce4-keyboard-settings"}), programs({"lxinput"})},
-            {R::Printers, QStringLiteral(QT_TRANSLATE_NOOP("platform", "Printers")), {}, 0, gcc("printers"),
-             kcm("kcm_printer_manager"), {}, programs({"system-config-printer"})},
-            {R::Fonts, QStringLiteral(QT_TRANSLATE_NOOP("platform", "Fonts")), {}, 0, {}, kcm("kcm_fonts"),
-             programs({"xfce4-appearance-settings"}), programs({"font-manager", "gnome-tweaks"})},
-            {R::RegionalSettings, QStringLiteral(QT_TRANSLATE_NOOP("platform", "Regional settings")), {}, 0,
-             gcc("region"), kcm("kcm_regionandlang"), {}, {}},
-            {R::Display, QStringLiteral(QT_TRANSLATE_NOOP("platform", "Display")), {}, 0, gcc("display"),
-             kcm("kcm_kscreen"), programs({"xfce4-display-settings"}), programs({"arandr", "lxrandr"})},
-            {R::Odbc, QStringLiteral("ODBC data sources"), {}, 0, {}, {}, {},
+            {R::Modems,
+             QStringLiteral(QT_TRANSLATE_NOOP("platform", "Modems")),
+             {},
+             0,
+             gcc("wwan"),
+             kcm("kcm_networkmanagement"),
+             {},
+             programs({"modem-manager-gui", "nm-connection-editor"})},
+            {R::Multimedia,
+             QStringLiteral(QT_TRANSLATE_NOOP("platform", "Multimedia")),
+             {},
+             0,
+             gcc("sound"),
+             kcm("kcm_pulseaudio"),
+             {},
+             programs({"pavucontrol", "pavucontrol-qt"})},
+            {R::DateAndTime,
+             QStringLiteral(QT_TRANSLATE_NOOP("platform", "Date and time")),
+             {},
+             0,
+             gcc("datetime"),
+             kcm("kcm_clock"),
+             {},
+             {}},
+            {R::GameControllers,
+             QStringLiteral(QT_TRANSLATE_NOOP("platform", "Game controllers")),
+             {},
+             0,
+             {},
+             kcm("kcm_joystick"),
+             {},
+             programs({"jstest-gtk"})},
+            {R::Passwords,
+             QStringLiteral(QT_TRANSLATE_NOOP("platform", "Passwords")),
+             {},
+             0,
+             gcc("user-accounts"),
+             kcm("kcm_users"),
+             programs({"mugshot"}),
+             programs({"mugshot"})},
+            {R::Mouse,
+             QStringLiteral(QT_TRANSLATE_NOOP("platform", "Mouse")),
+             {},
+             0,
+             gcc("mouse"),
+             kcm("kcm_mouse"),
+             programs({"xfce4-mouse-settings"}),
+             programs({"lxinput"})},
+            {R::Keyboard,
+             QStringLiteral(QT_TRANSLATE_NOOP("platform", "Keyboard")),
+             {},
+             0,
+             gcc("keyboard"),
+             kcm("kcm_keyboard"),
+             programs({"xfce4-keyboard-settings"}),
+             programs({"lxinput"})},
+            {R::Printers,
+             QStringLiteral(QT_TRANSLATE_NOOP("platform", "Printers")),
+             {},
+             0,
+             gcc("printers"),
+             kcm("kcm_printer_manager"),
+             {},
+             programs({"system-config-printer"})},
+            {R::Fonts,
+             QStringLiteral(QT_TRANSLATE_NOOP("platform", "Fonts")),
+             {},
+             0,
+             {},
+             kcm("kcm_fonts"),
+             programs({"xfce4-appearance-settings"}),
+             programs({"font-manager", "gnome-tweaks"})},
+            {R::RegionalSettings,
+             QStringLiteral(QT_TRANSLATE_NOOP("platform", "Regional settings")),
+             {},
+             0,
+             gcc("region"),
+             kcm("kcm_regionandlang"),
+             {},
+             {}},
+            {R::Display,
+             QStringLiteral(QT_TRANSLATE_NOOP("platform", "Display")),
+             {},
+             0,
+             gcc("display"),
+             kcm("kcm_kscreen"),
+             programs({"xfce4-display-settings"}),
+             programs({"arandr", "lxrandr"})},
+            {R::Odbc,
+             QStringLiteral("ODBC data sources"),
+             {},
+             0,
+             {},
+             {},
+             {},
              programs({"iodbcadm-gtk", "ODBCManageDataSourcesQ5", "ODBCManageDataSourcesQ4"})},
-            {R::AddRemovePrograms, QStringLiteral(QT_TRANSLATE_NOOP("platform", "Add or remove programs")), {}, 0,
-             programs({"gnome-software"}), programs({"plasma-discover"}), {},
+            {R::AddRemovePrograms,
+             QStringLiteral(QT_TRANSLATE_NOOP("platform", "Add or remove programs")),
+             {},
+             0,
+             programs({"gnome-software"}),
+             programs({"plasma-discover"}),
+             {},
              programs({"gnome-software", "plasma-discover", "synaptic-pkexec"})},
-            {R::AddHardware, QStringLiteral(QT_TRANSLATE_NOOP("platform", "Add hardware")), {}, 0, gcc("bluetooth"),
-             kcm("kcm_bluetooth"), {}, programs({"blueman-manager"})},
-            {R::PowerManagement, QStringLiteral(QT_TRANSLATE_NOOP("platform", "Power management")), {}, 0,
-             gcc("power"), kcm("kcm_powerdevilprofilesconfig"), programs({"xfce4-power-manager-settings"}),
+            {R::AddHardware,
+             QStringLiteral(QT_TRANSLATE_NOOP("platform", "Add hardware")),
+             {},
+             0,
+             gcc("bluetooth"),
+             kcm("kcm_bluetooth"),
+             {},
+             programs({"blueman-manager"})},
+            {R::PowerManagement,
+             QStringLiteral(QT_TRANSLATE_NOOP("platform", "Power management")),
+             {},
+             0,
+             gcc("power"),
+             kcm("kcm_powerdevilprofilesconfig"),
+             programs({"xfce4-power-manager-settings"}),
              programs({"xfce4-power-manager-settings"})},
-            {R::Network, QStringLiteral(QT_TRANSLATE_NOOP("platform", "Network")), {}, 0, gcc("network"),
-             kcm("kcm_networkmanagement"), {}, programs({"nm-connection-editor"})},
-            {R::System, QStringLiteral(QT_TRANSLATE_NOOP("platform", "System")), {}, 0, gcc("info-overview"),
-             kcm("kcm_about-distro"), {}, programs({"hardinfo"})},
-            {R::Themes, QStringLiteral(QT_TRANSLATE_NOOP("platform", "Themes")), {}, 0, gcc("background"),
-             kcm("kcm_lookandfeel"), programs({"xfce4-appearance-settings"}), programs({"lxappearance"})},
-            {R::Sounds, QStringLiteral(QT_TRANSLATE_NOOP("platform", "Sounds")), {}, 0, gcc("sound"),
-             kcm("kcm_pulseaudio"), {}, programs({"pavucontrol", "pavucontrol-qt"})},
-            {R::TimeZone, QStringLiteral(QT_TRANSLATE_NOOP("platform", "Time zone")), {}, 0, gcc("datetime"),
-             kcm("kcm_clock"), {}, {}},
+            {R::Network,
+             QStringLiteral(QT_TRANSLATE_NOOP("platform", "Network")),
+             {},
+             0,
+             gcc("network"),
+             kcm("kcm_networkmanagement"),
+             {},
+             programs({"nm-connection-editor"})},
+            {R::System,
+             QStringLiteral(QT_TRANSLATE_NOOP("platform", "System")),
+             {},
+             0,
+             gcc("info-overview"),
+             kcm("kcm_about-distro"),
+             {},
+             programs({"hardinfo"})},
+            {R::Themes,
+             QStringLiteral(QT_TRANSLATE_NOOP("platform", "Themes")),
+             {},
+             0,
+             gcc("background"),
+             kcm("kcm_lookandfeel"),
+             programs({"xfce4-appearance-settings"}),
+             programs({"lxappearance"})},
+            {R::Sounds,
+             QStringLiteral(QT_TRANSLATE_NOOP("platform", "Sounds")),
+             {},
+             0,
+             gcc("sound"),
+             kcm("kcm_pulseaudio"),
+             {},
+             programs({"pavucontrol", "pavucontrol-qt"})},
+            {R::TimeZone,
+             QStringLiteral(QT_TRANSLATE_NOOP("platform", "Time zone")),
+             {},
+             0,
+             gcc("datetime"),
+             kcm("kcm_clock"),
+             {},
+             {}},
         };
         for (SettingsApplet& row : rows) {
             const control_panel::Applet& windows = control_panel::applet(row.role);
@@ -126,10 +241,7 @@ const SettingsApplet& settingsApplet(SettingsRole role)
     throw Failure("Unknown settings role.");
 }
 
-QString controlPanelCommandLine(const SettingsApplet& applet)
-{
-    return controlPanelPrefix + applet.controlApplet;
-}
+QString controlPanelCommandLine(const SettingsApplet& applet) { return controlPanelPrefix + applet.controlApplet; }
 
 QStringList candidateCommandLines(const SettingsApplet& applet, const QString& xdgCurrentDesktop)
 {
@@ -174,11 +286,13 @@ QString settingsCommandLine(const SettingsApplet& applet, const QString& xdgCurr
     for (const QString& line : applet.anyDesktop) add(line, QString());
     const QString name = QCoreApplication::translate("platform", applet.name.toUtf8().constData());
     const QString message = wouldServe.isEmpty()
-        ? QCoreApplication::translate("platform", "No program on this computer opens the \"%1\" settings. No desktop "
-                                                  "known to this program has such a page.")
+        ? QCoreApplication::translate("platform",
+                                      "No program on this computer opens the \"%1\" settings. No desktop "
+                                      "known to this program has such a page.")
               .arg(name)
-        : QCoreApplication::translate("platform", "No program on this computer opens the \"%1\" settings. Any of "
-                                                  "these would: %2.")
+        : QCoreApplication::translate("platform",
+                                      "No program on this computer opens the \"%1\" settings. Any of "
+                                      "these would: %2.")
               .arg(name, wouldServe.join(QStringLiteral(", ")));
     throw Failure(message.toStdString());
 }
@@ -190,9 +304,7 @@ SystemInformationProgram systemInformationProgram(const QString& xdgCurrentDeskt
     // The desktop's own program comes first.
     switch (desktop::desktopFromList(xdgCurrentDesktop.toStdString())) {
     case desktop::Desktop::Kde: names.move(names.indexOf(QStringLiteral("kinfocenter")), 0); break;
-    case desktop::Desktop::Gnome:
-        names.move(names.indexOf(QStringLiteral("gnome-system-monitor")), 0);
-        break;
+    case desktop::Desktop::Gnome: names.move(names.indexOf(QStringLiteral("gnome-system-monitor")), 0); break;
     case desktop::Desktop::Xfce: names.move(names.indexOf(QStringLiteral("xfce4-taskmanager")), 0); break;
     case desktop::Desktop::Other: break;
     }

@@ -19,13 +19,12 @@
 
 namespace platform {
 
-
 struct SettingsApplet {
     SettingsRole role;
-    QString name;           // what the role is called in messages
-    QString controlApplet;  // argument of the Windows Control Panel loader (control_panel.h)
-    int windowStyle;        // platform::WindowStyle
-    QStringList gnome;      // command lines, best first
+    QString name;          // what the role is called in messages
+    QString controlApplet; // argument of the Windows Control Panel loader (control_panel.h)
+    int windowStyle;       // platform::WindowStyle
+    QStringList gnome;     // command lines, best first
     QStringList kde;
     QStringList xfce;
     QStringList anyDesktop;

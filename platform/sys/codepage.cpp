@@ -12,8 +12,7 @@ namespace {
 std::string lower(std::string s)
 {
     for (char& c : s)
-        if (c >= 'A' && c <= 'Z')
-            c = char(c - 'A' + 'a');
+        if (c >= 'A' && c <= 'Z') c = char(c - 'A' + 'a');
     return s;
 }
 
@@ -75,8 +74,7 @@ const std::vector<char16_t>& byteTable(int codePage)
 int codePageForLocale(const std::string& localeName)
 {
     std::string name = lower(localeName);
-    if (name.empty() || name == "c" || name == "posix" || name.rfind("c.", 0) == 0)
-        return 1250;
+    if (name.empty() || name == "c" || name == "posix" || name.rfind("c.", 0) == 0) return 1250;
     std::string language = name.substr(0, name.find_first_of("_.@"));
     std::string territory;
     if (auto us = name.find('_'); us != std::string::npos)
@@ -105,9 +103,10 @@ int ansiCodePage(const std::string& forced)
     if (!forced.empty()) {
         char* end = nullptr;
         long value = std::strtol(forced.c_str(), &end, 10);
-        if (end && *end == '\0' && value > 0)
-            return int(value);
-        throw Failure(message(QT_TRANSLATE_NOOP("platform", "QUELMARN_CODEPAGE must be a code page number such as 1250, not %1."), {"\"" + forced + "\""}));
+        if (end && *end == '\0' && value > 0) return int(value);
+        throw Failure(
+            message(QT_TRANSLATE_NOOP("platform", "QUELMARN_CODEPAGE must be a code page number such as 1250, not %1."),
+                    {"\"" + forced + "\""}));
     }
     return systemAnsiCodePage();
 }

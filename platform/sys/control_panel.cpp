@@ -41,9 +41,6 @@ const Applet& applet(SettingsRole role)
     throw Failure("Unknown settings role.");
 }
 
-std::string commandLine(SettingsRole role)
-{
-    return loaderPrefix + applet(role).argument;
-}
+std::string commandLine(SettingsRole role) { return loaderPrefix + applet(role).argument; }
 
 } // namespace platform::control_panel

@@ -24,10 +24,7 @@ std::size_t lastSeparator(const std::string& path)
 
 } // namespace
 
-std::string quoted(const std::string& path)
-{
-    return "\"" + path + "\"";
-}
+std::string quoted(const std::string& path) { return "\"" + path + "\""; }
 
 std::string folderOf(const std::string& path)
 {
@@ -63,10 +60,7 @@ using namespace backend;
 
 // Whether a source stands for the files its wildcards match: a file that
 // exists under the very name, '*' or '?' and all, is that file alone.
-bool expands(const std::string& source)
-{
-    return hasWildcards(source) && !exists(source);
-}
+bool expands(const std::string& source) { return hasWildcards(source) && !exists(source); }
 
 // The files a source with wildcards stands for, in name order; fails when
 // none matches. Names are matched here rather than by the system, whose
@@ -91,7 +85,8 @@ std::string targetFor(const std::string& source, const std::string& destination,
 {
     if (intoFolder || isSeparator(destination.back())) {
         if (!isFolder(destination))
-            throw Failure(message(QT_TRANSLATE_NOOP("platform", "The destination %1 is not an existing folder."), {quoted(destination)}));
+            throw Failure(message(QT_TRANSLATE_NOOP("platform", "The destination %1 is not an existing folder."),
+                                  {quoted(destination)}));
         return joined(destination, lastPart(source));
     }
     if (isFolder(destination)) return joined(destination, lastPart(source));
@@ -133,25 +128,13 @@ void replaceWith(const std::string& path, const std::string& bytes, const WriteF
 
 } // namespace
 
-bool hasWildcards(const std::string& path)
-{
-    return lastPart(path).find_first_of("*?") != std::string::npos;
-}
+bool hasWildcards(const std::string& path) { return lastPart(path).find_first_of("*?") != std::string::npos; }
 
-void copyFile(const std::string& source, const std::string& destination)
-{
-    copyWith(source, destination, {});
-}
+void copyFile(const std::string& source, const std::string& destination) { copyWith(source, destination, {}); }
 
-void moveFile(const std::string& source, const std::string& destination)
-{
-    moveWith(source, destination, {});
-}
+void moveFile(const std::string& source, const std::string& destination) { moveWith(source, destination, {}); }
 
-void replaceFile(const std::string& path, const std::string& bytes)
-{
-    replaceWith(path, bytes, {});
-}
+void replaceFile(const std::string& path, const std::string& bytes) { replaceWith(path, bytes, {}); }
 
 void deleteFile(const std::string& path, bool force)
 {
@@ -202,9 +185,6 @@ private:
 
 } // namespace
 
-std::unique_ptr<Calls> makeNative(WriteFunction write)
-{
-    return std::make_unique<NativeCalls>(std::move(write));
-}
+std::unique_ptr<Calls> makeNative(WriteFunction write) { return std::make_unique<NativeCalls>(std::move(write)); }
 
 } // namespace platform::file_operations

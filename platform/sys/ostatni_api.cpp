@@ -19,8 +19,7 @@ std::vector<std::string> LanguageFolders::searchOrder() const
 {
     std::vector<std::string> order;
     const auto add = [&](const std::string& folder) {
-        if (!folder.empty() && std::find(order.begin(), order.end(), folder) == order.end())
-            order.push_back(folder);
+        if (!folder.empty() && std::find(order.begin(), order.end(), folder) == order.end()) order.push_back(folder);
     };
     add(application);
     add(user);

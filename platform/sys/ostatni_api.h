@@ -44,8 +44,8 @@ struct LanguageFolders {
 // /quelmarn/languages. Relative entries are ignored, as the XDG base
 // directories ask. On Windows language files sit beside the program: the
 // program's folder is the only one.
-LanguageFolders languageFolders(const std::string& applicationFolder, const char* dataHome,
-                                const std::string& home, const char* dataDirs);
+LanguageFolders languageFolders(const std::string& applicationFolder, const char* dataHome, const std::string& home,
+                                const char* dataDirs);
 
 // The first folder that holds an entry other than a folder (links followed;
 // a link that loops counts) by this name, joined with the name; nullopt when

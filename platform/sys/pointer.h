@@ -43,7 +43,7 @@ public:
 // the toolkit that draws its windows. sessionBus: the session bus's
 // address (empty: the standard one).
 std::unique_ptr<Pointer> makeNativePointer(const desktop::Session& session, DisplayServer display,
-                                          const std::string& sessionBus = {});
+                                           const std::string& sessionBus = {});
 
 // The program's pointer display count: raised by show, lowered by hide;
 // the pointer is hidden while it is below 0.

@@ -86,8 +86,7 @@ std::string valueOf(const std::string& content)
 
 } // namespace
 
-std::optional<std::string> findValue(const std::string& iniText, const std::string& section,
-                                     const std::string& key)
+std::optional<std::string> findValue(const std::string& iniText, const std::string& section, const std::string& key)
 {
     bool inSection = false;
     for (const Line& line : splitLines(iniText)) {
@@ -96,14 +95,13 @@ std::optional<std::string> findValue(const std::string& iniText, const std::stri
             continue;
         }
         if (!inSection) continue;
-        if (auto k = keyOf(line.content); k && equalsNoCase(*k, key))
-            return valueOf(line.content);
+        if (auto k = keyOf(line.content); k && equalsNoCase(*k, key)) return valueOf(line.content);
     }
     return std::nullopt;
 }
 
-std::string withValue(const std::string& iniText, const std::string& section,
-                      const std::string& key, const std::string& value)
+std::string withValue(const std::string& iniText, const std::string& section, const std::string& key,
+                      const std::string& value)
 {
     std::vector<Line> lines = splitLines(iniText);
     const std::string newline = iniText.find("\r\n") != std::string::npos ? "\r\n" : "\n";
@@ -151,8 +149,9 @@ void writeString(const std::string& iniPath, const std::string& section, const s
     // be read whole is left as it is, so nothing in it is lost.
     const whole_file::Content current = whole_file::read(iniPath, fileLimit, whole_file::WhenMissing::ReportAbsent);
     if (current.cut)
-        throw Failure(message(QT_TRANSLATE_NOOP("platform", "The settings file %1 is larger than %2 MiB and is left as it is."),
-                              {"\"" + iniPath + "\"", std::to_string(fileLimit >> 20)}));
+        throw Failure(
+            message(QT_TRANSLATE_NOOP("platform", "The settings file %1 is larger than %2 MiB and is left as it is."),
+                    {"\"" + iniPath + "\"", std::to_string(fileLimit >> 20)}));
     const std::string updated = withValue(current.bytes, section, key, value);
 
     const std::filesystem::path target = std::filesystem::u8path(iniPath);

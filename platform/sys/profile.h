@@ -23,17 +23,15 @@ constexpr std::size_t fileLimit = std::size_t(1) << 20;
 
 // The value of key in section, trimmed of surrounding blanks and of one pair
 // of matching quotes; nullopt when the file, the section or the key is absent.
-std::optional<std::string> readString(const std::string& iniPath, const std::string& section,
-                                      const std::string& key);
+std::optional<std::string> readString(const std::string& iniPath, const std::string& section, const std::string& key);
 
 // Same lookup on text already in memory.
-std::optional<std::string> findValue(const std::string& iniText, const std::string& section,
-                                     const std::string& key);
+std::optional<std::string> findValue(const std::string& iniText, const std::string& section, const std::string& key);
 
 // The text with key set to value (replacing the first such key of the first
 // matching section, or appending the key/section).
-std::string withValue(const std::string& iniText, const std::string& section,
-                      const std::string& key, const std::string& value);
+std::string withValue(const std::string& iniText, const std::string& section, const std::string& key,
+                      const std::string& value);
 
 // Writes the value, replacing the file all or nothing (no temporary file is
 // left behind); throws platform::Failure when the file cannot be written, or

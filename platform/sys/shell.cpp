@@ -16,7 +16,7 @@ size_t blankAt(const std::string& text, size_t at)
     const unsigned first = byte(at);
     if (first == ' ' || (first >= '\t' && first <= '\r')) return 1;
     if (first == 0xC2 && (byte(at + 1) == 0x85 || byte(at + 1) == 0xA0)) return 2; // NEL, no-break space
-    if (first == 0xE1 && byte(at + 1) == 0x9A && byte(at + 2) == 0x80) return 3;  // U+1680
+    if (first == 0xE1 && byte(at + 1) == 0x9A && byte(at + 2) == 0x80) return 3;   // U+1680
     if (first == 0xE2 && byte(at + 1) == 0x80) {
         const unsigned third = byte(at + 2);
         // U+2000 to U+200A, U+2028, U+2029, U+202F
@@ -29,8 +29,9 @@ size_t blankAt(const std::string& text, size_t at)
 
 [[noreturn]] void namesNoProgram(const std::string& commandLine)
 {
-    throw Failure(message(QT_TRANSLATE_NOOP("platform", "The program \"%1\" cannot be started: the command line names no program."),
-                          {commandLine}));
+    throw Failure(message(
+        QT_TRANSLATE_NOOP("platform", "The program \"%1\" cannot be started: the command line names no program."),
+        {commandLine}));
 }
 
 } // namespace

@@ -21,10 +21,7 @@ public:
 
 } // namespace
 
-std::unique_ptr<Calls> makeNative()
-{
-    return std::make_unique<NativeCalls>();
-}
+std::unique_ptr<Calls> makeNative() { return std::make_unique<NativeCalls>(); }
 
 } // namespace profile
 

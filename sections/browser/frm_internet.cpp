@@ -52,10 +52,14 @@ frm_internet::frm_internet(AppContext& context) : context_(context)
     // Only the Go button navigates; Enter in the address box does nothing.
     auto& messages = context_.services.messages;
     connectClicks(this, messages,
-                  {{Command1, &frm_internet::Command1_Click}, {Command2, &frm_internet::Command2_Click},
-                   {Command3, &frm_internet::Command3_Click}, {Command4, &frm_internet::Command4_Click},
-                   {Command5, &frm_internet::Command5_Click}, {Command6, &frm_internet::Command6_Click},
-                   {Command7, &frm_internet::Command7_Click}, {Command8, &frm_internet::Command8_Click}});
+                  {{Command1, &frm_internet::Command1_Click},
+                   {Command2, &frm_internet::Command2_Click},
+                   {Command3, &frm_internet::Command3_Click},
+                   {Command4, &frm_internet::Command4_Click},
+                   {Command5, &frm_internet::Command5_Click},
+                   {Command6, &frm_internet::Command6_Click},
+                   {Command7, &frm_internet::Command7_Click},
+                   {Command8, &frm_internet::Command8_Click}});
 
     loadGuarded(this, context_.services.messages, &frm_internet::Form_Load);
 }

@@ -27,8 +27,7 @@ std::string pathText(const QLineEdit* box) { return box->text().toStdString(); }
 
 } // namespace
 
-frm_slozky::frm_slozky(AppContext& context)
-    : context_(context), CommonDialog1(context.services.fileDialogs)
+frm_slozky::frm_slozky(AppContext& context) : context_(context), CommonDialog1(context.services.fileDialogs)
 {
     setObjectName(QStringLiteral("frm_slozky"));
     setWindowTitle(QStringLiteral("Quelmarn Manager - Soubory a složky"));
@@ -55,17 +54,17 @@ frm_slozky::frm_slozky(AppContext& context)
     };
     const auto makeForm = [this](QGroupBox*& frame, int frameNumber, const char* title, int top,
                                  std::initializer_list<PathRow> rows, QPushButton*& action, int actionNumber) {
-        frame = makeFrame(this, QStringLiteral("Frame%1").arg(frameNumber), QString::fromUtf8(title),
-                          {8, top, 473, 105});
+        frame =
+            makeFrame(this, QStringLiteral("Frame%1").arg(frameNumber), QString::fromUtf8(title), {8, top, 473, 105});
         for (const PathRow& row : rows) {
-            row.label = makeLabel(frame, QStringLiteral("Label%1").arg(row.labelNumber),
-                                  QString::fromUtf8(row.caption), {8, row.top, row.labelWidth, 17});
+            row.label = makeLabel(frame, QStringLiteral("Label%1").arg(row.labelNumber), QString::fromUtf8(row.caption),
+                                  {8, row.top, row.labelWidth, 17});
             row.box = makeTextBox(frame, QStringLiteral("Text%1").arg(row.boxNumber), {40, row.top, 409, 19});
             row.browse = makeButton(frame, QStringLiteral("Command%1").arg(row.browseNumber), QStringLiteral("..."),
                                     {448, row.top, 17, 17});
         }
-        action = makeButton(frame, QStringLiteral("Command%1").arg(actionNumber), QStringLiteral("Akce"),
-                            {184, 72, 73, 25});
+        action =
+            makeButton(frame, QStringLiteral("Command%1").arg(actionNumber), QStringLiteral("Akce"), {184, 72, 73, 25});
     };
     makeForm(Frame2, 2, "Kopírování", 120,
              {{Label4, 4, "Zdroj:", 49, Text1, 1, Command5, 5, 16}, {Label5, 5, "Cíl:", 33, Text2, 2, Command6, 6, 48}},
@@ -82,12 +81,16 @@ frm_slozky::frm_slozky(AppContext& context)
 
     auto& messages = context_.services.messages;
     connectClicks(this, messages,
-                  {{Command1, &frm_slozky::Command1_Click}, {Command2, &frm_slozky::Command2_Click},
-                   {Command3, &frm_slozky::Command3_Click}, {Command4, &frm_slozky::Command4_Click}});
+                  {{Command1, &frm_slozky::Command1_Click},
+                   {Command2, &frm_slozky::Command2_Click},
+                   {Command3, &frm_slozky::Command3_Click},
+                   {Command4, &frm_slozky::Command4_Click}});
     // A browse that fails ends silently and leaves the path box as it was.
     connectClicks(this, messages,
-                  {{Command5, &frm_slozky::Command5_Click}, {Command6, &frm_slozky::Command6_Click},
-                   {Command7, &frm_slozky::Command7_Click}, {Command8, &frm_slozky::Command8_Click},
+                  {{Command5, &frm_slozky::Command5_Click},
+                   {Command6, &frm_slozky::Command6_Click},
+                   {Command7, &frm_slozky::Command7_Click},
+                   {Command8, &frm_slozky::Command8_Click},
                    {Command9, &frm_slozky::Command9_Click}},
                   platform::OnFailure::EndSilently);
 
@@ -105,9 +108,12 @@ void frm_slozky::Form_Load()
 {
     namespace api = platform::ostatni_API;
     const Configuration& config = context_.config;
-    Label1->setText(context_.T(70) + queryFolder([&](char* b, unsigned n) { api::fillBuffer(config.windowsDirectory, b, n); }));
-    Label2->setText(context_.T(71) + queryFolder([&](char* b, unsigned n) { api::fillBuffer(config.tempFolder, b, n); }));
-    Label3->setText(context_.T(72) + queryFolder([&](char* b, unsigned n) { api::fillBuffer(config.systemDirectory, b, n); }));
+    Label1->setText(context_.T(70)
+                    + queryFolder([&](char* b, unsigned n) { api::fillBuffer(config.windowsDirectory, b, n); }));
+    Label2->setText(context_.T(71)
+                    + queryFolder([&](char* b, unsigned n) { api::fillBuffer(config.tempFolder, b, n); }));
+    Label3->setText(context_.T(72)
+                    + queryFolder([&](char* b, unsigned n) { api::fillBuffer(config.systemDirectory, b, n); }));
     setWindowTitle(QStringLiteral("Quelmarn Manager - ") + context_.T(68));
     Frame1->setTitle(context_.T(69));
     Command1->setText(context_.T(73));

@@ -17,8 +17,8 @@ struct FrameControls {
     QPushButton* button;
 };
 
-FrameControls makeFrame(QWidget* window, const char* const names[6], const QString& caption,
-                        const QString& textCaption, const QString& titleCaption, int top)
+FrameControls makeFrame(QWidget* window, const char* const names[6], const QString& caption, const QString& textCaption,
+                        const QString& titleCaption, int top)
 {
     FrameControls c;
     c.frame = placed(new QGroupBox(caption, window), names[0], {0, top, 369, 121});
@@ -44,12 +44,12 @@ frm_hlasky::frm_hlasky(AppContext& context) : context_(context)
     static const char* const warning[6] = {"Frame2", "Label4", "Text4", "Label3", "Text3", "Command2"};
     static const char* const error[6] = {"Frame3", "Label5", "Text5", "Label6", "Text6", "Command3"};
 
-    const FrameControls f1 = makeFrame(this, info, QStringLiteral("Informační hláška"),
-                                       QStringLiteral("text hlášky:"), QStringLiteral("nadpis hlášky:"), 0);
+    const FrameControls f1 = makeFrame(this, info, QStringLiteral("Informační hláška"), QStringLiteral("text hlášky:"),
+                                       QStringLiteral("nadpis hlášky:"), 0);
     const FrameControls f2 = makeFrame(this, warning, QStringLiteral("Upozorňující hláška"),
                                        QStringLiteral("Text hlášky:"), QStringLiteral("Nadpis hlášky:"), 128);
-    const FrameControls f3 = makeFrame(this, error, QStringLiteral("Varovná hláška"),
-                                       QStringLiteral("Text hlášky:"), QStringLiteral("Nadpis hlášky:"), 256);
+    const FrameControls f3 = makeFrame(this, error, QStringLiteral("Varovná hláška"), QStringLiteral("Text hlášky:"),
+                                       QStringLiteral("Nadpis hlášky:"), 256);
 
     Frame1 = f1.frame;
     Label1 = f1.textLabel;
@@ -74,7 +74,8 @@ frm_hlasky::frm_hlasky(AppContext& context) : context_(context)
 
     auto& messages = context_.services.messages;
     connectClicks(this, messages,
-                  {{Command1, &frm_hlasky::Command1_Click}, {Command2, &frm_hlasky::Command2_Click},
+                  {{Command1, &frm_hlasky::Command1_Click},
+                   {Command2, &frm_hlasky::Command2_Click},
                    {Command3, &frm_hlasky::Command3_Click}});
 
     loadGuarded(this, context_.services.messages, &frm_hlasky::Form_Load);

@@ -38,8 +38,8 @@ void frm_sit::Form_Load()
 
     // The window is still hidden: it comes into view with the result.
     Label2->setText(waitingText);
-    const bool reached = network.reachable(platform::parseHostPort(context_.config.testHost, 80),
-                                           context_.config.reachabilityBound);
+    const bool reached =
+        network.reachable(platform::parseHostPort(context_.config.testHost, 80), context_.config.reachabilityBound);
     Label2->setText(context_.T(reached ? 94 : 93));
 
     setWindowTitle(QStringLiteral("Quelmarn Manager - ") + context_.T(87));
@@ -52,7 +52,4 @@ void frm_sit::Command1_Click()
         context_.services.messages.show(context_.T(95), platform::PlainOk);
 }
 
-void frm_sit::Command2_Click()
-{
-    context_.services.shares.connectNetworkDrive(this);
-}
+void frm_sit::Command2_Click() { context_.services.shares.connectNetworkDrive(this); }

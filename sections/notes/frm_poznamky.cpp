@@ -20,8 +20,7 @@ const std::string utf8Mark = "\xEF\xBB\xBF";
 
 } // namespace
 
-frm_poznamky::frm_poznamky(AppContext& context)
-    : context_(context), CommonDialog1(context.services.fileDialogs)
+frm_poznamky::frm_poznamky(AppContext& context) : context_(context), CommonDialog1(context.services.fileDialogs)
 {
     setObjectName(QStringLiteral("frm_poznamky"));
     setWindowTitle(QStringLiteral("Quelmarn Manager - Poznámky"));
@@ -35,7 +34,8 @@ frm_poznamky::frm_poznamky(AppContext& context)
     Command2 = makeButton(this, QStringLiteral("Command2"), QStringLiteral("Storno"), {392, 336, 57, 25});
 
     auto& messages = context_.services.messages;
-    connectClicks(this, messages, {{Command1, &frm_poznamky::Command1_Click}, {Command2, &frm_poznamky::Command2_Click}});
+    connectClicks(this, messages,
+                  {{Command1, &frm_poznamky::Command1_Click}, {Command2, &frm_poznamky::Command2_Click}});
     // An open that fails ends silently and leaves the note as it was.
     connectClicks(this, messages, {{Command3, &frm_poznamky::Command3_Click}}, platform::OnFailure::EndSilently);
 
@@ -167,7 +167,7 @@ void frm_poznamky::Command3_Click()
     const QString text = encoding == FileEncoding::Ansi
         ? decodeFileText(bytes)
         : QString::fromStdString(
-              toNoteText(encoding == FileEncoding::Utf8WithMark ? bytes.substr(utf8Mark.size()) : bytes));
+            toNoteText(encoding == FileEncoding::Utf8WithMark ? bytes.substr(utf8Mark.size()) : bytes));
     // Straight into the document, as the box's own setPlainText does but
     // without its second pass that gives every character the format it
     // already has. Replacing the text empties the undo history anyway;
@@ -183,7 +183,4 @@ void frm_poznamky::Command3_Click()
     encoding_ = encoding;
 }
 
-void frm_poznamky::Command2_Click()
-{
-    close();
-}
+void frm_poznamky::Command2_Click() { close(); }

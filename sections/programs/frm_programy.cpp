@@ -7,8 +7,7 @@
 #include "ui/controls.h"
 #include "ui/version.h"
 
-frm_programy::frm_programy(AppContext& context)
-    : context_(context), CommonDialog1(context.services.fileDialogs)
+frm_programy::frm_programy(AppContext& context) : context_(context), CommonDialog1(context.services.fileDialogs)
 {
     setObjectName(QStringLiteral("frm_programy"));
     setWindowTitle(QStringLiteral("EXE Programy - Quelmarn Manager " QUELMARN_VERSION " Beta"));

@@ -39,15 +39,15 @@ frm_nastav::frm_nastav(AppContext& context) : context_(context)
     File2->setSelectionMode(QAbstractItemView::SingleSelection);
     File2->setGeometry(8, 32, 257, 123);
 
-    Label7 = makeHelpLabel(Frame2, "Label7", QStringLiteral("Kde seženu nové lokalizace do Quelmarne?"),
-                       {264, 8, 169, 33});
+    Label7 =
+        makeHelpLabel(Frame2, "Label7", QStringLiteral("Kde seženu nové lokalizace do Quelmarne?"), {264, 8, 169, 33});
     Label8 = makeHelpLabel(Frame2, "Label8",
-                       QStringLiteral("Z pravidla je lze nalézt na našem oficiální webu ") + context_.config.homeSite
-                           + QStringLiteral(" . "),
-                       {264, 40, 185, 41});
+                           QStringLiteral("Z pravidla je lze nalézt na našem oficiální webu ")
+                               + context_.config.homeSite + QStringLiteral(" . "),
+                           {264, 40, 185, 41});
     Label9 = makeHelpLabel(Frame2, "Label9",
-                       QStringLiteral("Nenašel jsem na internetu překlad, který jsem potřeboval! Co s tím?"),
-                       {8, 176, 265, 33});
+                           QStringLiteral("Nenašel jsem na internetu překlad, který jsem potřeboval! Co s tím?"),
+                           {8, 176, 265, 33});
     Label10 = makeHelpLabel(
         Frame2, "Label10",
         QStringLiteral("Snažíme se Quelmarne překládat do jazyků, kterými se ve světě běžně domluvíte. Ovšem naším "
@@ -56,7 +56,7 @@ frm_nastav::frm_nastav(AppContext& context) : context_(context)
                        "napsat žádost o překlad Quelmarn Teamu."),
         {8, 208, 257, 81});
     Label11 = makeHelpLabel(Frame2, "Label11", QStringLiteral("Chci udělat vlastní překlad programu, jak na to?"),
-                        {8, 288, 257, 33});
+                            {8, 288, 257, 33});
     Label12 = makeHelpLabel(
         Frame2, "Label12",
         QStringLiteral("Překlady do Quelmarn Manageru se vytvářejí za pomoci speciálního editoru Quelmarn "
@@ -147,10 +147,7 @@ void frm_nastav::makeFindable(const QString& name)
     files.copyFile(source, folders.user + "/" + fileName);
 }
 
-void frm_nastav::fillFileList()
-{
-    File2->addItems(offeredFiles());
-}
+void frm_nastav::fillFileList() { File2->addItems(offeredFiles()); }
 
 void frm_nastav::Form_Load()
 {
@@ -164,15 +161,12 @@ void frm_nastav::Form_Load()
     Label7->setText(context_.T(124));
     Label8->setText(context_.T(125));
 
-    for (QLabel* help : {Label9, Label10, Label11, Label12, Label7, Label8})
-        help->setToolTip(help->text());
+    for (QLabel* help : {Label9, Label10, Label11, Label12, Label7, Label8}) help->setToolTip(help->text());
 
     QFont questionFont = font();
     questionFont.setBold(true);
-    for (QLabel* question : {Label7, Label9, Label11})
-        shrinkToFit(question, questionFont);
-    for (QLabel* answer : {Label8, Label10, Label12})
-        shrinkToFit(answer, font());
+    for (QLabel* question : {Label7, Label9, Label11}) shrinkToFit(question, questionFont);
+    for (QLabel* answer : {Label8, Label10, Label12}) shrinkToFit(answer, font());
 }
 
 void frm_nastav::File2_Click()
@@ -187,7 +181,4 @@ void frm_nastav::File2_Click()
     context_.services.messages.show(noticeText(), platform::InformationOk, noticeTitle());
 }
 
-void frm_nastav::Command3_Click()
-{
-    close();
-}
+void frm_nastav::Command3_Click() { close(); }

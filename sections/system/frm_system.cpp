@@ -17,7 +17,6 @@ QLabel* makeFixedLabel(QWidget* parent, const QString& name, const QString& text
     return label;
 }
 
-
 QProgressBar* makeBar(QWidget* parent, const char* name, const QRect& geometry)
 {
     auto* bar = new QProgressBar(parent);
@@ -81,8 +80,8 @@ struct frm_system::ButtonRow {
     Holder holder;
     QRect geometry;
     const char* caption;
-    int entry;                        // TextN of the caption
-    void (frm_system::*click)();      // nullptr: the settings page `role`
+    int entry;                   // TextN of the caption
+    void (frm_system::*click)(); // nullptr: the settings page `role`
     platform::SettingsRole role;
 };
 
@@ -145,9 +144,11 @@ frm_system::frm_system(AppContext& context) : context_(context)
     setWindowTitle(QStringLiteral("Quelmarn Manager - Operační systém"));
     fixWindowSize(this, 667, 481);
 
-    Label1 = makeFixedLabel(this, QStringLiteral("Label1"), QStringLiteral("Verze operačního systému:"), {8, 8, 153, 17});
+    Label1 =
+        makeFixedLabel(this, QStringLiteral("Label1"), QStringLiteral("Verze operačního systému:"), {8, 8, 153, 17});
     verze_sys = makeFixedLabel(this, QStringLiteral("verze_sys"), QStringLiteral("verze_os"), {168, 8, 97, 17});
-    Label2 = makeFixedLabel(this, QStringLiteral("Label2"), QStringLiteral("Jak byl systém nastartován:"), {8, 32, 137, 17});
+    Label2 =
+        makeFixedLabel(this, QStringLiteral("Label2"), QStringLiteral("Jak byl systém nastartován:"), {8, 32, 137, 17});
     start_systemu = makeFixedLabel(this, QStringLiteral("start_systemu"), QString(), {152, 32, 161, 17});
     win_bezi = new LiveLabel(QStringLiteral("Windows již běží"), this);
     win_bezi->setObjectName(QStringLiteral("win_bezi"));
@@ -163,11 +164,11 @@ frm_system::frm_system(AppContext& context) : context_(context)
     Frame3 = makeFrame(this, "Frame3", QStringLiteral("Myš"), {8, 160, 297, 81});
     placeButtons(Holder::Frame3, Frame3);
     lbl_existence_mysi = makeFixedLabel(Frame3, QStringLiteral("lbl_existence_myši"), QStringLiteral("Existuje myš?"),
-                                   {72, 16, 137, 17});
+                                        {72, 16, 137, 17});
     lbl_tlacitka_mysi = makeFixedLabel(Frame3, QStringLiteral("lbl_tlacitka_mysi"), QString(), {72, 32, 129, 17});
     Label4 = makeFixedLabel(Frame3, QStringLiteral("Label4"), QStringLiteral("Souřadnice myši:"), {8, 56, 209, 17});
     Label3 = makeFixedLabel(Frame3, QStringLiteral("Label3"),
-                       QStringLiteral("Zprávně ukazuje, pouze pokud je myš nainstalována."), {224, 8, 65, 65});
+                            QStringLiteral("Zprávně ukazuje, pouze pokud je myš nainstalována."), {224, 8, 65, 65});
     Label3->setWordWrap(true);
     Label3->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     Line1 = new DrawnLine(Frame3, "Line1", {144, 24}, {232, 40});
@@ -181,10 +182,10 @@ frm_system::frm_system(AppContext& context) : context_(context)
 
     Frame4 = makeFrame(this, "Frame4", QStringLiteral("Paměť"), {8, 296, 545, 177});
     lblPhysUsed = makeFixedLabel(Frame4, QStringLiteral("lblPhysUsed"), QStringLiteral("Použito fyzické paměti:"),
-                            {8, 40, 273, 17});
+                                 {8, 40, 273, 17});
     pgbPhysMem = makeBar(Frame4, "pgbPhysMem", {8, 56, 281, 25});
     lblVirtUsed = makeFixedLabel(Frame4, QStringLiteral("lblVirtUsed"), QStringLiteral("Použito virtuální paměti:"),
-                            {8, 88, 273, 17});
+                                 {8, 88, 273, 17});
     pgbVirtMem = makeBar(Frame4, "pgbVirtMem", {8, 104, 281, 25});
     const QString k = QStringLiteral("k");
     lblTotalPhys = makeFixedLabel(Frame4, QStringLiteral("lblTotalPhys"), k, {296, 32, 233, 17});
@@ -234,10 +235,7 @@ void frm_system::openSettings(platform::SettingsRole role)
     context_.services.programs.start(commandLine, platform::settingsApplet(role).windowStyle);
 }
 
-void frm_system::Command4_Click()
-{
-    context_.system.off_reset_logout.logOff();
-}
+void frm_system::Command4_Click() { context_.system.off_reset_logout.logOff(); }
 
 void frm_system::Command5_Click()
 {
@@ -260,35 +258,17 @@ void frm_system::Command5_Click()
     }
 }
 
-void frm_system::Command24_Click()
-{
-    context_.services.pointerDisplay.showCursor(false);
-}
+void frm_system::Command24_Click() { context_.services.pointerDisplay.showCursor(false); }
 
-void frm_system::Command25_Click()
-{
-    context_.services.pointerDisplay.showCursor(true);
-}
+void frm_system::Command25_Click() { context_.services.pointerDisplay.showCursor(true); }
 
-void frm_system::Command26_Click()
-{
-    context_.system.taskbar.hideTaskbar();
-}
+void frm_system::Command26_Click() { context_.system.taskbar.hideTaskbar(); }
 
-void frm_system::Command27_Click()
-{
-    context_.system.taskbar.showTaskbar();
-}
+void frm_system::Command27_Click() { context_.system.taskbar.showTaskbar(); }
 
-void frm_system::Command28_Click()
-{
-    context_.system.taskbar.hideStartButton();
-}
+void frm_system::Command28_Click() { context_.system.taskbar.hideStartButton(); }
 
-void frm_system::Command29_Click()
-{
-    context_.system.taskbar.showStartButton();
-}
+void frm_system::Command29_Click() { context_.system.taskbar.showStartButton(); }
 
 void frm_system::Form_Load()
 {
@@ -367,10 +347,7 @@ void frm_system::Timer2_Timer()
     win_bezi->setParts(context_.T(21), number_format::upTime(context_.system.ostatni_API.millisecondsSinceBoot()));
 }
 
-void frm_system::Timer3_Timer()
-{
-    souradnice_mysi();
-}
+void frm_system::Timer3_Timer() { souradnice_mysi(); }
 
 void frm_system::souradnice_mysi()
 {

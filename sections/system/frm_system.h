@@ -77,15 +77,15 @@ private:
     QLabel* lblAvailPage;
     QLabel* lblTotalVirtual;
     std::array<QPushButton*, 30> Command{}; // Command[1] to Command[29]
-    QTimer* Timer1; // memory monitor
-    QTimer* Timer2; // up-time monitor
-    QTimer* Timer3; // pointer-position monitor
+    QTimer* Timer1;                         // memory monitor
+    QTimer* Timer2;                         // up-time monitor
+    QTimer* Timer3;                         // pointer-position monitor
 
     void Form_Load();
 
-    void Command1_Click(); // system information
-    void Command4_Click(); // log off
-    void Command5_Click(); // shut-down dialog
+    void Command1_Click();  // system information
+    void Command4_Click();  // log off
+    void Command5_Click();  // shut-down dialog
     void Command24_Click(); // hide the pointer
     void Command25_Click(); // show the pointer
     void Command26_Click(); // hide the taskbar

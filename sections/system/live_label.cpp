@@ -5,18 +5,12 @@
 #include <QPainter>
 #include <cmath>
 
-LiveLabel::LiveLabel(const QString& text, QWidget* parent) : QLabel(text, parent)
-{
-    emptyOwnContents();
-}
+LiveLabel::LiveLabel(const QString& text, QWidget* parent) : QLabel(text, parent) { emptyOwnContents(); }
 
 // QLabel::setText() asks for a repaint of its whole contents rectangle.
 // With that rectangle empty it asks for none, and setParts() repaints just
 // what changed; paintEvent() draws over the whole widget instead.
-void LiveLabel::emptyOwnContents()
-{
-    setContentsMargins(0, 0, std::max(1, width()), 0);
-}
+void LiveLabel::emptyOwnContents() { setContentsMargins(0, 0, std::max(1, width()), 0); }
 
 void LiveLabel::setParts(const QString& entry, const QString& value)
 {
@@ -41,13 +35,11 @@ QRect LiveLabel::changedArea(const QString& oldValue, bool entryChanged)
 {
     if (entryChanged || !valueIsCacheable() || !cacheableCharacters(oldValue)) return rect();
     int first = 0;
-    while (first < oldValue.size() && first < value_.size() && oldValue[first] == value_[first])
-        ++first;
+    while (first < oldValue.size() && first < value_.size() && oldValue[first] == value_[first]) ++first;
     if (first == oldValue.size() && first == value_.size()) return {};
     const auto widthOf = [this](const QString& text, int count) {
         qreal x = 0;
-        for (int i = 0; i < count; ++i)
-            x += character(text[i]).advance;
+        for (int i = 0; i < count; ++i) x += character(text[i]).advance;
         return x;
     };
     const qreal start = entryAdvance() + widthOf(value_, first);

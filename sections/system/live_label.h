@@ -1,8 +1,8 @@
 #pragma once
 
-#include <array>
 #include <QLabel>
 #include <QPixmap>
+#include <array>
 
 // A label for a text that changes many times a second: a fixed entry
 // followed by a short value of digits and unit letters. Shaping the whole
@@ -25,7 +25,7 @@ protected:
 
 private:
     struct Character {
-        QPixmap picture; // drawn at the first paint that needs it
+        QPixmap picture;    // drawn at the first paint that needs it
         qreal advance = -1; // not measured yet
     };
     Character& character(QChar c);

@@ -8,10 +8,7 @@ namespace number_format {
 
 namespace {
 
-QString withLocaleSeparator(QString text)
-{
-    return text.replace(QLatin1Char('.'), QLocale().decimalPoint());
-}
+QString withLocaleSeparator(QString text) { return text.replace(QLatin1Char('.'), QLocale().decimalPoint()); }
 
 } // namespace
 
@@ -25,20 +22,14 @@ QString general(double value)
     return withLocaleSeparator(text.left(e)) + QLatin1Char('E') + text.mid(e + 1);
 }
 
-QString percent(double ratio)
-{
-    return withLocaleSeparator(QString::number(ratio * 100, 'f', 2)) + QLatin1Char('%');
-}
+QString percent(double ratio) { return withLocaleSeparator(QString::number(ratio * 100, 'f', 2)) + QLatin1Char('%'); }
 
 QString usePercent(std::uint64_t used, std::uint64_t total)
 {
     return percent(total == 0 ? 0.0 : double(used) / double(total));
 }
 
-QString kilobytes(std::uint64_t bytes)
-{
-    return general(double(bytes) / 1024.0);
-}
+QString kilobytes(std::uint64_t bytes) { return general(double(bytes) / 1024.0); }
 
 QString upTime(std::uint64_t milliseconds)
 {
@@ -68,9 +59,6 @@ BarScale::BarScale(std::uint64_t total) : total_(total)
     while ((total_ >> shift_) > largest) ++shift_;
 }
 
-int BarScale::toBar(std::uint64_t bytes) const
-{
-    return int(std::min(bytes, total_) >> shift_);
-}
+int BarScale::toBar(std::uint64_t bytes) const { return int(std::min(bytes, total_) >> shift_); }
 
 } // namespace number_format

@@ -14,8 +14,8 @@
 #include "languages/language_file.h"
 #include "languages/language_source.h"
 #include "platform/failure.h"
-#include "ui/form1.h"
 #include "tests/fuzz/fuzz_support.h"
+#include "ui/form1.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
 {
@@ -32,7 +32,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
         const std::string written = langfile::writeRecords(records);
         fuzzing::require(bytes.compare(0, written.size(), written) == 0, "the records read are not the file's");
     } else {
-        fuzzing::require(endedInRecord >= 1 && endedInRecord <= langfile::recordCount, "no record where the file ended");
+        fuzzing::require(endedInRecord >= 1 && endedInRecord <= langfile::recordCount,
+                         "no record where the file ended");
     }
     std::string source;
     try {
@@ -41,7 +42,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
         return 0; // not to be given back: refused, named
     }
     std::istringstream text(source);
-    const std::string packed = langfile::writeRecords(langsource::encode(langsource::parse(text, "fuzz.txt"), "fuzz.txt"));
+    const std::string packed =
+        langfile::writeRecords(langsource::encode(langsource::parse(text, "fuzz.txt"), "fuzz.txt"));
     fuzzing::require(packed == bytes, "the unpacked source does not pack back to the file");
     return 0;
 }

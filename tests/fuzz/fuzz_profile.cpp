@@ -33,9 +33,9 @@ bool keptByteForByte(const std::string& before, const std::string& after, size_t
         const std::string closed = before + (open ? newline : "");
         if (key < before.size() && startsLine(before, key)) {
             if (after == head + keyLine + before.substr(contentEnd(before, key))) return true; // replaced
-            if (after == head + keyLine + newline + before.substr(key)) return true;          // inserted
+            if (after == head + keyLine + newline + before.substr(key)) return true;           // inserted
         }
-        if (after == closed + keyLine + newline) return true;                       // after the last line
+        if (after == closed + keyLine + newline) return true;                         // after the last line
         if (after == closed + "[OPTIONS]" + newline + keyLine + newline) return true; // appended
     }
     return false;

@@ -14,8 +14,8 @@ namespace {
 namespace fs = std::filesystem;
 using C = FileOperationCase;
 
-const std::vector<std::string> untouched = {"a.txt=a",       "ab.log=ab", "b.txt=b", "old.txt=old",
-                                            "readonly=readonly", "sub/c.txt=sub c"};
+const std::vector<std::string> untouched = {"a.txt=a",     "ab.log=ab",         "b.txt=b",
+                                            "old.txt=old", "readonly=readonly", "sub/c.txt=sub c"};
 
 // The starting files with some replaced, added or removed ("-path").
 std::vector<std::string> changed(std::initializer_list<std::string> changes)
@@ -24,9 +24,10 @@ std::vector<std::string> changed(std::initializer_list<std::string> changes)
     for (const std::string& change : changes) {
         const bool removal = change[0] == '-';
         const std::string path = removal ? change.substr(1) : change.substr(0, change.find('='));
-        files.erase(std::remove_if(files.begin(), files.end(),
-                                   [&](const std::string& file) { return file.compare(0, path.size() + 1, path + "=") == 0; }),
-                    files.end());
+        files.erase(
+            std::remove_if(files.begin(), files.end(),
+                           [&](const std::string& file) { return file.compare(0, path.size() + 1, path + "=") == 0; }),
+            files.end());
         if (!removal) files.push_back(change);
     }
     std::sort(files.begin(), files.end());
@@ -40,10 +41,7 @@ fs::path native(const fs::path& folder, const std::string& relative)
     return fs::u8path(folder.u8string() + char(fs::path::preferred_separator) + path);
 }
 
-void write(const fs::path& path, const std::string& content)
-{
-    std::ofstream(path, std::ios::binary) << content;
-}
+void write(const fs::path& path, const std::string& content) { std::ofstream(path, std::ios::binary) << content; }
 
 std::string read(const fs::path& path)
 {
@@ -99,7 +97,8 @@ const std::vector<FileOperationCase>& fileOperationCases()
         {"copy with no match", C::Copy, "*.none", "sub", "No file matches", untouched},
         {"move to a new name", C::Move, "a.txt", "moved.txt", nullptr, changed({"-a.txt", "moved.txt=a"})},
         {"move into a folder", C::Move, "a.txt", "sub/", nullptr, changed({"-a.txt", "sub/a.txt=a"})},
-        {"move every match", C::Move, "?.txt", "sub", nullptr, changed({"-a.txt", "-b.txt", "sub/a.txt=a", "sub/b.txt=b"})},
+        {"move every match", C::Move, "?.txt", "sub", nullptr,
+         changed({"-a.txt", "-b.txt", "sub/a.txt=a", "sub/b.txt=b"})},
         {"move onto an existing file", C::Move, "a.txt", "old.txt", "already exists", untouched},
         {"move a folder", C::Move, "sub", "x", "is a folder", untouched},
         {"move a missing file", C::Move, "missing", "x", "missing", untouched},
@@ -145,7 +144,8 @@ std::string runFileOperationCase(const FileOperationCase& test, const std::strin
     }
 
     std::string problem;
-    if (test.failure && !failed) problem = "succeeded, but should fail with \"" + std::string(test.failure) + "\"";
+    if (test.failure && !failed)
+        problem = "succeeded, but should fail with \"" + std::string(test.failure) + "\"";
     else if (test.failure && message.find(test.failure) == std::string::npos)
         problem = "failed with \"" + message + "\", not \"" + test.failure + "\"";
     else if (!test.failure && failed)

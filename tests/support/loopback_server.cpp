@@ -12,17 +12,20 @@ QByteArray page(const QString& path)
     if (path == QLatin1String("/one")) title = "One";
     if (path == QLatin1String("/two")) title = "Two", next = "/one";
     if (path == QLatin1String("/start")) title = "Start";
-    return "<!DOCTYPE html><html><head><title>" + title + "</title>"
-           "<script>addEventListener('mousemove', function () { window.seenMove = true; });</script>"
-           "</head><body><h1>" + title
-        + "</h1><a id=\"next\" href=\"" + next
+    return "<!DOCTYPE html><html><head><title>" + title
+        + "</title>"
+          "<script>addEventListener('mousemove', function () { window.seenMove = true; });</script>"
+          "</head><body><h1>"
+        + title + "</h1><a id=\"next\" href=\"" + next
         + "\" style=\"position:absolute;left:0;top:0;width:100%;height:100%\">next page</a></body></html>";
 }
 
 void reply(QTcpSocket* socket, const QByteArray& status, const QByteArray& body)
 {
-    socket->write("HTTP/1.1 " + status + "\r\nContent-Type: text/html; charset=utf-8\r\nCache-Control: no-store\r\n"
-                  "Connection: close\r\nContent-Length: " + QByteArray::number(body.size()) + "\r\n\r\n" + body);
+    socket->write("HTTP/1.1 " + status
+                  + "\r\nContent-Type: text/html; charset=utf-8\r\nCache-Control: no-store\r\n"
+                    "Connection: close\r\nContent-Length: "
+                  + QByteArray::number(body.size()) + "\r\n\r\n" + body);
     socket->disconnectFromHost();
 }
 

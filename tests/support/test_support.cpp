@@ -11,8 +11,8 @@
 #include <algorithm>
 #include <cerrno>
 #include <cstdio>
-#include <memory>
 #include <fcntl.h>
+#include <memory>
 #include <poll.h>
 #include <sys/resource.h>
 #include <sys/wait.h>
@@ -175,8 +175,7 @@ FakeApp::FakeApp(const std::function<void(Configuration&)>& adjust)
     : config(testConfiguration(folder.path())),
       context{table, fakes.view(), [this] { ++endProgramCalls; }, system.view(), config}
 {
-    for (int n = 1; n <= 134; ++n)
-        table.setText(n, QStringLiteral("T%1").arg(n));
+    for (int n = 1; n <= 134; ++n) table.setText(n, QStringLiteral("T%1").arg(n));
     if (adjust) adjust(config);
 }
 
@@ -202,7 +201,8 @@ QString PrivateBus::start(const QStringList& machineServices)
             if (QFile::copy(QStringLiteral("%1/dbus-1/services/%2").arg(shared, name), services + '/' + name)) break;
     }
     const QString config = folder_.filePath(QStringLiteral("session.conf"));
-    writeFile(config, QStringLiteral(R"(<!DOCTYPE busconfig PUBLIC "-//freedesktop//DTD D-Bus Bus Configuration 1.0//EN"
+    writeFile(config,
+              QStringLiteral(R"(<!DOCTYPE busconfig PUBLIC "-//freedesktop//DTD D-Bus Bus Configuration 1.0//EN"
  "http://www.freedesktop.org/standards/dbus/1.0/busconfig.dtd">
 <busconfig>
   <type>session</type>
@@ -215,9 +215,12 @@ QString PrivateBus::start(const QStringList& machineServices)
     <allow own="*"/>
   </policy>
 </busconfig>
-)").arg(folder_.path().toHtmlEscaped(), services.toHtmlEscaped()).toStdString());
-    daemon_.start(QStringLiteral("dbus-daemon"), {QStringLiteral("--config-file=") + config,
-                                                  QStringLiteral("--nofork"), QStringLiteral("--print-address=1")});
+)")
+                  .arg(folder_.path().toHtmlEscaped(), services.toHtmlEscaped())
+                  .toStdString());
+    daemon_.start(
+        QStringLiteral("dbus-daemon"),
+        {QStringLiteral("--config-file=") + config, QStringLiteral("--nofork"), QStringLiteral("--print-address=1")});
     if (!daemon_.waitForStarted(5000)) {
         problem_ = QStringLiteral("dbus-daemon cannot be started here (is it installed?)");
         return {};

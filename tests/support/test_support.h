@@ -6,12 +6,12 @@
 #include <QDBusVirtualObject>
 #include <QObject>
 #include <QProcess>
-#include <QThread>
-#include <memory>
 #include <QString>
 #include <QTemporaryDir>
+#include <QThread>
 #include <functional>
 #include <map>
+#include <memory>
 #include <string>
 
 #include "platform/fakes/fake_services.h"

@@ -68,7 +68,7 @@ fs::path freshFolder(const char* name)
 // to be closed.
 int showWindowProbe(const wchar_t* title)
 {
-    WNDCLASSW type {};
+    WNDCLASSW type{};
     type.lpfnWndProc = [](HWND window, UINT message, WPARAM w, LPARAM l) -> LRESULT {
         if (message == WM_DESTROY) PostQuitMessage(0);
         return DefWindowProcW(window, message, w, l);
@@ -79,7 +79,7 @@ int showWindowProbe(const wchar_t* title)
     const HWND window = CreateWindowW(L"QuelmarnProbe", title, WS_OVERLAPPEDWINDOW, 10, 10, 200, 100, nullptr, nullptr,
                                       type.hInstance, nullptr);
     // What WinMain receives as its show command.
-    STARTUPINFOW startup {};
+    STARTUPINFOW startup{};
     GetStartupInfoW(&startup);
     ShowWindow(window, (startup.dwFlags & STARTF_USESHOWWINDOW) ? startup.wShowWindow : SW_SHOWNORMAL);
     SetTimer(window, 1, 30000, [](HWND w, UINT, UINT_PTR, DWORD) { DestroyWindow(w); });
@@ -116,7 +116,8 @@ TEST_CASE("code page 1250 round trip of Czech letters through the system's ANSI 
     CHECK(platform::codepage::systemAnsiCodePage() == 1250);
     const std::string czech = "P\xC5\x99\xC3\xADli\xC5\xA1 \xC5\xBElu\xC5\xA5ou\xC4\x8Dk\xC3\xBD k\xC5\xAF\xC5\x88 "
                               "\xC3\xBAp\xC4\x9Bl \xC4\x8F\xC3\xA1\x62\x65lsk\xC3\xA9 \xC3\xB3\x64y";
-    const std::string cp1250 = "P\xF8\xEDli\x9A \x9Elu\x9Dou\xE8k\xFD k\xF9\xF2 \xFAp\xECl \xEF\xE1\x62\x65lsk\xE9 \xF3\x64y";
+    const std::string cp1250 =
+        "P\xF8\xEDli\x9A \x9Elu\x9Dou\xE8k\xFD k\xF9\xF2 \xFAp\xECl \xEF\xE1\x62\x65lsk\xE9 \xF3\x64y";
     const platform::codepage::Encoded encoded = platform::codepage::fromUtf8(czech, 1250);
     CHECK(encoded.bytes == cp1250);
     CHECK(encoded.unstorable.empty());
@@ -185,7 +186,8 @@ TEST_CASE("folders end as the system reports them, TEMP with its trailing backsl
 TEST_CASE("language files are listed as the settings window needs them")
 {
     const fs::path folder = freshFolder("listing");
-    for (const char* name : {"czech.qlk", "ENGLISH.QLK", "notes.qlkx", "hidden.qlk"}) std::ofstream(folder / name) << "x";
+    for (const char* name : {"czech.qlk", "ENGLISH.QLK", "notes.qlkx", "hidden.qlk"})
+        std::ofstream(folder / name) << "x";
     fs::create_directory(folder / "folder.qlk");
     SetFileAttributesW((folder / "hidden.qlk").c_str(), FILE_ATTRIBUTE_HIDDEN);
     std::vector<std::string> found = api::filesMatching(folder.u8string(), "*.qlk");
@@ -266,8 +268,8 @@ TEST_CASE("whole files are read bounded, never from a folder, a device or a pipe
     const std::string base = folder.u8string() + "\\";
     std::ofstream(fs::u8path(base + "five.txt"), std::ios::binary) << "12345";
     // A pipe whose server never writes: reading it would wait for ever.
-    const platform::win32::Handle pipe(CreateNamedPipeW(L"\\\\.\\pipe\\quelmarn-whole-file", PIPE_ACCESS_DUPLEX,
-                                                        PIPE_TYPE_BYTE, 1, 0, 0, 0, nullptr));
+    const platform::win32::Handle pipe(
+        CreateNamedPipeW(L"\\\\.\\pipe\\quelmarn-whole-file", PIPE_ACCESS_DUPLEX, PIPE_TYPE_BYTE, 1, 0, 0, 0, nullptr));
     REQUIRE(pipe.valid());
     // expected: "=<bytes>", "cut=<bytes>", "absent", or a part of the failure.
     struct Case {
@@ -300,7 +302,8 @@ TEST_CASE("whole files are read bounded, never from a folder, a device or a pipe
             outcome = failure.what();
             if (!path.empty()) CHECK(outcome.find("\"" + path + "\"") != std::string::npos);
         }
-        if (test.expected[0] == '=' || std::string(test.expected).rfind("cut=", 0) == 0 || test.expected == std::string("absent"))
+        if (test.expected[0] == '=' || std::string(test.expected).rfind("cut=", 0) == 0
+            || test.expected == std::string("absent"))
             CHECK(outcome == test.expected);
         else
             CHECK(outcome.find(test.expected) != std::string::npos);
@@ -322,10 +325,12 @@ TEST_CASE("ShowCursor counts every hide and show")
     const auto pointer = platform::mys::makeNativePointer({}, platform::mys::DisplayServer::Other);
     REQUIRE(pointer);
     REQUIRE(SetCursorPos(37, 41));
-    CHECK(waitFor([&] {
-        const std::optional<platform::mys::ScreenPoint> point = pointer->position();
-        return point && point->x == 37 && point->y == 41;
-    }, 5));
+    CHECK(waitFor(
+        [&] {
+            const std::optional<platform::mys::ScreenPoint> point = pointer->position();
+            return point && point->x == 37 && point->y == 41;
+        },
+        5));
 }
 
 TEST_CASE("the taskbar and its Start button are found, hidden and shown again")
@@ -398,19 +403,21 @@ TEST_CASE("the shell's dialogs are its exports 60 and 61; the Run dialog opens a
     // Cancels the Run dialog as soon as it shows.
     std::atomic<bool> seen{false};
     std::thread closer([&] {
-        waitFor([&] {
-            HWND dialog = nullptr;
-            while ((dialog = FindWindowExW(nullptr, dialog, L"#32770", nullptr))) {
-                DWORD owner = 0;
-                GetWindowThreadProcessId(dialog, &owner);
-                if (owner == GetCurrentProcessId() && IsWindowVisible(dialog)) {
-                    seen = true;
-                    PostMessageW(dialog, WM_COMMAND, IDCANCEL, 0);
-                    return true;
+        waitFor(
+            [&] {
+                HWND dialog = nullptr;
+                while ((dialog = FindWindowExW(nullptr, dialog, L"#32770", nullptr))) {
+                    DWORD owner = 0;
+                    GetWindowThreadProcessId(dialog, &owner);
+                    if (owner == GetCurrentProcessId() && IsWindowVisible(dialog)) {
+                        seen = true;
+                        PostMessageW(dialog, WM_COMMAND, IDCANCEL, 0);
+                        return true;
+                    }
                 }
-            }
-            return false;
-        }, 20);
+                return false;
+            },
+            20);
     });
     platform::shell::runDialog(0);
     closer.join();

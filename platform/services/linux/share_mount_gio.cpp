@@ -24,13 +24,10 @@ struct MountState {
     GError* error = nullptr;
 };
 
-QString fromUtf8(const char* text)
-{
-    return text ? QString::fromUtf8(text) : QString();
-}
+QString fromUtf8(const char* text) { return text ? QString::fromUtf8(text) : QString(); }
 
-void askPassword(GMountOperation* operation, const char* message, const char* defaultUser,
-                 const char* defaultDomain, GAskPasswordFlags flags, gpointer data)
+void askPassword(GMountOperation* operation, const char* message, const char* defaultUser, const char* defaultDomain,
+                 GAskPasswordFlags flags, gpointer data)
 {
     auto* state = static_cast<MountState*>(data);
     if (state->abandoned) {
@@ -64,8 +61,7 @@ void askQuestion(GMountOperation* operation, const char* message, const char** c
 {
     auto* state = static_cast<MountState*>(data);
     QStringList answers;
-    for (const char** choice = choices; choice && *choice; ++choice)
-        answers << fromUtf8(*choice);
+    for (const char** choice = choices; choice && *choice; ++choice) answers << fromUtf8(*choice);
     const std::optional<int> chosen =
         state->abandoned || answers.isEmpty() ? std::nullopt : state->prompt->choose(fromUtf8(message), answers);
     if (!chosen || state->abandoned || *chosen < 0 || *chosen >= answers.size()) {
@@ -97,10 +93,7 @@ public:
 
 } // namespace
 
-std::unique_ptr<ShareMounter> makeNativeShareMounter()
-{
-    return std::make_unique<GioShareMounter>();
-}
+std::unique_ptr<ShareMounter> makeNativeShareMounter() { return std::make_unique<GioShareMounter>(); }
 
 bool GioShareMounter::mount(const QString& url, CredentialPrompt& prompt)
 {
@@ -141,7 +134,7 @@ bool GioShareMounter::mount(const QString& url, CredentialPrompt& prompt)
     if (!error) return true;
     const bool alreadyThere = g_error_matches(error, G_IO_ERROR, G_IO_ERROR_ALREADY_MOUNTED);
     const bool cancelled = g_error_matches(error, G_IO_ERROR, G_IO_ERROR_FAILED_HANDLED)
-                           || g_error_matches(error, G_IO_ERROR, G_IO_ERROR_CANCELLED);
+        || g_error_matches(error, G_IO_ERROR, G_IO_ERROR_CANCELLED);
     const std::string reason = error->message ? error->message : "unknown error";
     g_error_free(error);
     if (alreadyThere) return true;

@@ -27,7 +27,8 @@ const QString moduleFileName = QStringLiteral("quelmarn_webengine.so");
 class ModuleBrowserView : public BrowserView {
 public:
     ModuleBrowserView(QWidget* parent, BrowserEngineModule& module, const QString& homePage)
-        : BrowserView(parent), engine_(module.create(this, homePage))
+        : BrowserView(parent),
+          engine_(module.create(this, homePage))
     {
         auto* layout = new QVBoxLayout(this);
         layout->setContentsMargins(0, 0, 0, 0);
@@ -75,20 +76,22 @@ public:
 // OpenGL driver for nothing.
 void provideShareContext()
 {
-    if (!qt_gl_global_share_context())
-        qt_gl_set_global_share_context(new QOpenGLContext(QCoreApplication::instance()));
+    if (!qt_gl_global_share_context()) qt_gl_set_global_share_context(new QOpenGLContext(QCoreApplication::instance()));
 }
 
 BrowserEngineModule& loadEngineModule(const QStringList& folders)
 {
     provideShareContext();
-    return loadModuleAs<BrowserEngineModule>(moduleFileName, folders, QT_TRANSLATE_NOOP("platform", "The web browser module"));
+    return loadModuleAs<BrowserEngineModule>(moduleFileName, folders,
+                                             QT_TRANSLATE_NOOP("platform", "The web browser module"));
 }
 
 } // namespace
 
 WebEngineBrowserFactory::WebEngineBrowserFactory(QString startPage, QStringList moduleFolders, QString unavailable)
-    : startPage_(std::move(startPage)), folders_(std::move(moduleFolders)), unavailable_(std::move(unavailable))
+    : startPage_(std::move(startPage)),
+      folders_(std::move(moduleFolders)),
+      unavailable_(std::move(unavailable))
 {
 }
 

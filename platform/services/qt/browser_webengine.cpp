@@ -19,7 +19,9 @@ namespace {
 class WebEngineBrowser : public QWidget, public BrowserEngine {
 public:
     WebEngineBrowser(QWidget* parent, const QString& homePage)
-        : QWidget(parent), view_(new QWebEngineView(this)), homePage_(homePage)
+        : QWidget(parent),
+          view_(new QWebEngineView(this)),
+          homePage_(homePage)
     {
         view_->setObjectName(QStringLiteral("webEngineView"));
         auto* layout = new QVBoxLayout(this);
@@ -58,8 +60,7 @@ private:
         if (offlinePage_.isEmpty() || info.status() != QWebEngineLoadingInfo::LoadFailedStatus) return;
         if (info.url().adjusted(QUrl::RemoveFragment) == offlinePage_) return;
         QUrl page = offlinePage_;
-        page.setFragment(QString::fromLatin1(QUrl::toPercentEncoding(info.url().toString())),
-                         QUrl::TolerantMode);
+        page.setFragment(QString::fromLatin1(QUrl::toPercentEncoding(info.url().toString())), QUrl::TolerantMode);
         // Not from inside the engine's own notification.
         QTimer::singleShot(0, view_, [view = view_, page] { view->setUrl(page); });
     }

@@ -1,7 +1,7 @@
-#include <QFileDialog>
-#include <QDialogButtonBox>
-#include <QFileInfo>
 #include <QApplication>
+#include <QDialogButtonBox>
+#include <QFileDialog>
+#include <QFileInfo>
 #include <QGridLayout>
 #include <QMessageBox>
 #include <QSpacerItem>
@@ -44,12 +44,14 @@ std::unique_ptr<QMessageBox> makeMessageBox(const QString& text, int style, cons
     if (auto* grid = qobject_cast<QGridLayout*>(box->layout())) {
         int row = 0, column = 0, rows = 1, columns = 1;
         const int buttons = grid->indexOf(box->findChild<QDialogButtonBox*>());
-        if (buttons >= 0) grid->getItemPosition(buttons, &row, &column, &rows, &columns);
-        else row = grid->rowCount();
+        if (buttons >= 0)
+            grid->getItemPosition(buttons, &row, &column, &rows, &columns);
+        else
+            row = grid->rowCount();
         const int margins = grid->contentsMargins().left() + grid->contentsMargins().right();
-        grid->addItem(new QSpacerItem(titleBarWidth(box->windowTitle()) - margins, 0, QSizePolicy::Fixed,
-                                      QSizePolicy::Minimum),
-                      row, 0, rows, grid->columnCount());
+        grid->addItem(
+            new QSpacerItem(titleBarWidth(box->windowTitle()) - margins, 0, QSizePolicy::Fixed, QSizePolicy::Minimum),
+            row, 0, rows, grid->columnCount());
     }
     return box;
 }
@@ -63,8 +65,7 @@ std::optional<QString> QtFileDialogService::show(const FileDialogRequest& reques
 {
     QFileDialog dialog;
     dialog.setWindowModality(Qt::ApplicationModal);
-    dialog.setAcceptMode(request.kind == FileDialogRequest::Save ? QFileDialog::AcceptSave
-                                                                  : QFileDialog::AcceptOpen);
+    dialog.setAcceptMode(request.kind == FileDialogRequest::Save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
     // No existence check and no overwrite prompt: the caller decides.
     dialog.setFileMode(QFileDialog::AnyFile);
     dialog.setOption(QFileDialog::DontConfirmOverwrite, true);
@@ -74,17 +75,14 @@ std::optional<QString> QtFileDialogService::show(const FileDialogRequest& reques
     // description as given, as the common dialog does.
     dialog.setOption(QFileDialog::HideNameFilterDetails, true);
     const QStringList filters = qtNameFilters(request.filter);
-    if (!filters.isEmpty())
-        dialog.setNameFilters(filters);
-    if (!request.defaultExt.isEmpty())
-        dialog.setDefaultSuffix(request.defaultExt);
+    if (!filters.isEmpty()) dialog.setNameFilters(filters);
+    if (!request.defaultExt.isEmpty()) dialog.setDefaultSuffix(request.defaultExt);
     if (!request.fileName.isEmpty()) {
         const QFileInfo previous(request.fileName);
         dialog.setDirectory(previous.absolutePath());
         dialog.selectFile(previous.fileName());
     }
-    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
-        return std::nullopt;
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return std::nullopt;
     return dialog.selectedFiles().constFirst();
 }
 

@@ -15,7 +15,8 @@ QStringList moduleFolders()
     const QString program = QString::fromStdString(ostatni_API::applicationFolder());
     const QString installed = QStringLiteral(QUELMARN_MODULE_DIR);
     QStringList folders{program};
-    folders << QDir::cleanPath(QDir::isAbsolutePath(installed) ? installed : program + QStringLiteral("/../") + installed);
+    folders << QDir::cleanPath(QDir::isAbsolutePath(installed) ? installed
+                                                               : program + QStringLiteral("/../") + installed);
     folders.removeDuplicates();
     return folders;
 }

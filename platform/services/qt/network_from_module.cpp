@@ -10,7 +10,8 @@ namespace platform {
 NetworkModule& NetworkModuleLoader::module()
 {
     if (!module_)
-        module_ = &loadModuleAs<NetworkModule>(QStringLiteral("quelmarn_network.so"), folders_, QT_TRANSLATE_NOOP("platform", "The network module"));
+        module_ = &loadModuleAs<NetworkModule>(QStringLiteral("quelmarn_network.so"), folders_,
+                                               QT_TRANSLATE_NOOP("platform", "The network module"));
     return *module_;
 }
 

@@ -16,17 +16,13 @@ QString firstUpIpv4Address(const std::vector<InterfaceFacts>& interfaces)
     for (const InterfaceFacts& facts : interfaces) {
         if (!facts.up || facts.loopback) continue;
         for (const QHostAddress& address : facts.addresses) {
-            if (address.protocol() == QAbstractSocket::IPv4Protocol && !address.isLoopback())
-                return address.toString();
+            if (address.protocol() == QAbstractSocket::IPv4Protocol && !address.isLoopback()) return address.toString();
         }
     }
     return QStringLiteral("127.0.0.1");
 }
 
-QString QtNetworkService::localHostName()
-{
-    return QHostInfo::localHostName();
-}
+QString QtNetworkService::localHostName() { return QHostInfo::localHostName(); }
 
 QString QtNetworkService::localAddress()
 {
@@ -35,8 +31,7 @@ QString QtNetworkService::localAddress()
         InterfaceFacts facts;
         facts.up = iface.flags().testFlag(QNetworkInterface::IsUp);
         facts.loopback = iface.flags().testFlag(QNetworkInterface::IsLoopBack);
-        for (const QNetworkAddressEntry& entry : iface.addressEntries())
-            facts.addresses << entry.ip();
+        for (const QNetworkAddressEntry& entry : iface.addressEntries()) facts.addresses << entry.ip();
         interfaces.push_back(facts);
     }
     return firstUpIpv4Address(interfaces);
@@ -85,9 +80,8 @@ void QtNetworkService::askPage(const QString& url, std::chrono::milliseconds bou
     // server that trickles its page in keep the caller waiting.
     QTimer::singleShot(bound, Qt::PreciseTimer, reply, &QNetworkReply::abort);
     QObject::connect(reply, &QNetworkReply::finished, reply, &QObject::deleteLater);
-    QObject::connect(reply, &QNetworkReply::finished, receiver, [reply, done = std::move(done)] {
-        done(reply->error() == QNetworkReply::NoError);
-    });
+    QObject::connect(reply, &QNetworkReply::finished, receiver,
+                     [reply, done = std::move(done)] { done(reply->error() == QNetworkReply::NoError); });
 }
 
 } // namespace platform

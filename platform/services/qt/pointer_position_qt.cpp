@@ -15,7 +15,11 @@ namespace {
 // system has no means of its own for this display, Qt is asked.
 class SystemPointerPosition : public PointerPosition {
 public:
-    SystemPointerPosition(desktop::Session session, std::string bus) : session_(std::move(session)), bus_(std::move(bus)) {}
+    SystemPointerPosition(desktop::Session session, std::string bus)
+        : session_(std::move(session)),
+          bus_(std::move(bus))
+    {
+    }
     ~SystemPointerPosition() override { delete notifier_.data(); }
 
     std::optional<QPoint> position() override
@@ -53,7 +57,8 @@ private:
 
 } // namespace
 
-std::unique_ptr<PointerPosition> makeNativePointerPosition(const desktop::Session& session, const std::string& sessionBus)
+std::unique_ptr<PointerPosition> makeNativePointerPosition(const desktop::Session& session,
+                                                           const std::string& sessionBus)
 {
     return std::make_unique<SystemPointerPosition>(session, sessionBus);
 }

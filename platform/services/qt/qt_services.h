@@ -71,7 +71,6 @@ private:
 // shell cannot find, or a shell that cannot start, throws Failure.
 void startShellCommand(const QString& commandLine);
 
-
 class NetworkModule;
 
 // The network module (network_qt.h), loaded from the first of `folders`
@@ -167,7 +166,9 @@ SplitCommand splitCommandLine(const QString& commandLine);
 // QApplication.
 struct QtServices {
     QtServices(const QString& startPage, const desktop::Session& session, const QString& webEngineUnavailable)
-        : browsers(startPage, modules, webEngineUnavailable), pointer(makeNativePointerPosition(session)), applets(session)
+        : browsers(startPage, modules, webEngineUnavailable),
+          pointer(makeNativePointerPosition(session)),
+          applets(session)
     {
     }
     const QStringList modules = moduleFolders(); // where both modules are looked for
@@ -187,8 +188,8 @@ struct QtServices {
     QtShutdownDialogService shutdownDialog;
     Services view()
     {
-        return Services{programs, messages, fileDialogs, browsers, *pointer,      runPrompt,
-                        network,  hostNames, shares,     applets,  pointerDisplay, shutdownDialog};
+        return Services{programs, messages,  fileDialogs, browsers, *pointer,       runPrompt,
+                        network,  hostNames, shares,      applets,  pointerDisplay, shutdownDialog};
     }
 };
 

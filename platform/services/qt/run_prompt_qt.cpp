@@ -7,8 +7,8 @@
 #include <QRegularExpression>
 
 #include "platform/failure.h"
-#include "platform/sys/message.h"
 #include "platform/services/qt/qt_services.h"
+#include "platform/sys/message.h"
 #include "platform/sys/shell.h"
 
 namespace platform {
@@ -25,8 +25,9 @@ QString userShell()
 // Shells that understand `sh -c 'command -v -- "$1"' name word`.
 bool speaksPosix(const QString& shell)
 {
-    static const QStringList known = {QStringLiteral("sh"), QStringLiteral("bash"), QStringLiteral("dash"), QStringLiteral("zsh"),
-                                      QStringLiteral("ksh"), QStringLiteral("mksh"), QStringLiteral("ash"), QStringLiteral("busybox")};
+    static const QStringList known = {QStringLiteral("sh"),  QStringLiteral("bash"),   QStringLiteral("dash"),
+                                      QStringLiteral("zsh"), QStringLiteral("ksh"),    QStringLiteral("mksh"),
+                                      QStringLiteral("ash"), QStringLiteral("busybox")};
     return known.contains(QFileInfo(shell).fileName());
 }
 
@@ -114,13 +115,14 @@ void startShellCommand(const QString& commandLine)
         // instead of vanishing in a detached shell.
         QProcess check;
         check.setProgram(shell);
-        check.setArguments({QStringLiteral("-c"), QStringLiteral("command -v -- \"$1\" >/dev/null 2>&1"),
-                            QStringLiteral("sh"), word});
+        check.setArguments(
+            {QStringLiteral("-c"), QStringLiteral("command -v -- \"$1\" >/dev/null 2>&1"), QStringLiteral("sh"), word});
         check.setStandardInputFile(QProcess::nullDevice());
         check.start();
         if (check.waitForFinished(5000) && check.exitStatus() == QProcess::NormalExit && check.exitCode() != 0)
-            throw Failure(message(QT_TRANSLATE_NOOP("platform", "The command \"%1\" cannot be started: \"%2\" is not a "
-                                                                     "program or command on this system."),
+            throw Failure(message(QT_TRANSLATE_NOOP("platform",
+                                                    "The command \"%1\" cannot be started: \"%2\" is not a "
+                                                    "program or command on this system."),
                                   {commandLine.toStdString(), word.toStdString()}));
     }
     QProcess process;
@@ -128,8 +130,9 @@ void startShellCommand(const QString& commandLine)
     process.setArguments({QStringLiteral("-c"), commandLine});
     process.setStandardInputFile(QProcess::nullDevice());
     if (!process.startDetached())
-        throw Failure(message(QT_TRANSLATE_NOOP("platform", "The command \"%1\" cannot be started: the shell \"%2\" cannot be run."),
-                              {commandLine.toStdString(), shell.toStdString()}));
+        throw Failure(message(
+            QT_TRANSLATE_NOOP("platform", "The command \"%1\" cannot be started: the shell \"%2\" cannot be run."),
+            {commandLine.toStdString(), shell.toStdString()}));
 }
 
 void QtRunPrompt::run(QWidget* owner)

@@ -86,8 +86,10 @@ std::optional<Credentials> QtCredentialPrompt::ask(const CredentialRequest& requ
         auto* edit = new QLineEdit(text, &dialog);
         edit->setObjectName(QLatin1String(name));
         edit->setMinimumWidth(240);
-        if (shown) form->addRow(caption, edit);
-        else edit->hide();
+        if (shown)
+            form->addRow(caption, edit);
+        else
+            edit->hide();
         return edit;
     };
     QLineEdit* user = field("user", QStringLiteral("Uživatel:"), request.defaultUser, request.needUser);

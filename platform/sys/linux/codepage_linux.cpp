@@ -15,12 +15,12 @@ namespace {
 
 class Converter {
 public:
-    Converter(const std::string& to, const std::string& from)
-        : handle_(iconv_open(to.c_str(), from.c_str()))
+    Converter(const std::string& to, const std::string& from) : handle_(iconv_open(to.c_str(), from.c_str()))
     {
         if (handle_ == reinterpret_cast<iconv_t>(-1))
-            throw Failure(message(QT_TRANSLATE_NOOP("platform", "The code page conversion %1 -> %2 is not available on this system."),
-                                  {from, to}));
+            throw Failure(message(
+                QT_TRANSLATE_NOOP("platform", "The code page conversion %1 -> %2 is not available on this system."),
+                {from, to}));
     }
     ~Converter() { iconv_close(handle_); }
     Converter(const Converter&) = delete;
@@ -69,10 +69,7 @@ size_t utf8SequenceLength(unsigned char lead)
 }
 
 // iconv's name of a Windows code page number ("CP1250", "CP932", ...).
-std::string iconvName(int codePage)
-{
-    return "CP" + std::to_string(codePage);
-}
+std::string iconvName(int codePage) { return "CP" + std::to_string(codePage); }
 
 enum class Direction { ToUtf8, FromUtf8 };
 
@@ -97,8 +94,7 @@ Converter& converter(int codePage, Direction direction)
 int systemAnsiCodePage()
 {
     for (const char* var : {"LC_ALL", "LC_CTYPE", "LANG"})
-        if (const char* value = std::getenv(var); value && *value)
-            return codePageForLocale(value);
+        if (const char* value = std::getenv(var); value && *value) return codePageForLocale(value);
     return 1250;
 }
 
@@ -116,7 +112,8 @@ std::string toUtf8(const std::string& ansiBytes, int codePage)
             ++in;
             --left;
         } else if (err != 0 && err != E2BIG) {
-            throw Failure(message(QT_TRANSLATE_NOOP("platform", "Text could not be converted from code page %1."), {std::to_string(codePage)}));
+            throw Failure(message(QT_TRANSLATE_NOOP("platform", "Text could not be converted from code page %1."),
+                                  {std::to_string(codePage)}));
         }
     }
     conv.flush(out);
@@ -139,7 +136,8 @@ Encoded fromUtf8(const std::string& utf8, int codePage)
             in += len;
             left -= len;
         } else if (err != 0 && err != E2BIG) {
-            throw Failure(message(QT_TRANSLATE_NOOP("platform", "Text could not be converted to code page %1."), {std::to_string(codePage)}));
+            throw Failure(message(QT_TRANSLATE_NOOP("platform", "Text could not be converted to code page %1."),
+                                  {std::to_string(codePage)}));
         }
     }
     conv.flush(result.bytes);

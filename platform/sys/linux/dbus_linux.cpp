@@ -6,10 +6,7 @@
 
 namespace platform::linuxsys {
 
-Bus::~Bus()
-{
-    sd_bus_flush_close_unref(bus_);
-}
+Bus::~Bus() { sd_bus_flush_close_unref(bus_); }
 
 sd_bus* Bus::connection()
 {
@@ -54,7 +51,7 @@ BusReply Bus::call(const BusMessage& request, std::chrono::milliseconds bound)
         reply.error = problem_;
         return reply;
     }
-    sd_bus_error error {}; // SD_BUS_ERROR_NULL, which is a C compound literal
+    sd_bus_error error{}; // SD_BUS_ERROR_NULL, which is a C compound literal
     sd_bus_message* answer = nullptr;
     const int result = sd_bus_call(bus_, request.get(), std::uint64_t(bound.count()) * 1000, &error, &answer);
     if (result >= 0) {

@@ -30,7 +30,7 @@ private:
 
 // What a method call came back with: the reply, or why there is none.
 struct BusReply {
-    BusMessage message; // empty when the call failed
+    BusMessage message;    // empty when the call failed
     std::string errorName; // the D-Bus error's name; empty when the bus was not reached
     std::string error;     // the reason, as the service or the system words it
     bool ok() const { return bool(message); }

@@ -70,20 +70,19 @@ ExtensionInfo extensionInfo(sd_bus_message* reply)
 
 } // namespace
 
-std::string Programs::find(const std::string& name) const
-{
-    return linuxsys::findProgram(name, folders_);
-}
+std::string Programs::find(const std::string& name) const { return linuxsys::findProgram(name, folders_); }
 
 bool Programs::tryRun(const std::string& name, const std::vector<std::string>& arguments, std::string* output) const
 {
     const std::string path = find(name);
     if (path.empty())
-        refuse(QT_TRANSLATE_NOOP("platform", "This desktop's program %1 was not found, so the panels cannot be controlled with"
-                                             " it."),
+        refuse(QT_TRANSLATE_NOOP("platform",
+                                 "This desktop's program %1 was not found, so the panels cannot be controlled with"
+                                 " it."),
                {name});
     const linuxsys::Finished finished = linuxsys::runToEnd(path, arguments, programTimeout);
-    if (!finished.inTime) refuse(QT_TRANSLATE_NOOP("platform", "The program %1 did not answer within ten seconds."), {name});
+    if (!finished.inTime)
+        refuse(QT_TRANSLATE_NOOP("platform", "The program %1 did not answer within ten seconds."), {name});
     if (output) *output = finished.succeeded ? finished.output : finished.output + finished.errors;
     return finished.succeeded;
 }
@@ -109,12 +108,14 @@ GnomeShellExtension::~GnomeShellExtension()
 void GnomeShellExtension::enable()
 {
     const linuxsys::BusReply reply = shellExtensions(bus_, "GetExtensionInfo");
-    if (!reply.ok()) refuse(QT_TRANSLATE_NOOP("platform", "GNOME Shell does not answer on the session bus (%1)."), {reply.error});
+    if (!reply.ok())
+        refuse(QT_TRANSLATE_NOOP("platform", "GNOME Shell does not answer on the session bus (%1)."), {reply.error});
     const ExtensionInfo info = extensionInfo(reply.message.get());
     if (!info.state)
-        refuse(QT_TRANSLATE_NOOP("platform", "GNOME Shell does not know the extension %1 that this program installs yet: it "
-                                             "loads extensions only at log-in. After logging off and on again once, this "
-                                             "button will work."),
+        refuse(QT_TRANSLATE_NOOP("platform",
+                                 "GNOME Shell does not know the extension %1 that this program installs yet: it "
+                                 "loads extensions only at log-in. After logging off and on again once, this "
+                                 "button will work."),
                {uuid});
     // 1: enabled; 3: error; 4: out of date.
     const int current = int(*info.state);
@@ -124,8 +125,9 @@ void GnomeShellExtension::enable()
         const linuxsys::BusReply enabled = shellExtensions(bus_, "EnableExtension");
         int accepted = 0;
         if (!enabled.ok() || sd_bus_message_read(enabled.message.get(), "b", &accepted) <= 0 || !accepted)
-            refuse(QT_TRANSLATE_NOOP("platform", "GNOME Shell refused to enable the extension %1 (%2). Extensions may be turned "
-                                                 "off in the settings."),
+            refuse(QT_TRANSLATE_NOOP("platform",
+                                     "GNOME Shell refused to enable the extension %1 (%2). Extensions may be turned "
+                                     "off in the settings."),
                    {uuid, enabled.error});
         enabledHere_ = true;
     }
@@ -138,15 +140,16 @@ linuxsys::BusReply GnomeShellExtension::call(const char* method, std::optional<b
     // The shell turns an extension on after it answered the request to, so
     // its object may appear a moment later.
     for (int attempt = 0;; ++attempt) {
-        linuxsys::BusReply reply =
-            argument ? bus_.call(shellService, "/example/quelmarn/Shell", "example.quelmarn.Shell", method, callTimeout,
-                                 "b", int(*argument))
-                     : bus_.call(shellService, "/example/quelmarn/Shell", "example.quelmarn.Shell", method, callTimeout);
+        linuxsys::BusReply reply = argument
+            ? bus_.call(shellService, "/example/quelmarn/Shell", "example.quelmarn.Shell", method, callTimeout, "b",
+                        int(*argument))
+            : bus_.call(shellService, "/example/quelmarn/Shell", "example.quelmarn.Shell", method, callTimeout);
         if (reply.ok()) return reply;
         const bool notYet = reply.errorName == "org.freedesktop.DBus.Error.UnknownObject"
             || reply.errorName == "org.freedesktop.DBus.Error.UnknownMethod";
         if (!notYet || attempt >= 40)
-            refuse(QT_TRANSLATE_NOOP("platform", "The extension %1 in GNOME Shell does not answer (%2)."), {uuid, reply.error});
+            refuse(QT_TRANSLATE_NOOP("platform", "The extension %1 in GNOME Shell does not answer (%2)."),
+                   {uuid, reply.error});
         std::this_thread::sleep_for(std::chrono::milliseconds(50));
     }
 }

@@ -21,7 +21,8 @@ public:
     // complaint when it cannot be run or ends with a status other than 0.
     std::string run(const std::string& name, const std::vector<std::string>& arguments) const;
     // Like run, but a status other than 0 answers false instead of throwing.
-    bool tryRun(const std::string& name, const std::vector<std::string>& arguments, std::string* output = nullptr) const;
+    bool tryRun(const std::string& name, const std::vector<std::string>& arguments,
+                std::string* output = nullptr) const;
 
 private:
     std::string find(const std::string& name) const;

@@ -142,8 +142,10 @@ public:
     void showTaskbar() override
     {
         for (const auto& [panel, value] : autohide_) {
-            if (value) query({"-p", autohide(panel), "-n", "-t", "uint", "-s", *value});
-            else query({"-p", autohide(panel), "-r"});
+            if (value)
+                query({"-p", autohide(panel), "-n", "-t", "uint", "-s", *value});
+            else
+                query({"-p", autohide(panel), "-r"});
         }
         autohide_.clear();
     }
@@ -167,8 +169,9 @@ public:
             if (changed != before) setPluginIds(panel, ids);
         }
         if (!changed && removed_.empty())
-            refuse(QT_TRANSLATE_NOOP("platform", "The Xfce panels have no Applications menu (nor a Whisker menu) that could be "
-                                                 "hidden."));
+            refuse(QT_TRANSLATE_NOOP("platform",
+                                     "The Xfce panels have no Applications menu (nor a Whisker menu) that could be "
+                                     "hidden."));
         if (changed) restartPanel();
     }
     void showStartButton() override
@@ -257,7 +260,8 @@ public:
     {
         if (hiding_.empty()) return;
         std::string restore;
-        for (const auto& [panel, mode] : hiding_) restore += (restore.empty() ? "'" : ", '") + panel + "': '" + mode + "'";
+        for (const auto& [panel, mode] : hiding_)
+            restore += (restore.empty() ? "'" : ", '") + panel + "': '" + mode + "'";
         evaluate("var old = {" + restore
                  + "}; panels().forEach(function (p) { if (old[p.id] !== undefined) p.hiding = old[p.id]; });");
         hiding_.clear();
@@ -268,16 +272,18 @@ public:
 private:
     [[noreturn]] static void refuseStart()
     {
-        refuse(QT_TRANSLATE_NOOP("platform", "In KDE Plasma the Start button is the application launcher widget. It can be "
-                                             "hidden only by removing it from the panel, which deletes its settings and "
-                                             "favourites; so the program leaves it alone."));
+        refuse(QT_TRANSLATE_NOOP("platform",
+                                 "In KDE Plasma the Start button is the application launcher widget. It can be "
+                                 "hidden only by removing it from the panel, which deletes its settings and "
+                                 "favourites; so the program leaves it alone."));
     }
     std::string evaluate(const std::string& script)
     {
-        const linuxsys::BusReply reply = bus_.call("org.kde.plasmashell", "/PlasmaShell", "org.kde.PlasmaShell",
-                                                   "evaluateScript", std::chrono::milliseconds(10000), "s",
-                                                   script.c_str());
-        if (!reply.ok()) refuse(QT_TRANSLATE_NOOP("platform", "The KDE Plasma desktop did not answer (%1)."), {reply.error});
+        const linuxsys::BusReply reply =
+            bus_.call("org.kde.plasmashell", "/PlasmaShell", "org.kde.PlasmaShell", "evaluateScript",
+                      std::chrono::milliseconds(10000), "s", script.c_str());
+        if (!reply.ok())
+            refuse(QT_TRANSLATE_NOOP("platform", "The KDE Plasma desktop did not answer (%1)."), {reply.error});
         const char* printed = nullptr;
         return sd_bus_message_read(reply.message.get(), "s", &printed) > 0 ? printed : "";
     }
@@ -326,14 +332,19 @@ public:
     explicit X11Panels(std::string desktopName) : desktopName_(std::move(desktopName)) {}
     ~X11Panels() override
     {
-        quietly([this] { if (taskbarHidden_) x11_->showTaskbar(); });
-        quietly([this] { if (startHidden_) x11_->showStartButton(); });
+        quietly([this] {
+            if (taskbarHidden_) x11_->showTaskbar();
+        });
+        quietly([this] {
+            if (startHidden_) x11_->showStartButton();
+        });
     }
 
     void hideTaskbar() override
     {
         if (x11().panels().empty())
-            refuse(QT_TRANSLATE_NOOP("platform", "No panel (a window of type DOCK) that could be hidden was found on this desktop."));
+            refuse(QT_TRANSLATE_NOOP(
+                "platform", "No panel (a window of type DOCK) that could be hidden was found on this desktop."));
         x11_->hideTaskbar();
         taskbarHidden_ = true;
     }
@@ -363,7 +374,8 @@ private:
             // window of another program can be reached.
             Display* display = XOpenDisplay(nullptr);
             if (!display)
-                refuse(QT_TRANSLATE_NOOP("platform", "The desktop %1 does not let programs hide the panel or the Start button."),
+                refuse(QT_TRANSLATE_NOOP("platform",
+                                         "The desktop %1 does not let programs hide the panel or the Start button."),
                        {desktopName_.empty() ? std::string("?") : desktopName_});
             XCloseDisplay(display);
             x11_ = makeNative();
@@ -373,8 +385,9 @@ private:
     void requireStartButton()
     {
         if (!x11().startButton())
-            refuse(QT_TRANSLATE_NOOP("platform", "This desktop's panel draws the Start button inside its own window, so it cannot "
-                                                 "be hidden on its own."));
+            refuse(QT_TRANSLATE_NOOP("platform",
+                                     "This desktop's panel draws the Start button inside its own window, so it cannot "
+                                     "be hidden on its own."));
     }
 
     std::string desktopName_;

@@ -34,12 +34,12 @@ std::string reason(int error) { return errorReason(error); }
     throw Failure(message(QT_TRANSLATE_NOOP("platform", "%1: %2."), {what, reason(error)}));
 }
 
-using linuxsys::Descriptor;
-using linuxsys::kindOf;
 using backend::folderOf;
 using backend::joined;
 using backend::quoted;
 using backend::requireText;
+using linuxsys::Descriptor;
+using linuxsys::kindOf;
 
 // Writes all bytes through `write`, or write(2) when it is empty.
 int writeAll(int fd, const char* data, size_t size, const WriteFunction& write)
@@ -86,8 +86,8 @@ int pumpData(int in, int out, const WriteFunction& write, off_t& copied)
         if (rangeWorks) {
             n = ::copy_file_range(in, nullptr, out, nullptr, size_t(1) << 30, 0);
             if (n < 0 && !anyCopied
-                && (errno == EXDEV || errno == EINVAL || errno == ENOSYS || errno == EOPNOTSUPP
-                    || errno == EBADF || errno == EPERM)) {
+                && (errno == EXDEV || errno == EINVAL || errno == ENOSYS || errno == EOPNOTSUPP || errno == EBADF
+                    || errno == EPERM)) {
                 rangeWorks = false;
                 continue;
             }
@@ -156,7 +156,10 @@ void createTemp(TempFile& temp, const std::string& folder, const std::string& ac
     std::vector<char> buffer(pattern.begin(), pattern.end());
     buffer.push_back('\0');
     const int fd = ::mkostemp(buffer.data(), O_CLOEXEC);
-    if (fd < 0) fail(message(QT_TRANSLATE_NOOP("platform", "%1: no file can be created in the folder %2"), {action, quoted(folder)}), errno);
+    if (fd < 0)
+        fail(message(QT_TRANSLATE_NOOP("platform", "%1: no file can be created in the folder %2"),
+                     {action, quoted(folder)}),
+             errno);
     temp.fd = fd;
     temp.path = buffer.data();
 }
@@ -166,8 +169,7 @@ std::string linkHidden(const TempFile& temp, const std::string& folder, const st
 {
     for (int attempt = 0; attempt < 100; ++attempt) {
         const std::string name = joined(folder, randomHiddenName());
-        if (::linkat(AT_FDCWD, temp.procPath().c_str(), AT_FDCWD, name.c_str(), AT_SYMLINK_FOLLOW) == 0)
-            return name;
+        if (::linkat(AT_FDCWD, temp.procPath().c_str(), AT_FDCWD, name.c_str(), AT_SYMLINK_FOLLOW) == 0) return name;
         if (errno != EEXIST) fail(action, errno);
     }
     fail(action, EEXIST);
@@ -179,8 +181,7 @@ std::string linkHidden(const TempFile& temp, const std::string& folder, const st
 int install(TempFile& temp, const std::string& target, bool replace, const std::string& action)
 {
     if (temp.unnamed()) {
-        if (::linkat(AT_FDCWD, temp.procPath().c_str(), AT_FDCWD, target.c_str(), AT_SYMLINK_FOLLOW) == 0)
-            return 0;
+        if (::linkat(AT_FDCWD, temp.procPath().c_str(), AT_FDCWD, target.c_str(), AT_SYMLINK_FOLLOW) == 0) return 0;
         if (errno != EEXIST || !replace) return errno;
         // Only a rename replaces a file in one step; it needs a name.
         temp.path = linkHidden(temp, folderOf(target), action);
@@ -211,10 +212,7 @@ int reserve(int fd, off_t size)
 
 // Ends a file at `size`: what reserve() set aside beyond the bytes written
 // must not stay as zeros.
-int reserveEnd(int fd, off_t size)
-{
-    return ::ftruncate(fd, size) == 0 ? 0 : errno;
-}
+int reserveEnd(int fd, off_t size) { return ::ftruncate(fd, size) == 0 ? 0 : errno; }
 
 void syncFolder(const std::string& folder)
 {
@@ -235,10 +233,7 @@ mode_t& creationMask()
 }
 
 // The default permission bits of a new file (0666 less the umask).
-mode_t newFileMode()
-{
-    return 0666 & ~creationMask();
-}
+mode_t newFileMode() { return 0666 & ~creationMask(); }
 
 // A target that does not exist may still be a symbolic link that points
 // nowhere; renaming a new file over it would silently destroy the link.
@@ -252,7 +247,6 @@ void refuseDanglingLink(const std::string& target, const std::string& action)
     throw Failure(message(QT_TRANSLATE_NOOP("platform", "%1: %2 is a symbolic link to %3, which does not exist."),
                           {action, quoted(target), quoted(where)}));
 }
-
 
 // Where a copy or a saved file goes: the real path (through a symbolic
 // link, so the link stays) and, when a file is there already, what it is.
@@ -274,11 +268,14 @@ Destination destinationFor(const std::string& target, const std::string& action,
         return d;
     }
     d.exists = true;
-    if (S_ISDIR(d.info.st_mode)) throw Failure(message(QT_TRANSLATE_NOOP("platform", "%1: %2 is a folder, not a file."), {action, role}));
+    if (S_ISDIR(d.info.st_mode))
+        throw Failure(message(QT_TRANSLATE_NOOP("platform", "%1: %2 is a folder, not a file."), {action, role}));
     // A device, FIFO or socket is never replaced by a file, nor written to.
     if (!S_ISREG(d.info.st_mode))
-        throw Failure(message(QT_TRANSLATE_NOOP("platform", "%1: %2 is %3, not a regular file."), {action, role, kindOf(d.info.st_mode)}));
-    if ((d.info.st_mode & 0222) == 0) throw Failure(message(QT_TRANSLATE_NOOP("platform", "%1: %2 is read-only."), {action, role}));
+        throw Failure(message(QT_TRANSLATE_NOOP("platform", "%1: %2 is %3, not a regular file."),
+                              {action, role, kindOf(d.info.st_mode)}));
+    if ((d.info.st_mode & 0222) == 0)
+        throw Failure(message(QT_TRANSLATE_NOOP("platform", "%1: %2 is read-only."), {action, role}));
     if (::access(target.c_str(), W_OK) != 0) fail(action, errno);
     struct stat linkInfo {};
     if (::lstat(target.c_str(), &linkInfo) == 0 && S_ISLNK(linkInfo.st_mode)) {
@@ -320,10 +317,7 @@ enum class Flush { ToDisk, Lazily };
 
 // A file with more than one name is rewritten, not replaced: a new file
 // would take only one of its names.
-bool writtenInPlace(const Destination& d)
-{
-    return d.exists && d.info.st_nlink > 1;
-}
+bool writtenInPlace(const Destination& d) { return d.exists && d.info.st_nlink > 1; }
 
 // Writes the complete new content, already in `temp`, into the existing
 // file itself: a file with more than one name keeps them all, as cp keeps
@@ -344,8 +338,7 @@ void writeInPlace(TempFile& temp, off_t size, const Destination& d, const std::s
 
 // Puts the written `temp` at the destination: renamed over an existing file
 // with one name, written into one with several, linked as a new file.
-void putInPlace(TempFile& temp, off_t size, const Destination& d, const std::string& action,
-                const WriteFunction& write)
+void putInPlace(TempFile& temp, off_t size, const Destination& d, const std::string& action, const WriteFunction& write)
 {
     if (writtenInPlace(d)) {
         writeInPlace(temp, size, d, action, write);
@@ -371,8 +364,8 @@ void putInPlace(TempFile& temp, off_t size, const Destination& d, const std::str
 // Writes the rest of `in` into a temporary file beside `target`; the caller
 // sets its attributes, flushes and installs it. Exactly the bytes read are
 // kept; a source that changes while it is read fails, as cp reports it.
-off_t writeCopy(TempFile& temp, int in, const struct stat& source, const std::string& target,
-                const std::string& action, const WriteFunction& write)
+off_t writeCopy(TempFile& temp, int in, const struct stat& source, const std::string& target, const std::string& action,
+                const WriteFunction& write)
 {
     createTemp(temp, folderOf(target), action);
     if (int error = reserve(temp.fd, source.st_size)) fail(action, error);
@@ -383,7 +376,8 @@ off_t writeCopy(TempFile& temp, int in, const struct stat& source, const std::st
     if (::fstat(in, &after) != 0) fail(action, errno);
     if (after.st_size != source.st_size || after.st_mtim.tv_sec != source.st_mtim.tv_sec
         || after.st_mtim.tv_nsec != source.st_mtim.tv_nsec)
-        throw Failure(message(QT_TRANSLATE_NOOP("platform", "%1: the file changed while it was being copied."), {action}));
+        throw Failure(
+            message(QT_TRANSLATE_NOOP("platform", "%1: the file changed while it was being copied."), {action}));
     return copied;
 }
 
@@ -401,7 +395,8 @@ void flush(const TempFile& temp, Flush how, const std::string& action)
 int openSource(const std::string& source, struct stat& info, const std::string& action)
 {
     const int fd = ::open(source.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK | O_NOCTTY);
-    if (fd < 0) fail(message(QT_TRANSLATE_NOOP("platform", "%1: %2 cannot be opened"), {action, quoted(source)}), errno);
+    if (fd < 0)
+        fail(message(QT_TRANSLATE_NOOP("platform", "%1: %2 cannot be opened"), {action, quoted(source)}), errno);
     if (::fstat(fd, &info) != 0) {
         const int error = errno;
         ::close(fd);
@@ -409,11 +404,13 @@ int openSource(const std::string& source, struct stat& info, const std::string& 
     }
     if (S_ISDIR(info.st_mode)) {
         ::close(fd);
-        throw Failure(message(QT_TRANSLATE_NOOP("platform", "%1: %2 is a folder, not a file."), {action, quoted(source)}));
+        throw Failure(
+            message(QT_TRANSLATE_NOOP("platform", "%1: %2 is a folder, not a file."), {action, quoted(source)}));
     }
     if (!S_ISREG(info.st_mode)) {
         ::close(fd);
-        throw Failure(message(QT_TRANSLATE_NOOP("platform", "%1: %2 is not a regular file."), {action, quoted(source)}));
+        throw Failure(
+            message(QT_TRANSLATE_NOOP("platform", "%1: %2 is not a regular file."), {action, quoted(source)}));
     }
     return fd;
 }
@@ -422,7 +419,8 @@ int openSource(const std::string& source, struct stat& info, const std::string& 
 
 void backend::copyOne(const std::string& source, const std::string& target, const WriteFunction& write)
 {
-    const std::string action = message(QT_TRANSLATE_NOOP("platform", "The file %1 cannot be copied to %2"), {quoted(source), quoted(target)});
+    const std::string action =
+        message(QT_TRANSLATE_NOOP("platform", "The file %1 cannot be copied to %2"), {quoted(source), quoted(target)});
     struct stat sourceInfo {};
     const Descriptor in(openSource(source, sourceInfo, action));
     struct stat targetInfo {};
@@ -432,8 +430,10 @@ void backend::copyOne(const std::string& source, const std::string& target, cons
     const Destination d = destinationFor(target, action, message(QT_TRANSLATE_NOOP("platform", "the destination")));
     TempFile temp;
     const off_t size = writeCopy(temp, in.fd, sourceInfo, d.real, action, write);
-    if (d.exists && !writtenInPlace(d)) keepAttributes(temp.fd, d, action);
-    else if (::fchmod(temp.fd, sourceInfo.st_mode & 0777) != 0) fail(action, errno);
+    if (d.exists && !writtenInPlace(d))
+        keepAttributes(temp.fd, d, action);
+    else if (::fchmod(temp.fd, sourceInfo.st_mode & 0777) != 0)
+        fail(action, errno);
     flush(temp, d.exists ? Flush::ToDisk : Flush::Lazily, action);
     putInPlace(temp, size, d, action, write);
 }
@@ -449,7 +449,8 @@ void moveLinkAcrossFileSystems(const std::string& source, const std::string& tar
     const ssize_t n = ::readlink(source.c_str(), pointsTo.data(), pointsTo.size() - 1);
     if (n < 0) fail(action, errno);
     if (::symlink(std::string(pointsTo.data(), size_t(n)).c_str(), target.c_str()) != 0) {
-        if (errno == EEXIST) throw Failure(message(QT_TRANSLATE_NOOP("platform", "%1: %2 already exists."), {action, quoted(target)}));
+        if (errno == EEXIST)
+            throw Failure(message(QT_TRANSLATE_NOOP("platform", "%1: %2 already exists."), {action, quoted(target)}));
         fail(action, errno);
     }
     ::lchown(target.c_str(), info.st_uid, info.st_gid);
@@ -473,11 +474,11 @@ void moveAcrossFileSystems(const std::string& source, const std::string& target,
     if (::fchmod(temp.fd, sourceInfo.st_mode & 0777) != 0) fail(action, errno);
     const struct timespec times[2] = {sourceInfo.st_atim, sourceInfo.st_mtim};
     ::futimens(temp.fd, times);
-    if (::fchown(temp.fd, sourceInfo.st_uid, sourceInfo.st_gid) == 0)
-        ::fchmod(temp.fd, sourceInfo.st_mode & 07777);
+    if (::fchown(temp.fd, sourceInfo.st_uid, sourceInfo.st_gid) == 0) ::fchmod(temp.fd, sourceInfo.st_mode & 07777);
     flush(temp, Flush::ToDisk, action);
     if (int error = install(temp, target, false, action)) {
-        if (error == EEXIST) throw Failure(message(QT_TRANSLATE_NOOP("platform", "%1: %2 already exists."), {action, quoted(target)}));
+        if (error == EEXIST)
+            throw Failure(message(QT_TRANSLATE_NOOP("platform", "%1: %2 already exists."), {action, quoted(target)}));
         fail(action, error);
     }
     syncFolder(folderOf(target));
@@ -491,22 +492,29 @@ void moveAcrossFileSystems(const std::string& source, const std::string& target,
 
 void backend::moveOne(const std::string& source, const std::string& target, const WriteFunction& write)
 {
-    const std::string action = message(QT_TRANSLATE_NOOP("platform", "The file %1 cannot be moved to %2"), {quoted(source), quoted(target)});
+    const std::string action =
+        message(QT_TRANSLATE_NOOP("platform", "The file %1 cannot be moved to %2"), {quoted(source), quoted(target)});
     struct stat sourceInfo {};
     if (::lstat(source.c_str(), &sourceInfo) != 0) fail(action, errno);
-    if (S_ISDIR(sourceInfo.st_mode)) throw Failure(message(QT_TRANSLATE_NOOP("platform", "%1: %2 is a folder, not a file."), {action, quoted(source)}));
+    if (S_ISDIR(sourceInfo.st_mode))
+        throw Failure(
+            message(QT_TRANSLATE_NOOP("platform", "%1: %2 is a folder, not a file."), {action, quoted(source)}));
     struct stat targetInfo {};
-    if (::lstat(target.c_str(), &targetInfo) == 0) throw Failure(message(QT_TRANSLATE_NOOP("platform", "%1: %2 already exists."), {action, quoted(target)}));
+    if (::lstat(target.c_str(), &targetInfo) == 0)
+        throw Failure(message(QT_TRANSLATE_NOOP("platform", "%1: %2 already exists."), {action, quoted(target)}));
     if (::renameat2(AT_FDCWD, source.c_str(), AT_FDCWD, target.c_str(), RENAME_NOREPLACE) == 0) return;
     int error = errno;
     if (error == EINVAL || error == ENOSYS) { // no RENAME_NOREPLACE here: checked just above
         if (::rename(source.c_str(), target.c_str()) == 0) return;
         error = errno;
     }
-    if (error == EEXIST) throw Failure(message(QT_TRANSLATE_NOOP("platform", "%1: %2 already exists."), {action, quoted(target)}));
+    if (error == EEXIST)
+        throw Failure(message(QT_TRANSLATE_NOOP("platform", "%1: %2 already exists."), {action, quoted(target)}));
     if (error != EXDEV) fail(action, error);
-    if (S_ISLNK(sourceInfo.st_mode)) moveLinkAcrossFileSystems(source, target, sourceInfo, action);
-    else moveAcrossFileSystems(source, target, action, write);
+    if (S_ISLNK(sourceInfo.st_mode))
+        moveLinkAcrossFileSystems(source, target, sourceInfo, action);
+    else
+        moveAcrossFileSystems(source, target, action, write);
 }
 
 void backend::deleteOne(const std::string& path, bool force)
@@ -514,7 +522,8 @@ void backend::deleteOne(const std::string& path, bool force)
     const std::string action = message(QT_TRANSLATE_NOOP("platform", "The file %1 cannot be deleted"), {quoted(path)});
     struct stat info {};
     if (::lstat(path.c_str(), &info) != 0) fail(action, errno);
-    if (S_ISDIR(info.st_mode)) throw Failure(message(QT_TRANSLATE_NOOP("platform", "%1: it is a folder, not a file."), {action}));
+    if (S_ISDIR(info.st_mode))
+        throw Failure(message(QT_TRANSLATE_NOOP("platform", "%1: it is a folder, not a file."), {action}));
     if (!force && !S_ISLNK(info.st_mode) && (info.st_mode & 0222) == 0)
         throw Failure(message(QT_TRANSLATE_NOOP("platform", "%1: it is read-only."), {action}));
     if (::unlink(path.c_str()) != 0) fail(action, errno);
@@ -531,7 +540,8 @@ void createFolders(const std::string& path)
             fail(message(QT_TRANSLATE_NOOP("platform", "The folder %1 cannot be created"), {quoted(folder)}), errno);
         if (end == std::string::npos) break;
     }
-    if (!backend::isFolder(path)) fail(message(QT_TRANSLATE_NOOP("platform", "The folder %1 cannot be created"), {quoted(path)}), ENOTDIR);
+    if (!backend::isFolder(path))
+        fail(message(QT_TRANSLATE_NOOP("platform", "The folder %1 cannot be created"), {quoted(path)}), ENOTDIR);
 }
 
 void adviseWholeFileBuffer(void* data, std::size_t size)
@@ -543,10 +553,7 @@ void adviseWholeFileBuffer(void* data, std::size_t size)
     if (end > first) ::madvise(reinterpret_cast<void*>(first), end - first, MADV_HUGEPAGE);
 }
 
-void readUmaskOnce()
-{
-    creationMask();
-}
+void readUmaskOnce() { creationMask(); }
 
 void backend::replaceOne(const std::string& path, const std::string& bytes, const WriteFunction& write)
 {
@@ -566,26 +573,14 @@ void backend::replaceOne(const std::string& path, const std::string& bytes, cons
     if (!d.exists) syncFolder(folderOf(d.real));
 }
 
-bool backend::isSeparator(char c)
-{
-    return c == '/';
-}
+bool backend::isSeparator(char c) { return c == '/'; }
 
-char backend::separator()
-{
-    return '/';
-}
+char backend::separator() { return '/'; }
 
-std::size_t backend::rootLength(const std::string& path)
-{
-    return !path.empty() && path[0] == '/' ? 1 : 0;
-}
+std::size_t backend::rootLength(const std::string& path) { return !path.empty() && path[0] == '/' ? 1 : 0; }
 
 // Linux names are bytes, compared exactly.
-std::string backend::comparable(const std::string& name)
-{
-    return name;
-}
+std::string backend::comparable(const std::string& name) { return name; }
 
 bool backend::exists(const std::string& path)
 {

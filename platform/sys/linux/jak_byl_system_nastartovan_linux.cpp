@@ -127,9 +127,6 @@ public:
 
 } // namespace
 
-std::unique_ptr<Calls> makeNative()
-{
-    return std::make_unique<LinuxCalls>();
-}
+std::unique_ptr<Calls> makeNative() { return std::make_unique<LinuxCalls>(); }
 
 } // namespace platform::Jak_byl_system_nastartovan

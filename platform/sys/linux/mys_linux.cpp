@@ -17,10 +17,7 @@ namespace linuxsys {
 
 namespace {
 
-bool contains(const std::string& text, const std::string& part)
-{
-    return text.find(part) != std::string::npos;
-}
+bool contains(const std::string& text, const std::string& part) { return text.find(part) != std::string::npos; }
 
 int physicalButtons(const PointerDevice& device)
 {
@@ -162,9 +159,6 @@ public:
 
 } // namespace
 
-std::unique_ptr<Calls> makeNative()
-{
-    return std::make_unique<LinuxCalls>();
-}
+std::unique_ptr<Calls> makeNative() { return std::make_unique<LinuxCalls>(); }
 
 } // namespace platform::mys

@@ -28,7 +28,9 @@ constexpr const char* loginManager = "org.freedesktop.login1.Manager";
 class DBusCalls : public Calls {
 public:
     DBusCalls(const desktop::Session& session, const Buses& buses)
-        : session_(session), sessionBus_(buses.session, Bus::Kind::Session), systemBus_(buses.system, Bus::Kind::System)
+        : session_(session),
+          sessionBus_(buses.session, Bus::Kind::Session),
+          systemBus_(buses.system, Bus::Kind::System)
     {
     }
 
@@ -78,8 +80,9 @@ public:
         } else {
             refused("logind", found.error);
         }
-        throw Failure(message(QT_TRANSLATE_NOOP("platform", "The user cannot be logged off: neither the desktop's session "
-                                                             "manager nor logind ended the session (%1)."),
+        throw Failure(message(QT_TRANSLATE_NOOP("platform",
+                                                "The user cannot be logged off: neither the desktop's session "
+                                                "manager nor logind ended the session (%1)."),
                               {refusals}));
     }
 
@@ -87,8 +90,8 @@ public:
     {
         switch (desktop::desktopFromList(session_.currentDesktop)) {
         case Desktop::Kde:
-            return sessionBus_.call("org.kde.LogoutPrompt", "/LogoutPrompt", "org.kde.LogoutPrompt", "promptShutDown",
-                                    callTimeout)
+            return sessionBus_
+                .call("org.kde.LogoutPrompt", "/LogoutPrompt", "org.kde.LogoutPrompt", "promptShutDown", callTimeout)
                 .ok();
         case Desktop::Gnome: return startPrompt("gnome-session-quit", {"--power-off"});
         case Desktop::Xfce: return startPrompt("xfce4-session-logout", {});

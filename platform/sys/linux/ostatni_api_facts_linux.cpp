@@ -35,10 +35,10 @@ OsVersion parseKernelRelease(const std::string& release)
     size_t pos = 0;
     if (!readNumber(release, pos, version.major) || pos >= release.size() || release[pos] != '.'
         || !readNumber(release, ++pos, version.minor))
-        throw Failure(message(QT_TRANSLATE_NOOP("platform", "The system version cannot be read from the kernel release %1."),
-                              {"\"" + release + "\""}));
-    if (pos < release.size() && release[pos] == '.' && !readNumber(release, ++pos, version.build))
-        version.build = 0;
+        throw Failure(
+            message(QT_TRANSLATE_NOOP("platform", "The system version cannot be read from the kernel release %1."),
+                    {"\"" + release + "\""}));
+    if (pos < release.size() && release[pos] == '.' && !readNumber(release, ++pos, version.build)) version.build = 0;
     return version;
 }
 
@@ -61,8 +61,9 @@ public:
     {
         timespec now{};
         if (clock_gettime(CLOCK_BOOTTIME, &now) != 0)
-            throw Failure(message(QT_TRANSLATE_NOOP("platform", "The time since the system started cannot be read: %1."),
-                                  {errorReason(errno)}));
+            throw Failure(
+                message(QT_TRANSLATE_NOOP("platform", "The time since the system started cannot be read: %1."),
+                        {errorReason(errno)}));
         return std::uint64_t(now.tv_sec) * 1000 + std::uint64_t(now.tv_nsec) / 1000000;
     }
 
@@ -83,9 +84,6 @@ public:
 
 } // namespace
 
-std::unique_ptr<Calls> makeNative()
-{
-    return std::make_unique<LinuxCalls>();
-}
+std::unique_ptr<Calls> makeNative() { return std::make_unique<LinuxCalls>(); }
 
 } // namespace platform::ostatni_API

@@ -32,8 +32,7 @@ std::vector<std::string> filesMatching(const std::string& folder, const std::str
     const std::string lowerPattern = lowerAscii(pattern);
     while (const dirent* entry = ::readdir(dir)) {
         const std::string name = entry->d_name;
-        if (name.empty() || name[0] == '.' || !file_operations::wildcardMatch(lowerPattern, lowerAscii(name)))
-            continue;
+        if (name.empty() || name[0] == '.' || !file_operations::wildcardMatch(lowerPattern, lowerAscii(name))) continue;
         const std::string path = folder + "/" + name;
         struct stat st {};
         if (::stat(path.c_str(), &st) == 0 && S_ISREG(st.st_mode) && ::access(path.c_str(), R_OK) == 0)
@@ -72,16 +71,13 @@ std::vector<std::string> programFolders(const char* path)
 
 namespace {
 
-std::string environmentTempPath()
-{
-    return tempPath(std::getenv("TMPDIR"));
-}
+std::string environmentTempPath() { return tempPath(std::getenv("TMPDIR")); }
 
 // The folder the C library was loaded from, links resolved
 // ("/usr/lib/x86_64-linux-gnu" on Debian for amd64).
 std::string systemDirectory()
 {
-    Dl_info info {};
+    Dl_info info{};
     if (::dladdr(reinterpret_cast<void*>(&std::getenv), &info) != 0 && info.dli_fname
         && std::strchr(info.dli_fname, '/')) {
         std::string library = info.dli_fname;
@@ -110,8 +106,8 @@ const std::string languagesPart = "quelmarn/languages";
 
 } // namespace
 
-LanguageFolders languageFolders(const std::string& applicationFolder, const char* dataHome,
-                                const std::string& home, const char* dataDirs)
+LanguageFolders languageFolders(const std::string& applicationFolder, const char* dataHome, const std::string& home,
+                                const char* dataDirs)
 {
     LanguageFolders folders;
     folders.application = applicationFolder;
@@ -129,8 +125,7 @@ LanguageFolders languageFolders(const std::string& applicationFolder, const char
         if (!entry.empty() && entry[0] == '/') folders.system.push_back(normalJoin(entry, languagesPart));
         start = end + 1;
     }
-    if (!applicationFolder.empty())
-        folders.installed = normalJoin(applicationFolder, QUELMARN_LANGUAGES_FROM_BINDIR);
+    if (!applicationFolder.empty()) folders.installed = normalJoin(applicationFolder, QUELMARN_LANGUAGES_FROM_BINDIR);
     return folders;
 }
 
@@ -147,19 +142,10 @@ std::optional<std::string> findFile(const std::vector<std::string>& folders, con
     return std::nullopt;
 }
 
-unsigned GetWindowsDirectoryA(char* buffer, unsigned size)
-{
-    return fillBuffer(windowsDirectory(), buffer, size);
-}
+unsigned GetWindowsDirectoryA(char* buffer, unsigned size) { return fillBuffer(windowsDirectory(), buffer, size); }
 
-unsigned GetTempPathA(unsigned size, char* buffer)
-{
-    return fillBuffer(environmentTempPath(), buffer, size);
-}
+unsigned GetTempPathA(unsigned size, char* buffer) { return fillBuffer(environmentTempPath(), buffer, size); }
 
-unsigned GetSystemDirectoryA(char* buffer, unsigned size)
-{
-    return fillBuffer(systemDirectory(), buffer, size);
-}
+unsigned GetSystemDirectoryA(char* buffer, unsigned size) { return fillBuffer(systemDirectory(), buffer, size); }
 
 } // namespace platform::ostatni_API

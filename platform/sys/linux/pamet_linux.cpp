@@ -30,14 +30,17 @@ std::uint64_t field(const std::string& text, const std::string& key, const std::
         const bool digitsOnly = !number.empty() && number.size() <= 19
             && std::all_of(number.begin(), number.end(), [](char c) { return c >= '0' && c <= '9'; });
         if (!digitsOnly || !extra.empty() || (unit != "kB" && !unit.empty()))
-            throw Failure(message(QT_TRANSLATE_NOOP("platform", "The field %1 of %2 cannot be read (%3)."), {key, file, "\"" + line + "\""}));
+            throw Failure(message(QT_TRANSLATE_NOOP("platform", "The field %1 of %2 cannot be read (%3)."),
+                                  {key, file, "\"" + line + "\""}));
         const std::uint64_t value = std::stoull(number);
         if (unit.empty()) return value;
         if (value > std::numeric_limits<std::uint64_t>::max() / 1024)
-            throw Failure(message(QT_TRANSLATE_NOOP("platform", "The field %1 of %2 is too large (%3)."), {key, file, "\"" + line + "\""}));
+            throw Failure(message(QT_TRANSLATE_NOOP("platform", "The field %1 of %2 is too large (%3)."),
+                                  {key, file, "\"" + line + "\""}));
         return value * 1024;
     }
-    throw Failure(message(QT_TRANSLATE_NOOP("platform", "The memory figures cannot be read: %1 has no field %2."), {file, key}));
+    throw Failure(
+        message(QT_TRANSLATE_NOOP("platform", "The memory figures cannot be read: %1 has no field %2."), {file, key}));
 }
 
 } // namespace
@@ -53,10 +56,7 @@ MemInfo parseMeminfo(const std::string& text)
     return info;
 }
 
-std::uint64_t parseVmSize(const std::string& statusText)
-{
-    return field(statusText, "VmSize", "/proc/self/status");
-}
+std::uint64_t parseVmSize(const std::string& statusText) { return field(statusText, "VmSize", "/proc/self/status"); }
 
 MemoryStatus composeStatus(const MemInfo& info, std::uint64_t vmSize, std::optional<std::uint64_t> addressSpaceLimit)
 {
@@ -78,8 +78,10 @@ class LinuxCalls : public Calls {
 public:
     MemoryStatus globalMemoryStatus() override
     {
-        const linuxsys::MemInfo info = linuxsys::parseMeminfo(ostatni_API::readWholeFile("/proc/meminfo", whole_file::systemTextLimit));
-        const std::uint64_t vmSize = linuxsys::parseVmSize(ostatni_API::readWholeFile("/proc/self/status", whole_file::systemTextLimit));
+        const linuxsys::MemInfo info =
+            linuxsys::parseMeminfo(ostatni_API::readWholeFile("/proc/meminfo", whole_file::systemTextLimit));
+        const std::uint64_t vmSize =
+            linuxsys::parseVmSize(ostatni_API::readWholeFile("/proc/self/status", whole_file::systemTextLimit));
         std::optional<std::uint64_t> limit;
         rlimit addressSpace{};
         if (getrlimit(RLIMIT_AS, &addressSpace) == 0 && addressSpace.rlim_cur != RLIM_INFINITY)
@@ -90,9 +92,6 @@ public:
 
 } // namespace
 
-std::unique_ptr<Calls> makeNative()
-{
-    return std::make_unique<LinuxCalls>();
-}
+std::unique_ptr<Calls> makeNative() { return std::make_unique<LinuxCalls>(); }
 
 } // namespace platform::pamet

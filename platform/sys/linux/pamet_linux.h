@@ -30,7 +30,6 @@ MemInfo parseMeminfo(const std::string& text);
 std::uint64_t parseVmSize(const std::string& statusText);
 
 // addressSpaceLimit: RLIMIT_AS in bytes, nullopt when unlimited.
-MemoryStatus composeStatus(const MemInfo& info, std::uint64_t vmSize,
-                           std::optional<std::uint64_t> addressSpaceLimit);
+MemoryStatus composeStatus(const MemInfo& info, std::uint64_t vmSize, std::optional<std::uint64_t> addressSpaceLimit);
 
 } // namespace platform::pamet::linuxsys

@@ -32,8 +32,7 @@ public:
 // slow is.
 class GnomeShellPointer : public Pointer {
 public:
-    explicit GnomeShellPointer(std::string bus)
-        : extension_(bus), asks_(std::move(bus), linuxsys::Bus::Kind::Session)
+    explicit GnomeShellPointer(std::string bus) : extension_(bus), asks_(std::move(bus), linuxsys::Bus::Kind::Session)
     {
     }
     ~GnomeShellPointer() override { sd_bus_slot_unref(pending_); }
@@ -117,7 +116,7 @@ private:
 template <typename Number>
 std::optional<double> readAs(sd_bus_message* message, const char* type)
 {
-    Number value {};
+    Number value{};
     if (sd_bus_message_read(message, type, &value) <= 0) return std::nullopt;
     return double(value);
 }

@@ -6,8 +6,7 @@
 
 namespace platform::profile {
 
-std::optional<std::string> readString(const std::string& iniPath, const std::string& section,
-                                      const std::string& key)
+std::optional<std::string> readString(const std::string& iniPath, const std::string& section, const std::string& key)
 {
     // A file that cannot be read, or is not one (a FIFO, a device), or is
     // too large to be a settings file, reads as absent: the defaults apply.

@@ -2,8 +2,8 @@
 
 #include <algorithm>
 #include <cerrno>
-#include <cstring>
 #include <csignal>
+#include <cstring>
 #include <fcntl.h>
 #include <poll.h>
 #include <spawn.h>
@@ -90,7 +90,7 @@ int waitFor(pid_t pid)
 // Whether the child has ended, without collecting it.
 bool hasEnded(pid_t pid)
 {
-    siginfo_t info {};
+    siginfo_t info{};
     return ::waitid(P_PID, id_t(pid), &info, WEXITED | WNOHANG | WNOWAIT) == 0 && info.si_pid == pid;
 }
 
@@ -163,7 +163,8 @@ Finished runToEnd(const std::string& path, const std::vector<std::string>& argum
     for (;;) {
         int wait = 0; // once it ended, only what is left in the pipes
         if (!exited) {
-            const auto left = std::chrono::duration_cast<std::chrono::milliseconds>(deadline - std::chrono::steady_clock::now());
+            const auto left =
+                std::chrono::duration_cast<std::chrono::milliseconds>(deadline - std::chrono::steady_clock::now());
             if (left.count() <= 0) break;
             // Without a process descriptor (an old kernel) its end is
             // looked for every 20 ms.

@@ -22,7 +22,7 @@ std::string findProgram(const std::string& name, const std::vector<std::string>&
 int startDetached(const std::string& path, const std::vector<std::string>& arguments);
 
 struct Finished {
-    bool inTime = false; // ended within the bound (else it was killed)
+    bool inTime = false;    // ended within the bound (else it was killed)
     bool succeeded = false; // ended of itself with status 0
     std::string output;     // its standard output
     std::string errors;     // its standard error, or why it could not start
@@ -30,7 +30,6 @@ struct Finished {
 
 // Runs the program at `path` to its end, at most `bound`, collecting its
 // output.
-Finished runToEnd(const std::string& path, const std::vector<std::string>& arguments,
-                  std::chrono::milliseconds bound);
+Finished runToEnd(const std::string& path, const std::vector<std::string>& arguments, std::chrono::milliseconds bound);
 
 } // namespace platform::linuxsys

@@ -12,10 +12,7 @@
 namespace platform::shell {
 
 // Linux has no Run dialog of the system's own.
-bool runDialog(WindowHandle)
-{
-    return false;
-}
+bool runDialog(WindowHandle) { return false; }
 
 bool setComputerName(const std::string& name, const std::string& systemBus)
 {
@@ -35,10 +32,7 @@ bool setComputerName(const std::string& name, const std::string& systemBus)
 }
 
 // Nor one for network drives: shares are mounted by the program's own.
-bool connectNetworkDrive(WindowHandle)
-{
-    return false;
-}
+bool connectNetworkDrive(WindowHandle) { return false; }
 
 void startProgram(const std::string& commandLine, int /*windowStyle*/)
 {
@@ -49,8 +43,9 @@ void startProgram(const std::string& commandLine, int /*windowStyle*/)
         ? linuxsys::findProgram(command.program, ostatni_API::programFolders(std::getenv("PATH")))
         : command.program;
     if (path.empty() || linuxsys::startDetached(path, command.arguments) != 0)
-        throw Failure(message(QT_TRANSLATE_NOOP("platform", "The program \"%1\" cannot be started: it does not exist or is not "
-                                                             "an executable program."),
+        throw Failure(message(QT_TRANSLATE_NOOP("platform",
+                                                "The program \"%1\" cannot be started: it does not exist or is not "
+                                                "an executable program."),
                               {commandLine}));
 }
 
@@ -60,9 +55,6 @@ bool fileExists(const std::string& path)
     return ::stat(path.c_str(), &info) == 0 && !S_ISDIR(info.st_mode);
 }
 
-bool isProgramFile(const std::string& path)
-{
-    return linuxsys::isExecutableFile(path);
-}
+bool isProgramFile(const std::string& path) { return linuxsys::isExecutableFile(path); }
 
 } // namespace platform::shell

@@ -15,10 +15,7 @@ namespace {
 // Panels belong to other programs and may go away between two requests; an
 // X error about such a window must not end this program (Xlib's default
 // handler exits), so errors are ignored while the calls run.
-int ignoreError(Display*, XErrorEvent*)
-{
-    return 0;
-}
+int ignoreError(Display*, XErrorEvent*) { return 0; }
 
 class IgnoredErrors {
 public:
@@ -135,8 +132,8 @@ private:
         unsigned long count = 0, after = 0;
         unsigned char* data = nullptr;
         std::vector<Window> result;
-        if (XGetWindowProperty(display, window, property, 0, 65536, False, type, &actualType, &format, &count,
-                               &after, &data)
+        if (XGetWindowProperty(display, window, property, 0, 65536, False, type, &actualType, &format, &count, &after,
+                               &data)
                 == Success
             && data && format == 32 && actualType == type) {
             // 32-bit properties arrive as longs.
@@ -191,15 +188,12 @@ private:
 
     bool tried_ = false;
     Display* display_ = nullptr;
-    std::vector<WindowId> hidden_; // panels this object unmapped and has not shown again
+    std::vector<WindowId> hidden_;               // panels this object unmapped and has not shown again
     std::map<WindowId, unsigned long> desktops_; // their _NET_WM_DESKTOP when hidden
 };
 
 } // namespace
 
-std::unique_ptr<InspectableCalls> makeNative()
-{
-    return std::make_unique<X11Taskbar>();
-}
+std::unique_ptr<InspectableCalls> makeNative() { return std::make_unique<X11Taskbar>(); }
 
 } // namespace platform::taskbar

@@ -10,14 +10,11 @@ namespace {
 
 // The system's own ANSI code page is asked for as CP_ACP, so the system's
 // current table serves; others by number.
-UINT systemName(int codePage)
-{
-    return UINT(codePage) == GetACP() ? CP_ACP : UINT(codePage);
-}
+UINT systemName(int codePage) { return UINT(codePage) == GetACP() ? CP_ACP : UINT(codePage); }
 
 void requireKnown(UINT codePage, int number)
 {
-    CPINFO info {};
+    CPINFO info{};
     if (!GetCPInfo(codePage, &info))
         throw Failure("The code page " + std::to_string(number) + " is not available on this system.");
 }
@@ -58,10 +55,7 @@ bool encode(UINT codePage, const wchar_t* text, size_t size, std::string& out)
 
 } // namespace
 
-int systemAnsiCodePage()
-{
-    return int(GetACP());
-}
+int systemAnsiCodePage() { return int(GetACP()); }
 
 std::string toUtf8(const std::string& ansiBytes, int codePage)
 {

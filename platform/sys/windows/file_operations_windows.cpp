@@ -28,20 +28,11 @@ using backend::requireText;
     throw Failure(message(QT_TRANSLATE_NOOP("platform", "%1: %2."), {what, reason}));
 }
 
-[[noreturn]] void fail(const std::string& what, DWORD error)
-{
-    fail(what, win32::errorText(error));
-}
+[[noreturn]] void fail(const std::string& what, DWORD error) { fail(what, win32::errorText(error)); }
 
-[[noreturn]] void failLast(const std::string& what)
-{
-    fail(what, GetLastError());
-}
+[[noreturn]] void failLast(const std::string& what) { fail(what, GetLastError()); }
 
-DWORD attributesOf(const std::string& path)
-{
-    return GetFileAttributesW(win32::wide(path).c_str());
-}
+DWORD attributesOf(const std::string& path) { return GetFileAttributesW(win32::wide(path).c_str()); }
 
 bool found(DWORD attributes) { return attributes != INVALID_FILE_ATTRIBUTES; }
 bool folder(DWORD attributes) { return found(attributes) && (attributes & FILE_ATTRIBUTE_DIRECTORY); }
@@ -83,11 +74,15 @@ public:
             const DWORD error = GetLastError();
             if (error != ERROR_FILE_EXISTS && error != ERROR_ALREADY_EXISTS) {
                 path_.clear();
-                fail(message(QT_TRANSLATE_NOOP("platform", "%1: no file can be created in the folder %2"), {action, quoted(folder)}), error);
+                fail(message(QT_TRANSLATE_NOOP("platform", "%1: no file can be created in the folder %2"),
+                             {action, quoted(folder)}),
+                     error);
             }
         }
         path_.clear();
-        fail(message(QT_TRANSLATE_NOOP("platform", "%1: no file can be created in the folder %2"), {action, quoted(folder)}), ERROR_FILE_EXISTS);
+        fail(message(QT_TRANSLATE_NOOP("platform", "%1: no file can be created in the folder %2"),
+                     {action, quoted(folder)}),
+             ERROR_FILE_EXISTS);
     }
     ~TempFile()
     {
@@ -182,8 +177,7 @@ void install(TempFile& temp, const std::string& target, bool replacing, const st
             failLast(action);
     } else if (!MoveFileExW(temp.path().c_str(), name.c_str(), MOVEFILE_WRITE_THROUGH)) {
         const DWORD error = GetLastError();
-        if (error == ERROR_ALREADY_EXISTS || error == ERROR_FILE_EXISTS)
-            alreadyExists(action, target);
+        if (error == ERROR_ALREADY_EXISTS || error == ERROR_FILE_EXISTS) alreadyExists(action, target);
         fail(action, error);
     }
     temp.installed();
@@ -203,9 +197,10 @@ struct Identity {
 
 bool identityOf(const std::string& path, Identity& identity)
 {
-    const win32::Handle file(CreateFileW(win32::wide(path).c_str(), 0, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
-                                         nullptr, OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS, nullptr));
-    BY_HANDLE_FILE_INFORMATION info {};
+    const win32::Handle file(CreateFileW(win32::wide(path).c_str(), 0,
+                                         FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr, OPEN_EXISTING,
+                                         FILE_FLAG_BACKUP_SEMANTICS, nullptr));
+    BY_HANDLE_FILE_INFORMATION info{};
     if (!file.valid() || !GetFileInformationByHandle(file.get(), &info)) return false;
     identity = {info.dwVolumeSerialNumber, info.nFileIndexHigh, info.nFileIndexLow};
     return true;
@@ -217,7 +212,8 @@ void copyThrough(const std::string& source, TempFile& temp, const std::string& a
 {
     const win32::Handle in(CreateFileW(win32::wide(source).c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr,
                                        OPEN_EXISTING, FILE_FLAG_SEQUENTIAL_SCAN, nullptr));
-    if (!in.valid()) failLast(message(QT_TRANSLATE_NOOP("platform", "%1: %2 cannot be opened"), {action, quoted(source)}));
+    if (!in.valid())
+        failLast(message(QT_TRANSLATE_NOOP("platform", "%1: %2 cannot be opened"), {action, quoted(source)}));
     std::vector<char> block(size_t(4) << 20);
     for (;;) {
         DWORD read = 0;
@@ -235,7 +231,8 @@ void backend::copyOne(const std::string& source, const std::string& target, cons
     const std::string action =
         message(QT_TRANSLATE_NOOP("platform", "The file %1 cannot be copied to %2"), {quoted(source), quoted(target)});
     const DWORD sourceAttributes = attributesOf(source);
-    if (!found(sourceAttributes)) failLast(message(QT_TRANSLATE_NOOP("platform", "%1: %2 cannot be opened"), {action, quoted(source)}));
+    if (!found(sourceAttributes))
+        failLast(message(QT_TRANSLATE_NOOP("platform", "%1: %2 cannot be opened"), {action, quoted(source)}));
     if (folder(sourceAttributes)) isAFolder(action, quoted(source));
     bool replacing = false;
     const DWORD targetAttributes = attributesOf(target);
@@ -292,7 +289,8 @@ void backend::deleteOne(const std::string& path, bool force)
     const std::string action = message(QT_TRANSLATE_NOOP("platform", "The file %1 cannot be deleted"), {quoted(path)});
     const DWORD attributes = attributesOf(path);
     if (!found(attributes)) failLast(action);
-    if (folder(attributes)) throw Failure(message(QT_TRANSLATE_NOOP("platform", "%1: it is a folder, not a file."), {action}));
+    if (folder(attributes))
+        throw Failure(message(QT_TRANSLATE_NOOP("platform", "%1: it is a folder, not a file."), {action}));
     const std::wstring name = win32::wide(path);
     if (readOnly(attributes)) {
         if (!force) throw Failure(message(QT_TRANSLATE_NOOP("platform", "%1: it is read-only."), {action}));
@@ -324,7 +322,9 @@ void createFolders(const std::string& path)
             failLast(message(QT_TRANSLATE_NOOP("platform", "The folder %1 cannot be created"), {quoted(folder)}));
         if (end == std::string::npos || end + 1 >= path.size()) break;
     }
-    if (!backend::isFolder(path)) fail(message(QT_TRANSLATE_NOOP("platform", "The folder %1 cannot be created"), {quoted(path)}), ERROR_DIRECTORY);
+    if (!backend::isFolder(path))
+        fail(message(QT_TRANSLATE_NOOP("platform", "The folder %1 cannot be created"), {quoted(path)}),
+             ERROR_DIRECTORY);
 }
 
 void adviseWholeFileBuffer(void*, std::size_t)
@@ -350,15 +350,9 @@ void backend::replaceOne(const std::string& path, const std::string& bytes, cons
     install(temp, path, replacing, action);
 }
 
-bool backend::isSeparator(char c)
-{
-    return c == '\\' || c == '/';
-}
+bool backend::isSeparator(char c) { return c == '\\' || c == '/'; }
 
-char backend::separator()
-{
-    return '\\';
-}
+char backend::separator() { return '\\'; }
 
 // "C:\" and "\": a drive's root, or the current drive's.
 std::size_t backend::rootLength(const std::string& path)
@@ -376,19 +370,13 @@ std::string backend::comparable(const std::string& name)
     return folded;
 }
 
-bool backend::exists(const std::string& path)
-{
-    return found(attributesOf(path));
-}
+bool backend::exists(const std::string& path) { return found(attributesOf(path)); }
 
-bool backend::isFolder(const std::string& path)
-{
-    return folder(attributesOf(path));
-}
+bool backend::isFolder(const std::string& path) { return folder(attributesOf(path)); }
 
 std::vector<std::string> backend::filesIn(const std::string& folderPath)
 {
-    WIN32_FIND_DATAW entry {};
+    WIN32_FIND_DATAW entry{};
     const HANDLE search = FindFirstFileExW(win32::wide(joined(folderPath, "*")).c_str(), FindExInfoBasic, &entry,
                                            FindExSearchNameMatch, nullptr, 0);
     if (search == INVALID_HANDLE_VALUE)

@@ -12,9 +12,6 @@ public:
 
 } // namespace
 
-std::unique_ptr<Calls> makeNative()
-{
-    return std::make_unique<WindowsCalls>();
-}
+std::unique_ptr<Calls> makeNative() { return std::make_unique<WindowsCalls>(); }
 
 } // namespace platform::Jak_byl_system_nastartovan

@@ -13,9 +13,6 @@ public:
 
 } // namespace
 
-std::unique_ptr<Calls> makeNative()
-{
-    return std::make_unique<WindowsCalls>();
-}
+std::unique_ptr<Calls> makeNative() { return std::make_unique<WindowsCalls>(); }
 
 } // namespace platform::mys

@@ -14,7 +14,7 @@ void enableShutdownPrivilege()
 {
     HANDLE token = nullptr;
     if (!OpenProcessToken(GetCurrentProcess(), TOKEN_ADJUST_PRIVILEGES | TOKEN_QUERY, &token)) return;
-    TOKEN_PRIVILEGES privileges {};
+    TOKEN_PRIVILEGES privileges{};
     privileges.PrivilegeCount = 1;
     privileges.Privileges[0].Attributes = SE_PRIVILEGE_ENABLED;
     if (LookupPrivilegeValueW(nullptr, L"SeShutdownPrivilege", &privileges.Privileges[0].Luid))
@@ -52,16 +52,13 @@ private:
     {
         enableShutdownPrivilege();
         if (!ExitWindowsEx(how, SHTDN_REASON_MAJOR_OTHER | SHTDN_REASON_FLAG_PLANNED))
-            throw Failure(std::string("The computer cannot be ") + what + ": "
-                          + win32::errorText(GetLastError()) + ".");
+            throw Failure(std::string("The computer cannot be ") + what + ": " + win32::errorText(GetLastError())
+                          + ".");
     }
 };
 
 } // namespace
 
-std::unique_ptr<Calls> makeNative(const desktop::Session&, const Buses&)
-{
-    return std::make_unique<WindowsCalls>();
-}
+std::unique_ptr<Calls> makeNative(const desktop::Session&, const Buses&) { return std::make_unique<WindowsCalls>(); }
 
 } // namespace platform::off_reset_logout

@@ -30,10 +30,7 @@ std::string folder(FolderCall call)
     return codepage::toUtf8(std::string(buffer, length), int(GetACP()));
 }
 
-UINT tempPathCall(char* buffer, UINT size)
-{
-    return ::GetTempPathA(size, buffer);
-}
+UINT tempPathCall(char* buffer, UINT size) { return ::GetTempPathA(size, buffer); }
 
 class WindowsCalls : public Calls {
 public:
@@ -44,7 +41,7 @@ public:
         using RtlGetVersion = LONG(WINAPI*)(OSVERSIONINFOW*);
         const auto get = reinterpret_cast<RtlGetVersion>(
             reinterpret_cast<void*>(GetProcAddress(GetModuleHandleW(L"ntdll.dll"), "RtlGetVersion")));
-        OSVERSIONINFOW info {};
+        OSVERSIONINFOW info{};
         info.dwOSVersionInfoSize = sizeof info;
         if (!get || get(&info) != 0) throw Failure("The system version cannot be read.");
         return OsVersion{int(info.dwMajorVersion), int(info.dwMinorVersion), int(info.dwBuildNumber)};
@@ -68,7 +65,8 @@ std::string applicationFolder()
     std::wstring path(MAX_PATH, L'\0');
     for (;;) {
         const DWORD length = GetModuleFileNameW(nullptr, path.data(), DWORD(path.size()));
-        if (length == 0) throw Failure("The program's own folder cannot be found: " + win32::errorText(GetLastError()) + ".");
+        if (length == 0)
+            throw Failure("The program's own folder cannot be found: " + win32::errorText(GetLastError()) + ".");
         if (length < path.size()) {
             path.resize(length);
             break;
@@ -79,25 +77,16 @@ std::string applicationFolder()
     return win32::utf8(slash == std::wstring::npos ? path : path.substr(0, slash));
 }
 
-std::string windowsDirectory()
-{
-    return folder(&::GetWindowsDirectoryA);
-}
+std::string windowsDirectory() { return folder(&::GetWindowsDirectoryA); }
 
-char pathSeparator()
-{
-    return '\\';
-}
+char pathSeparator() { return '\\'; }
 
 unsigned GetWindowsDirectoryA(char* buffer, unsigned size)
 {
     return fillBuffer(folder(&::GetWindowsDirectoryA), buffer, size);
 }
 
-std::string tempPath(const char*)
-{
-    return folder(&tempPathCall);
-}
+std::string tempPath(const char*) { return folder(&tempPathCall); }
 
 // Windows has no default beside the variable: its own folders are searched
 // by the system itself.
@@ -113,10 +102,7 @@ std::vector<std::string> programFolders(const char* path)
     return folders;
 }
 
-unsigned GetTempPathA(unsigned size, char* buffer)
-{
-    return fillBuffer(folder(&tempPathCall), buffer, size);
-}
+unsigned GetTempPathA(unsigned size, char* buffer) { return fillBuffer(folder(&tempPathCall), buffer, size); }
 
 unsigned GetSystemDirectoryA(char* buffer, unsigned size)
 {
@@ -178,9 +164,6 @@ std::vector<std::string> filesMatching(const std::string& folder, const std::str
     return names;
 }
 
-std::unique_ptr<Calls> makeNative()
-{
-    return std::make_unique<WindowsCalls>();
-}
+std::unique_ptr<Calls> makeNative() { return std::make_unique<WindowsCalls>(); }
 
 } // namespace platform::ostatni_API

@@ -13,7 +13,7 @@ class WindowsCalls : public Calls {
 public:
     MemoryStatus globalMemoryStatus() override
     {
-        MEMORYSTATUSEX status {};
+        MEMORYSTATUSEX status{};
         status.dwLength = sizeof status;
         if (!GlobalMemoryStatusEx(&status))
             throw Failure("The memory figures cannot be read: " + win32::errorText(GetLastError()) + ".");
@@ -30,9 +30,6 @@ public:
 
 } // namespace
 
-std::unique_ptr<Calls> makeNative()
-{
-    return std::make_unique<WindowsCalls>();
-}
+std::unique_ptr<Calls> makeNative() { return std::make_unique<WindowsCalls>(); }
 
 } // namespace platform::pamet

@@ -9,7 +9,7 @@ class SystemPointer : public Pointer {
 public:
     std::optional<ScreenPoint> position() override
     {
-        POINT point {};
+        POINT point{};
         if (!GetCursorPos(&point)) return std::nullopt;
         return ScreenPoint{int(point.x), int(point.y)};
     }
@@ -32,9 +32,6 @@ std::unique_ptr<Pointer> makeNativePointer(const desktop::Session&, DisplayServe
     return std::make_unique<SystemPointer>();
 }
 
-std::unique_ptr<DisplayCount> makeNativeDisplayCount(std::function<bool()>)
-{
-    return std::make_unique<SystemCount>();
-}
+std::unique_ptr<DisplayCount> makeNativeDisplayCount(std::function<bool()>) { return std::make_unique<SystemCount>(); }
 
 } // namespace platform::mys

@@ -23,9 +23,9 @@ std::string profileName(const std::string& iniPath)
     char windows[MAX_PATH + 1] = {};
     const UINT length = GetWindowsDirectoryA(windows, sizeof windows);
     const std::string folder = ansi.bytes.substr(0, slash);
-    if (length > 0 && length < sizeof windows && CompareStringA(LOCALE_INVARIANT, NORM_IGNORECASE, folder.c_str(),
-                                                                 int(folder.size()), windows, int(length))
-                                                     == CSTR_EQUAL)
+    if (length > 0 && length < sizeof windows
+        && CompareStringA(LOCALE_INVARIANT, NORM_IGNORECASE, folder.c_str(), int(folder.size()), windows, int(length))
+            == CSTR_EQUAL)
         return ansi.bytes.substr(slash + 1);
     return ansi.bytes;
 }
@@ -36,8 +36,7 @@ constexpr char absent[] = "\x01";
 
 } // namespace
 
-std::optional<std::string> readString(const std::string& iniPath, const std::string& section,
-                                      const std::string& key)
+std::optional<std::string> readString(const std::string& iniPath, const std::string& section, const std::string& key)
 {
     const std::string file = profileName(iniPath);
     std::vector<char> buffer(256);

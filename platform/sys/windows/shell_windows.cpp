@@ -11,10 +11,7 @@
 namespace platform::shell {
 namespace {
 
-HWND window(WindowHandle handle)
-{
-    return reinterpret_cast<HWND>(handle);
-}
+HWND window(WindowHandle handle) { return reinterpret_cast<HWND>(handle); }
 
 } // namespace
 
@@ -45,11 +42,11 @@ bool connectNetworkDrive(WindowHandle owner)
 
 void startProgram(const std::string& commandLine, int windowStyle)
 {
-    STARTUPINFOW startup {};
+    STARTUPINFOW startup{};
     startup.cb = sizeof startup;
     startup.dwFlags = STARTF_USESHOWWINDOW;
     startup.wShowWindow = WORD(windowStyle == 2 ? SW_SHOWMINIMIZED : SW_SHOWNORMAL);
-    PROCESS_INFORMATION started {};
+    PROCESS_INFORMATION started{};
     // CreateProcess may write into the command line; with no program name
     // of its own it finds the program in an unquoted path with blanks by
     // trying each blank in turn.
@@ -71,9 +68,6 @@ bool fileExists(const std::string& path)
 }
 
 // Windows starts any file CreateProcess can run; there is no execute bit.
-bool isProgramFile(const std::string& path)
-{
-    return fileExists(path);
-}
+bool isProgramFile(const std::string& path) { return fileExists(path); }
 
 } // namespace platform::shell

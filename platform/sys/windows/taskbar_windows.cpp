@@ -17,7 +17,8 @@ public:
 
     std::vector<WindowId> panels() override
     {
-        if (const HWND taskbar = taskbarForTaskbarButtons()) return {WindowId(reinterpret_cast<std::uintptr_t>(taskbar))};
+        if (const HWND taskbar = taskbarForTaskbarButtons())
+            return {WindowId(reinterpret_cast<std::uintptr_t>(taskbar))};
         return {};
     }
     WindowId startButton() override { return WindowId(reinterpret_cast<std::uintptr_t>(startButtonWindow())); }
@@ -39,15 +40,9 @@ private:
 
 } // namespace
 
-std::unique_ptr<InspectableCalls> makeNative()
-{
-    return std::make_unique<WindowsTaskbar>();
-}
+std::unique_ptr<InspectableCalls> makeNative() { return std::make_unique<WindowsTaskbar>(); }
 
 // Windows has one taskbar whatever the session.
-std::unique_ptr<Calls> makeForSession(const desktop::Session&, const std::string&)
-{
-    return makeNative();
-}
+std::unique_ptr<Calls> makeForSession(const desktop::Session&, const std::string&) { return makeNative(); }
 
 } // namespace platform::taskbar

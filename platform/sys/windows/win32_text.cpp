@@ -20,17 +20,14 @@ std::string utf8(const wchar_t* text, size_t length)
     return bytes;
 }
 
-std::string utf8(const std::wstring& text)
-{
-    return utf8(text.data(), text.size());
-}
+std::string utf8(const std::wstring& text) { return utf8(text.data(), text.size()); }
 
 std::string errorText(DWORD error)
 {
     wchar_t* message = nullptr;
-    const DWORD length = FormatMessageW(FORMAT_MESSAGE_ALLOCATE_BUFFER | FORMAT_MESSAGE_FROM_SYSTEM
-                                            | FORMAT_MESSAGE_IGNORE_INSERTS,
-                                        nullptr, error, 0, reinterpret_cast<wchar_t*>(&message), 0, nullptr);
+    const DWORD length =
+        FormatMessageW(FORMAT_MESSAGE_ALLOCATE_BUFFER | FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS,
+                       nullptr, error, 0, reinterpret_cast<wchar_t*>(&message), 0, nullptr);
     std::string text = length ? utf8(message, length) : "system error " + std::to_string(error);
     if (message) LocalFree(message);
     while (!text.empty() && (text.back() == '\n' || text.back() == '\r' || text.back() == ' ' || text.back() == '.'))
