@@ -25,6 +25,8 @@ settings=$(mktemp -d)
 trap 'kill "$program" 2>/dev/null; rm -rf "$settings"' EXIT
 # shellcheck disable=SC2046
 cc -O2 "$(dirname "$0")/region_changes.c" -o "$settings/region_changes" $(pkg-config --cflags --libs x11)
+# shellcheck disable=SC2046
+g++ -std=c++17 -O2 -fPIC "$(dirname "$0")/idle_tick.cpp" -o "$settings/idle_tick" $(pkg-config --cflags --libs Qt6Core)
 
 # CPU time of every thread of every process in the session, in
 # nanoseconds. schedstat counts exactly; the utime and stime of /proc/PID/stat
@@ -81,7 +83,23 @@ with_system=$(measure)
 # win_bezi, the up-time label: 8, 56, 297 x 17.
 changes=$("$settings/region_changes" "$system" 8 56 297 17 3 | awk '/^changes_per_s/ { print $2 }')
 
+kill "$program"
+# The floor at the window's tick (18 ms), nothing drawn: what waking up
+# alone costs on this machine, measured the same way.
+floor() {
+    setsid "$settings/idle_tick" "$1" 18 &
+    program=$!
+    sleep 2
+    measure
+    kill "$program"
+}
+qt_floor=$(floor qt)
+sleep_floor=$(floor sleep)
+
 echo "CPU share of one core over ${seconds} s:"
 echo "  main menu only:             ${menu_only} %"
 echo "  with the system window open: ${with_system} %"
 echo "Up-time changes a second with the window open: ${changes}"
+echo "The floor, ticking every 18 ms and drawing nothing:"
+echo "  an empty handler on a Qt timer:       ${qt_floor} %"
+echo "  a process that only sleeps and wakes: ${sleep_floor} %"
