@@ -84,10 +84,11 @@ with_system=$(measure)
 changes=$("$settings/region_changes" "$system" 8 56 297 17 3 | awk '/^changes_per_s/ { print $2 }')
 
 kill "$program"
-# The floor at the window's tick (18 ms), nothing drawn: what waking up
-# alone costs on this machine, measured the same way.
+# The floor at the window's own tick, nothing drawn: what waking up alone
+# costs on this machine, measured the same way.
+tick_ms=$(sed -n 's/.*upTimeIntervalMs = \([0-9]*\);.*/\1/p' "$(dirname "$0")/../sections/system/frm_system.h")
 floor() {
-    setsid "$settings/idle_tick" "$1" 18 &
+    setsid "$settings/idle_tick" "$1" "$tick_ms" &
     program=$!
     sleep 2
     measure
@@ -100,6 +101,6 @@ echo "CPU share of one core over ${seconds} s:"
 echo "  main menu only:             ${menu_only} %"
 echo "  with the system window open: ${with_system} %"
 echo "Up-time changes a second with the window open: ${changes}"
-echo "The floor, ticking every 18 ms and drawing nothing:"
+echo "The floor, ticking every ${tick_ms} ms and drawing nothing:"
 echo "  an empty handler on a Qt timer:       ${qt_floor} %"
 echo "  a process that only sleeps and wakes: ${sleep_floor} %"
